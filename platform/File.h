@@ -1,0 +1,33 @@
+// A file handle of CreateFileA, for reading bytes of a file that others may hold open.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+class File {
+ public:
+  File() = default;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+  ~File() { Close(); }
+
+  // CreateFileA with read access, sharing read and write, for an existing file.
+  bool OpenRead(const std::string& name);
+  // SetFilePointer from the start of the file.
+  bool Seek(std::int64_t offset);
+  // ReadFile of up to `count` bytes; the number of bytes delivered, 0 at the end or on failure.
+  std::uint32_t Read(void* buffer, std::uint32_t count);
+  // CloseHandle, once.
+  void Close();
+
+ private:
+  void* handle_ = nullptr;
+};
+
+// GetFileAttributesA; kInvalidAttributes when the entry cannot be found.
+std::uint32_t FileAttributes(const std::string& name);
+inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFF;
+inline constexpr std::uint32_t kAttributeDirectory = 16;
+
+}  // namespace platform

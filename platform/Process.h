@@ -1,0 +1,10 @@
+// The running process.
+#pragma once
+#include <string>
+
+namespace platform {
+
+// GetModuleFileNameA of the executable: its full path.
+std::string ModuleFileName();
+
+}  // namespace platform

@@ -1,0 +1,35 @@
+#include "platform/File.h"
+
+#include <windows.h>
+
+namespace platform {
+
+bool File::OpenRead(const std::string& name) {
+  Close();
+  HANDLE h = ::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  handle_ = h;
+  return true;
+}
+
+bool File::Seek(std::int64_t offset) {
+  LONG hoch = static_cast<LONG>(offset >> 32);
+  DWORD tief = ::SetFilePointer(handle_, static_cast<LONG>(offset & 0xFFFFFFFF), &hoch, FILE_BEGIN);
+  return !(tief == INVALID_SET_FILE_POINTER && ::GetLastError() != NO_ERROR);
+}
+
+std::uint32_t File::Read(void* buffer, std::uint32_t count) {
+  DWORD gelesen = 0;
+  if (!::ReadFile(handle_, buffer, count, &gelesen, nullptr)) return 0;
+  return gelesen;
+}
+
+void File::Close() {
+  if (handle_ != nullptr) ::CloseHandle(handle_);
+  handle_ = nullptr;
+}
+
+std::uint32_t FileAttributes(const std::string& name) { return ::GetFileAttributesA(name.c_str()); }
+
+}  // namespace platform

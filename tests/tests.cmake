@@ -1,0 +1,34 @@
+# Test tiers: `native` (host build, also under the sanitizers), `wine` (the same unit tests and the
+# platform layer, cross-built and run through wine64), `e2e` (the real Setup.exe driven from outside).
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# One test program per folder of tests/. Files named *_test.cpp run in both tiers, *_wintest.cpp
+# only under Wine.
+set(ZQ_TEST_FOLDERS lib platform install forms)
+foreach(folder ${ZQ_TEST_FOLDERS})
+  file(GLOB sources CONFIGURE_DEPENDS tests/${folder}/*_test.cpp)
+  if(WIN32)
+    file(GLOB win_sources CONFIGURE_DEPENDS tests/${folder}/*_wintest.cpp)
+    list(APPEND sources ${win_sources})
+  endif()
+  if(NOT sources)
+    continue()
+  endif()
+  set(target tests_${folder})
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE zq_core GTest::gtest_main)
+  zq_target(${target})
+  if(WIN32)
+    add_test(NAME wine.${folder} COMMAND ${target})
+    set_tests_properties(wine.${folder} PROPERTIES LABELS wine)
+  else()
+    gtest_discover_tests(${target} TEST_PREFIX "${folder}." PROPERTIES LABELS native)
+  endif()
+endforeach()
+
+if(WIN32 AND EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
+  add_subdirectory(tests/e2e)
+endif()

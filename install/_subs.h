@@ -1,0 +1,19 @@
+// The installer's state for the whole run, and the routines of the installer logic.
+#pragma once
+#include <string>
+#include <vector>
+
+// One file to install. `Datei` is relative to ExePfad and to ZielOrt; an empty `Text` means the
+// file gets no menu entries; `Parameter` is 1-based, element 0 is not used.
+struct TZQDateienInfo {
+  std::string Datei;
+  std::string Text;
+  std::vector<std::string> Parameter = {""};
+};
+
+extern std::string ProgName;  // "?" until the configuration names the program
+extern std::string ZielOrt;   // target folder with trailing backslash, empty while undetermined
+extern std::string ExePfad;   // the installer's own folder, with trailing backslash
+extern std::string Version;   // "19"
+// 1-based; element 0 stays empty. Once the configuration is valid the installer itself is last.
+extern std::vector<TZQDateienInfo> Dateien;

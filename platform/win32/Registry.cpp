@@ -1,0 +1,63 @@
+#include "platform/Registry.h"
+
+#include <windows.h>
+
+namespace platform {
+
+long ClassesRootKey::Create(const std::string& path) {
+  Close();
+  HKEY key = nullptr;
+  LONG result = ::RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                  KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  if (result == ERROR_SUCCESS) key_ = key;
+  return result;
+}
+
+long ClassesRootKey::Open(const std::string& path) {
+  Close();
+  HKEY key = nullptr;
+  LONG result = ::RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_ALL_ACCESS, &key);
+  if (result == ERROR_SUCCESS) key_ = key;
+  return result;
+}
+
+long ClassesRootKey::ReadDefault(std::string& text) const {
+  text.clear();
+  DWORD type = 0;
+  DWORD size = 0;
+  LONG result = ::RegQueryValueExA(static_cast<HKEY>(key_), nullptr, nullptr, &type, nullptr, &size);
+  if (result != ERROR_SUCCESS) return result;
+  if ((type != REG_SZ && type != REG_EXPAND_SZ) || size == 0) return ERROR_SUCCESS;
+  std::string buffer(size, '\0');
+  result = ::RegQueryValueExA(static_cast<HKEY>(key_), nullptr, nullptr, &type,
+                              reinterpret_cast<BYTE*>(buffer.data()), &size);
+  if (result != ERROR_SUCCESS) return result;
+  // The stored text may or may not carry its terminating NUL.
+  buffer.resize(size);
+  const auto nul = buffer.find('\0');
+  text = nul == std::string::npos ? buffer : buffer.substr(0, nul);
+  return ERROR_SUCCESS;
+}
+
+long ClassesRootKey::WriteDefault(const std::string& text) const {
+  return ::RegSetValueExA(static_cast<HKEY>(key_), nullptr, 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1));
+}
+
+long ClassesRootKey::Close() {
+  if (key_ == nullptr) return ERROR_SUCCESS;
+  LONG result = ::RegCloseKey(static_cast<HKEY>(key_));
+  key_ = nullptr;
+  return result;
+}
+
+bool ClassesRootKeyExists(const std::string& path) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  ::RegCloseKey(key);
+  return true;
+}
+
+long ClassesRootDeleteTree(const std::string& path) { return ::RegDeleteTreeA(HKEY_CLASSES_ROOT, path.c_str()); }
+
+}  // namespace platform

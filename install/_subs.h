@@ -3,13 +3,7 @@
 #include <string>
 #include <vector>
 
-// One file to install. `Datei` is relative to ExePfad and to ZielOrt; an empty `Text` means the
-// file gets no menu entries; `Parameter` is 1-based, element 0 is not used.
-struct TZQDateienInfo {
-  std::string Datei;
-  std::string Text;
-  std::vector<std::string> Parameter = {""};
-};
+#include "install/_block.h"
 
 extern std::string ProgName;  // "?" until the configuration names the program
 extern std::string ZielOrt;   // target folder with trailing backslash, empty while undetermined

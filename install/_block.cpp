@@ -1,0 +1,112 @@
+#include "install/_block.h"
+
+#include "lib/_zq_ZeichenEinfach_1.h"
+#include "lib/_zq_ZeichenKomplex_1.h"
+
+namespace {
+
+constexpr std::size_t kMindestLaenge = 23;
+
+bool IstEinstellung(const std::string& zeile) {
+  return zeile.size() >= 3 && zeile[0] == '#' && zeile[2] == '=';
+}
+
+// The block's content between the markers; false when the window holds no block. A marker at the
+// very start of the window does not count: the maker's leader line must precede it.
+bool Inhalt(const std::string& fenster, std::string& inhalt) {
+  if (fenster.size() < kMindestLaenge) return false;
+  const std::string text = RechtsStutzen(fenster, "\r\n");
+  if (TextRechts(text, 5) != kBlockMarke) return false;
+  for (auto p = static_cast<std::int32_t>(text.size()) - 5; p >= 1; --p) {
+    if (TextMitte(text, p, 5) != kBlockMarke) continue;
+    if (p == 1) return false;
+    inhalt = TextMitteVonRechts(TextMitte(text, p + 5, -1), 6, -1);
+    return true;
+  }
+  return false;
+}
+
+void DateiLesen(char schluessel, const std::string& wert, TZQBlock& block,
+                const std::function<bool(const std::string&)>& optionalVorhanden) {
+  std::vector<std::string> teile;
+  TextTeilen(wert, ",", false, true, teile);
+  if (teile.size() < 2) return;
+  TZQDateienInfo datei;
+  datei.Datei = Gestutzt(teile[1]);
+  if (schluessel == '?' && !optionalVorhanden(datei.Datei)) return;
+  if (teile.size() >= 3) {
+    datei.Text = Gestutzt(teile[2]);
+    // A text of blanks would give a file without any menu entry; it does not make the
+    // configuration complete.
+    if (!datei.Text.empty()) block.HatDateien = true;
+    datei.Parameter.insert(datei.Parameter.end(), teile.begin() + 3, teile.end());
+  }
+  block.Dateien.push_back(std::move(datei));
+}
+
+}  // namespace
+
+std::string Gestutzt(const std::string& text) {
+  std::size_t von = 0;
+  std::size_t bis = text.size();
+  while (von < bis && static_cast<unsigned char>(text[von]) <= ' ') ++von;
+  while (bis > von && static_cast<unsigned char>(text[bis - 1]) <= ' ') --bis;
+  return text.substr(von, bis - von);
+}
+
+TZQBlock BlockLesen(const std::string& fenster, const std::function<bool(const std::string&)>& optionalVorhanden) {
+  TZQBlock block;
+  std::string inhalt;
+  if (!Inhalt(fenster, inhalt)) return block;
+
+  std::vector<std::string> zeilen;
+  TextTeilen(inhalt, "\r\n", false, true, zeilen);
+  struct Einstellung {
+    char schluessel;
+    std::string wert;
+  };
+  std::vector<Einstellung> einstellungen;
+  for (std::size_t i = 1; i < zeilen.size(); ++i) {
+    if (!IstEinstellung(zeilen[i])) continue;
+    einstellungen.push_back({TextKlein(zeilen[i])[1], Gestutzt(TextMitte(zeilen[i], 4, -1))});
+  }
+
+  // One pass per key, in this order: the target folder may name the program.
+  for (const Einstellung& e : einstellungen) {
+    if (e.schluessel != 'n') continue;
+    block.Name = e.wert;
+    block.HatName = true;
+  }
+  for (const Einstellung& e : einstellungen) {
+    if (e.schluessel != 'z') continue;
+    block.Ziel = e.wert;
+    block.HatZiel = true;
+  }
+  for (const Einstellung& e : einstellungen) {
+    if (e.schluessel != 'm') continue;
+    block.Menue = e.wert;
+    block.HatMenue = true;
+  }
+  for (const Einstellung& e : einstellungen) {
+    if (e.schluessel == 'd' || e.schluessel == '?') DateiLesen(e.schluessel, e.wert, block, optionalVorhanden);
+  }
+  return block;
+}
+
+std::string FalscheDatenText(const TZQBlock& block) {
+  if (block.HatName && block.HatDateien && block.HatZiel && block.HatMenue) return {};
+  std::string text = "Das Installations-Programm enthält falsche Daten für:";
+  if (!block.HatName) text += "\r\n- Programm-Name";
+  if (!block.HatDateien) text += "\r\n- Programm-Dateien";
+  if (!block.HatZiel) text += "\r\n- Ziel-Pfad";
+  if (!block.HatMenue) text += "\r\n- Menüs";
+  return text;
+}
+
+std::string FehlendeDateienText(const std::vector<std::string>& namen, const std::vector<std::string>& fehlend) {
+  std::string text = "Diese Dateien sollen installiert werden:";
+  for (std::size_t i = 1; i < namen.size(); ++i) text += "\r\n- " + namen[i];
+  text += "\r\n\r\nDiese Dateien fehlen:";
+  for (const std::string& name : fehlend) text += "\r\n- " + name;
+  return text;
+}

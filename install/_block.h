@@ -1,0 +1,46 @@
+// The configuration block: the settings text that a maker appends to Setup.exe (or puts into the
+// side file). Reading it is pure: no file, folder or window is touched, so a maker's tool can use
+// the same reader.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+// One file to install. `Datei` is relative to ExePfad and to ZielOrt; an empty `Text` means the
+// file gets no menu entries; `Parameter` is 1-based, element 0 is not used.
+struct TZQDateienInfo {
+  std::string Datei;
+  std::string Text;
+  std::vector<std::string> Parameter = {""};
+};
+
+// What a block holds. Each flag tells whether its key was given; a file line counts for
+// `HatDateien` only with a menu text.
+struct TZQBlock {
+  bool HatName = false;
+  bool HatZiel = false;
+  bool HatMenue = false;
+  bool HatDateien = false;
+  std::string Name = "?";
+  std::string Ziel;   // the last `z` value as written; folder codes are resolved by the installer
+  std::string Menue;  // the last `m` value; its digits 1 to 5 offer the menu locations
+  std::vector<TZQDateienInfo> Dateien = std::vector<TZQDateienInfo>(1);  // 1-based
+};
+
+// The marker that opens the block and is the last thing in the window.
+inline constexpr char kBlockMarke[] = "#ZQ1#";
+
+// Finds the block at the end of `fenster` (the last 2000 bytes of the source) and reads its
+// settings. `optionalVorhanden` answers for a `?` line whether its file lies beside the installer.
+TZQBlock BlockLesen(const std::string& fenster,
+                    const std::function<bool(const std::string& datei)>& optionalVorhanden);
+
+// "Das Installations-Programm enthält falsche Daten für:" with one line for every setting that is
+// missing; empty when the block is complete.
+std::string FalscheDatenText(const TZQBlock& block);
+
+// The list of files to install and the list of those that are missing.
+std::string FehlendeDateienText(const std::vector<std::string>& namen, const std::vector<std::string>& fehlend);
+
+// Leading and trailing blanks and control characters removed.
+std::string Gestutzt(const std::string& text);

@@ -1,0 +1,177 @@
+#include "install/_block.h"
+
+#include <set>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kCrLf = "\r\n";
+
+// A window as a maker writes it: the leader line, the markers, the lines between them.
+std::string Block(const std::vector<std::string>& zeilen, const std::string& nachher = "\r\n") {
+  std::string text = "Codierung:\r\n#ZQ1#\r\n";
+  for (const std::string& z : zeilen) text += z + kCrLf;
+  return text + "#ZQ1#" + nachher;
+}
+
+bool Keine(const std::string&) { return false; }
+
+const std::vector<std::string> kBeispiel = {"#n=mein Super-Programm", "#z=P", "#m=135",
+                                            "#d=Meine Datei.txt,Mein Menü-Text"};
+
+}  // namespace
+
+TEST(BlockLesen, ReadsTheCompleteExample) {
+  const TZQBlock b = BlockLesen(Block(kBeispiel), Keine);
+  EXPECT_TRUE(b.HatName && b.HatZiel && b.HatMenue && b.HatDateien);
+  EXPECT_EQ(b.Name, "mein Super-Programm");
+  EXPECT_EQ(b.Ziel, "P");
+  EXPECT_EQ(b.Menue, "135");
+  ASSERT_EQ(b.Dateien.size(), 2u);
+  EXPECT_EQ(b.Dateien[0].Datei, "");
+  EXPECT_EQ(b.Dateien[1].Datei, "Meine Datei.txt");
+  EXPECT_EQ(b.Dateien[1].Text, "Mein Menü-Text");
+  EXPECT_EQ(b.Dateien[1].Parameter, std::vector<std::string>{""});
+  EXPECT_EQ(FalscheDatenText(b), "");
+}
+
+TEST(BlockLesen, ReadsTheMakersTemplateWithItsHelpLines) {
+  const std::string fenster =
+      "MZ\x90 binary tail of the executable\r\n"
+      "Codierung:\r\n#ZQ1#\r\n"
+      "==========================================================\r\n"
+      "In welchen Menüs soll das Programm später sein? Möglich sind:\r\n"
+      "1 = Desktop, 2 = Start-Menü, 3 = Schnellstart, 4 und 5 = Explorer\r\n"
+      "Beispiel: #m=135\r\n"
+      "----------------------------------------------------------\r\n"
+      "#M=  2 4\t\r\n"
+      "==========================================================\r\n"
+      "In welchen Zielpfad sollen die Dateien kopiert werden? Möglich sind:\r\n"
+      "Beispiel: #z=P\r\n"
+      "----------------------------------------------------------\r\n"
+      "#Z=w\r\n"
+      "==========================================================\r\n"
+      "Welche Dateien sollen kopiert werden?\r\n"
+      "Beispiel: #d=Meine Datei.exe\r\n"
+      "----------------------------------------------------------\r\n"
+      "#D=Prog.exe , Mein Programm , -s ,  \"x y\"  \r\n"
+      "#d=Hilfe.chm\r\n"
+      "#d=Lies mich.txt,Was ist neu?\r\n"
+      "==========================================================\r\n"
+      "Wie soll das Programm bei der Installation genannt werden?\r\n"
+      "Beispiel: #n=mein Super-Programm\r\n"
+      "----------------------------------------------------------\r\n"
+      "#N=Zählwerk 2000\r\n"
+      "==========================================================\r\n"
+      "#ZQ1#\r\n\r\n\r\n";
+  const TZQBlock b = BlockLesen(fenster, Keine);
+  EXPECT_EQ(FalscheDatenText(b), "");
+  EXPECT_EQ(b.Name, "Zählwerk 2000");
+  EXPECT_EQ(b.Ziel, "w");
+  EXPECT_EQ(b.Menue, "2 4");
+  ASSERT_EQ(b.Dateien.size(), 4u);
+  EXPECT_EQ(b.Dateien[1].Datei, "Prog.exe");
+  EXPECT_EQ(b.Dateien[1].Text, "Mein Programm");
+  // Parameters keep their blanks, but those at the very end of the line go with the value.
+  EXPECT_EQ(b.Dateien[1].Parameter, (std::vector<std::string>{"", " -s ", "  \"x y\""}));
+  EXPECT_EQ(b.Dateien[2].Datei, "Hilfe.chm");
+  EXPECT_EQ(b.Dateien[2].Text, "");
+  EXPECT_EQ(b.Dateien[3].Text, "Was ist neu?");
+}
+
+TEST(BlockLesen, LastNameTargetAndMenuWinEveryFileLineCounts) {
+  const TZQBlock b = BlockLesen(
+      Block({"#d=b.exe,B", "#n=Erst", "#z=C:\\Eins", "#m=1", "#n=", "#z=D", "#m=", "#d=a.exe,A,p"}), Keine);
+  EXPECT_TRUE(b.HatName);
+  EXPECT_EQ(b.Name, "");
+  EXPECT_EQ(b.Ziel, "D");
+  EXPECT_TRUE(b.HatMenue);
+  EXPECT_EQ(b.Menue, "");
+  ASSERT_EQ(b.Dateien.size(), 3u);
+  EXPECT_EQ(b.Dateien[1].Datei, "b.exe");
+  EXPECT_EQ(b.Dateien[2].Datei, "a.exe");
+  EXPECT_EQ(b.Dateien[2].Parameter, (std::vector<std::string>{"", "p"}));
+}
+
+TEST(BlockLesen, NamesEveryMissingSettingInItsOrder) {
+  EXPECT_EQ(FalscheDatenText(BlockLesen("", Keine)),
+            "Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Name\r\n"
+            "- Programm-Dateien\r\n- Ziel-Pfad\r\n- Menüs");
+  // A file without a menu text does not count.
+  EXPECT_EQ(FalscheDatenText(BlockLesen(Block({"#n=x", "#z=P", "#m=135", "#d=Meine Datei.exe"}), Keine)),
+            "Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Dateien");
+  EXPECT_EQ(FalscheDatenText(BlockLesen(Block({"#d=a,b", "#m=1"}), Keine)),
+            "Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Name\r\n- Ziel-Pfad");
+  // A menu text of blanks is no menu text.
+  EXPECT_FALSE(BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=a.exe, ,p"}), Keine).HatDateien);
+}
+
+TEST(BlockLesen, FindsTheMarkersOnlyWhereTheyBelong) {
+  // Any number of CR LF pairs may follow the closing marker, nothing else.
+  EXPECT_TRUE(BlockLesen(Block(kBeispiel, "\r\n\r\n\r\n\r\n"), Keine).HatDateien);
+  EXPECT_TRUE(BlockLesen(Block(kBeispiel, ""), Keine).HatDateien);
+  EXPECT_FALSE(BlockLesen(Block(kBeispiel, " "), Keine).HatName);
+  EXPECT_FALSE(BlockLesen(Block(kBeispiel, "\r\n\n"), Keine).HatName);
+  // The markers are case-sensitive.
+  std::string klein = Block(kBeispiel);
+  klein.replace(klein.find("#ZQ1#"), 5, "#zq1#");
+  EXPECT_FALSE(BlockLesen(klein, Keine).HatName);
+  // An opening marker at the very start of the window has no leader.
+  std::string ohneVorspann = Block(kBeispiel).substr(std::string("Codierung:\r\n").size());
+  EXPECT_FALSE(BlockLesen(ohneVorspann, Keine).HatName);
+  EXPECT_TRUE(BlockLesen("x" + ohneVorspann, Keine).HatName);
+  // Texts of 22 characters or fewer hold no block, even a well-formed one.
+  EXPECT_FALSE(BlockLesen("x#ZQ1#\r\n#n=abcdef#ZQ1#", Keine).HatName);
+  EXPECT_TRUE(BlockLesen("x#ZQ1#\r\n#n=abcdefg#ZQ1#", Keine).HatName);
+  // Overlapping markers give an empty content rather than a fault.
+  EXPECT_FALSE(BlockLesen(std::string(30, 'x') + "#ZQ1#ZQ1#", Keine).HatName);
+}
+
+TEST(BlockLesen, ReadsTheLastOpeningMarkerBeforeTheEnd) {
+  // An older block further up the window is commentary of the leader.
+  const std::string fenster = "x#ZQ1#\r\n#n=alt\r\n#ZQ1#\r\n" + Block({"#n=neu"});
+  EXPECT_EQ(BlockLesen(fenster, Keine).Name, "neu");
+}
+
+TEST(BlockLesen, TellsSettingLinesFromCommentary) {
+  const TZQBlock b = BlockLesen(Block({"n=ohne Raute", "#nn=kein Gleich an dritter Stelle", "#n",
+                                       " #n=Blank davor", "Beispiel: #n=mein Super-Programm", "#n=  richtig \t"}),
+                                Keine);
+  EXPECT_EQ(b.Name, "richtig");
+}
+
+TEST(BlockLesen, SplitsFileLinesAtCommasDroppingEmptyPieces) {
+  const TZQBlock b = BlockLesen(Block({"#d=a.exe,,Text nach zwei Kommas,,p1", "#d=,,,", "#d=", "#d= b.exe ,  T  "}), Keine);
+  ASSERT_EQ(b.Dateien.size(), 3u);
+  EXPECT_EQ(b.Dateien[1].Text, "Text nach zwei Kommas");
+  EXPECT_EQ(b.Dateien[1].Parameter, (std::vector<std::string>{"", "p1"}));
+  EXPECT_EQ(b.Dateien[2].Datei, "b.exe");
+  EXPECT_EQ(b.Dateien[2].Text, "T");
+}
+
+TEST(BlockLesen, TakesOptionalFilesOnlyWhenTheyArePresent) {
+  std::set<std::string> gefragt;
+  const auto vorhanden = [&](const std::string& datei) {
+    gefragt.insert(datei);
+    return datei == "da.dll";
+  };
+  const TZQBlock b = BlockLesen(Block({"#?= fehlt.dll ,F", "#?=da.dll,D,x", "#?=,,"}), vorhanden);
+  EXPECT_EQ(gefragt, (std::set<std::string>{"fehlt.dll", "da.dll"}));
+  ASSERT_EQ(b.Dateien.size(), 2u);
+  EXPECT_EQ(b.Dateien[1].Datei, "da.dll");
+  EXPECT_EQ(b.Dateien[1].Parameter, (std::vector<std::string>{"", "x"}));
+  EXPECT_TRUE(b.HatDateien);
+}
+
+TEST(FehlendeDateienText, ListsAllFilesThenTheMissingOnes) {
+  EXPECT_EQ(FehlendeDateienText({"", "a.exe", "B.dll", "Setup.exe"}, {"B.dll"}),
+            "Diese Dateien sollen installiert werden:\r\n- a.exe\r\n- B.dll\r\n- Setup.exe"
+            "\r\n\r\nDiese Dateien fehlen:\r\n- B.dll");
+}
+
+TEST(Gestutzt, RemovesBlanksAndControlCharactersAtBothEnds) {
+  EXPECT_EQ(Gestutzt(" \t\x01 a b \r\x1f"), "a b");
+  EXPECT_EQ(Gestutzt("  "), "");
+  EXPECT_EQ(Gestutzt("ä"), "ä");
+}

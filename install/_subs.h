@@ -11,3 +11,8 @@ extern std::string ExePfad;   // the installer's own folder, with trailing backs
 extern std::string Version;   // "19"
 // 1-based; element 0 stays empty. Once the configuration is valid the installer itself is last.
 extern std::vector<TZQDateienInfo> Dateien;
+
+// The system folder of a one-character code, with a trailing backslash: "1" all users' desktop,
+// "2" all users' start menu, "3" the user's quick launch, "a" all users' application data, "p"
+// program files, "w" Windows. Any other text (upper-case letters included) gives the empty text.
+std::string SpezialOrdner(const std::string& code);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/File.h"
+#include "platform/FileSystem.h"
 
 std::int64_t DateiBytesLesen(const std::string& dateiName, std::vector<std::uint8_t>& daten,
                              std::int64_t position, std::int64_t anzahl) {

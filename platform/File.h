@@ -25,9 +25,4 @@ class File {
   void* handle_ = nullptr;
 };
 
-// GetFileAttributesA; kInvalidAttributes when the entry cannot be found.
-std::uint32_t FileAttributes(const std::string& name);
-inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFF;
-inline constexpr std::uint32_t kAttributeDirectory = 16;
-
 }  // namespace platform

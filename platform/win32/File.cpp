@@ -30,6 +30,4 @@ void File::Close() {
   handle_ = nullptr;
 }
 
-std::uint32_t FileAttributes(const std::string& name) { return ::GetFileAttributesA(name.c_str()); }
-
 }  // namespace platform

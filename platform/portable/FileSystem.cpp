@@ -1,0 +1,20 @@
+// The portable build's stand-in for the file system. The native build exists to run the pure path
+// routines; Windows paths (drive letters, backslashes) mean nothing here, so every lookup reports
+// "not found" and every change fails. The file operations are tested on the Windows build.
+#include "platform/FileSystem.h"
+
+namespace platform {
+
+bool EntrySearch::First(const std::string&, FoundEntry&) { return false; }
+
+bool EntrySearch::Next(FoundEntry&) { return false; }
+
+void EntrySearch::Close() { handle_ = nullptr; }
+
+std::uint32_t FileAttributes(const std::string&) { return kInvalidAttributes; }
+
+bool ChangeFileAttributes(const std::string&, std::uint32_t) { return false; }
+
+bool MakeFolder(const std::string&) { return false; }
+
+}  // namespace platform

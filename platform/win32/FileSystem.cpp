@@ -1,0 +1,49 @@
+#include "platform/FileSystem.h"
+
+#include <windows.h>
+
+namespace platform {
+
+namespace {
+
+void Take(const WIN32_FIND_DATAA& daten, FoundEntry& entry) {
+  entry.name = daten.cFileName;
+  entry.attributes = daten.dwFileAttributes;
+  entry.sizeHigh = daten.nFileSizeHigh;
+  entry.sizeLow = daten.nFileSizeLow;
+}
+
+}  // namespace
+
+bool EntrySearch::First(const std::string& pattern, FoundEntry& entry) {
+  Close();
+  WIN32_FIND_DATAA daten{};
+  HANDLE h = ::FindFirstFileA(pattern.c_str(), &daten);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  handle_ = h;
+  Take(daten, entry);
+  return true;
+}
+
+bool EntrySearch::Next(FoundEntry& entry) {
+  if (handle_ == nullptr) return false;
+  WIN32_FIND_DATAA daten{};
+  if (!::FindNextFileA(handle_, &daten)) return false;
+  Take(daten, entry);
+  return true;
+}
+
+void EntrySearch::Close() {
+  if (handle_ != nullptr) ::FindClose(handle_);
+  handle_ = nullptr;
+}
+
+std::uint32_t FileAttributes(const std::string& name) { return ::GetFileAttributesA(name.c_str()); }
+
+bool ChangeFileAttributes(const std::string& name, std::uint32_t attributes) {
+  return ::SetFileAttributesA(name.c_str(), attributes) != 0;
+}
+
+bool MakeFolder(const std::string& name) { return ::CreateDirectoryA(name.c_str(), nullptr) != 0; }
+
+}  // namespace platform

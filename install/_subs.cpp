@@ -1,7 +1,21 @@
 #include "install/_subs.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+#include "forms/_Form_Anfang.h"
 #include "lib/_zq_Adresse_2.h"
+#include "lib/_zq_DateiBytes_2.h"
+#include "lib/_zq_Feld_3.h"
+#include "lib/_zq_ZeichenEinfach_1.h"
+#include "lib/_zq_ZeichenKomplex_1.h"
+#include "platform/Application.h"
+#include "platform/Process.h"
+#include "platform/Registry.h"
 #include "platform/ShellFolder.h"
+#include "platform/ShellLink.h"
 
 std::string ProgName = "?";
 std::string ZielOrt;
@@ -33,4 +47,204 @@ std::string SpezialOrdner(const std::string& code) {
     case 'w': return MitEndBackslash(platform::WindowsFolder(255));
     default: return {};
   }
+}
+
+namespace {
+
+// The five check boxes in the order the probe visits them.
+std::array<platform::CheckBox*, 5> MenueBoxen() {
+  return {&aa->CheDesktop, &aa->CheStart, &aa->CheSchnell, &aa->CheExplorerV, &aa->CheExplorerD};
+}
+
+// The verb keys of a registry location for the menu text `text`.
+std::vector<std::string> VerbSchluessel(const platform::CheckBox* box, const std::string& text) {
+  const std::string verb = "\\shell\\" + text + " ...";
+  if (box == &aa->CheExplorerD) return {"*" + verb};
+  return {"Drive" + verb, "Folder" + verb};
+}
+
+// The command line of an Explorer verb: the quoted program, its quoted parameters, the quoted "%1".
+std::string Befehlszeile(const TZQDateienInfo& datei) {
+  std::string argumente;
+  for (std::size_t i = 1; i < datei.Parameter.size(); ++i) argumente += " \"" + datei.Parameter[i] + "\"";
+  argumente += " \"%1\"";
+  return "\"" + MitEndBackslash(ZielOrt) + datei.Datei + "\"" + argumente;
+}
+
+void OrdnerVonLaufwerkUebernehmen(const std::string& ordner) {
+  if (TextMitte(ordner, 2, 2) == ":\\") ZielOrt = ordner;
+}
+
+void VerbsAnwenden(const platform::CheckBox* box, const TZQDateienInfo& datei) {
+  const bool angehakt = box->Checked();
+  if (angehakt && ZielOrt.empty()) return;
+  for (const std::string& schluessel : VerbSchluessel(box, datei.Text)) {
+    if (!angehakt) {
+      if (platform::ClassesRootKeyExists(schluessel)) platform::ClassesRootDeleteTree(schluessel);
+      continue;
+    }
+    platform::ClassesRootKey befehl;
+    if (befehl.Create(schluessel + "\\command") == 0) befehl.WriteDefault(Befehlszeile(datei));
+  }
+}
+
+bool VerbsSuchen(const platform::CheckBox* box, const TZQDateienInfo& datei) {
+  bool gefunden = false;
+  for (const std::string& schluessel : VerbSchluessel(box, datei.Text)) {
+    const std::string pfad = schluessel + "\\command";
+    if (!platform::ClassesRootKeyExists(pfad)) continue;
+    gefunden = true;
+    platform::ClassesRootKey befehl;
+    std::string text;
+    if (befehl.Open(pfad) == 0 && befehl.ReadDefault(text) == 0) BefehlZielLesen(text);
+  }
+  return gefunden;
+}
+
+// A shell link object that cannot be made ends the action, with the system's word for why.
+void LinkObjektMachen(platform::ShellLink& link) {
+  const long fehler = link.Create();
+  if (fehler == 0) return;
+  const std::string text = platform::ErrorText(fehler);
+  throw TZQFehler(text.empty() ? "Fehler " + ZahlAlsText(static_cast<std::uint32_t>(fehler)) : text);
+}
+
+}  // namespace
+
+void LinkErstellen(const std::string& linkPfad, const std::string& zielPfad) {
+  platform::ShellLink link;
+  LinkObjektMachen(link);
+  link.SetPath(zielPfad);
+  link.Save(linkPfad, false);
+}
+
+void LinkZielLesen(const std::string& linkPfad) {
+  platform::ShellLink link;
+  LinkObjektMachen(link);
+  if (link.Load(linkPfad) != 0) return;
+  std::string ziel;
+  link.GetPath(ziel);
+  OrdnerVonLaufwerkUebernehmen(AdresseVerzeichnis(ziel));
+}
+
+void BefehlZielLesen(const std::string& befehl) {
+  OrdnerVonLaufwerkUebernehmen(AdresseVerzeichnis(BeideEndenStutzen(befehl, "\"")));
+}
+
+void MacheCheck(platform::CheckBox* box) {
+  if (box == nullptr) {
+    for (platform::CheckBox* b : MenueBoxen()) MacheCheck(b);
+    return;
+  }
+  const bool pruefen = !aa->Visible();
+  const auto boxen = MenueBoxen();
+  const auto stelle = std::find(boxen.begin(), boxen.end(), box) - boxen.begin();
+  const bool registry = stelle >= 3;
+  bool gefunden = false;
+  for (std::size_t i = 1; i < Dateien.size(); ++i) {
+    const TZQDateienInfo& datei = Dateien[i];
+    if (datei.Text.empty()) continue;
+    if (registry) {
+      if (pruefen) gefunden = VerbsSuchen(box, datei);
+      else VerbsAnwenden(box, datei);
+      continue;
+    }
+    const std::string link = SpezialOrdner(std::string(1, static_cast<char>('1' + stelle))) + datei.Text + ".lnk";
+    if (pruefen) {
+      gefunden = DateiExistiert(link);
+      if (gefunden) LinkZielLesen(link);
+    } else if (box->Checked()) {
+      LinkErstellen(link, MitEndBackslash(ZielOrt) + datei.Datei);
+    } else {
+      AdresseLoeschen(link, false);
+    }
+  }
+  if (pruefen) box->SetChecked(gefunden);
+}
+
+void AlleEintraegeEntfernen() {
+  for (platform::CheckBox* box : MenueBoxen()) {
+    // Clearing a cleared box fires nothing, and the probe showed only the last file's entries.
+    const bool warGeloescht = box->State() == platform::CheckState::Unchecked;
+    box->SetChecked(false);
+    if (warGeloescht) MacheCheck(box);
+  }
+}
+
+namespace {
+
+// The proposal for the target folder from the value of the `z` key.
+std::string ZielVorschlag(const std::string& wert) {
+  if (wert == "W" || wert == "w") return SpezialOrdner("w");
+  if (wert == "P" || wert == "p") return SpezialOrdner("p") + ProgName + "\\";
+  if (wert == "D" || wert == "d") return SpezialOrdner("a") + ProgName + "\\";
+  return MitEndBackslash(wert);
+}
+
+void MenuesZeigen(const std::string& menue) {
+  const auto hat = [&](char ziffer) { return menue.find(ziffer) != std::string::npos; };
+  aa->CheDesktop.SetVisible(hat('1'));
+  aa->LaDesktop.SetVisible(hat('1'));
+  aa->CheStart.SetVisible(hat('2'));
+  aa->PaStart.SetVisible(hat('2'));
+  aa->PaStart3.SetBevel(hat('2') ? platform::BevelKind::Lowered : platform::BevelKind::Raised, 1);
+  for (platform::Control* c : std::initializer_list<platform::Control*>{&aa->CheSchnell, &aa->LaSchnell, &aa->ShaSchnell1, &aa->ShaSchnell2}) {
+    c->SetVisible(hat('3'));
+  }
+  aa->PaMausL.SetVisible(hat('4'));
+  aa->PaMausR.SetVisible(hat('5'));
+  const auto markieren = [](platform::Label& name) {
+    name.SetBackColor(platform::Color::Highlight());
+    platform::FontStyle schrift = name.Font();
+    schrift.color = platform::Color::HighlightText();
+    name.SetFont(schrift);
+  };
+  if (hat('4')) markieren(aa->LaNameL2);
+  if (hat('5')) markieren(aa->LaNameR2);
+  aa->PaExplorer.SetVisible(hat('4') || hat('5'));
+}
+
+// The last 2000 bytes of the side file, or of the running executable when there is none.
+std::string EinstellungsFenster(const std::string& exe) {
+  const std::string seitenDatei = TextMitteVonRechts(exe, 4, -1) + "INI";
+  const std::string quelle = DateiExistiert(seitenDatei) ? seitenDatei : exe;
+  std::vector<std::uint8_t> bytes;
+  DateiBytesLesen(quelle, bytes, DateiGroesse(quelle) - 1999, 2000);
+  return std::string(bytes.begin() + 1, bytes.end());
+}
+
+}  // namespace
+
+std::string InstallDatenLesen() {
+  ProgName = "?";
+  Dateien.assign(1, TZQDateienInfo{});
+  const std::string exe = platform::ModuleFileName();
+
+  const TZQBlock block = BlockLesen(EinstellungsFenster(exe), [](const std::string& datei) {
+    return DateiExistiert(ExePfad + datei);
+  });
+  ProgName = block.Name;
+  if (block.HatZiel) aa->EdVerz.SetCaption(ZielVorschlag(block.Ziel));
+  if (block.HatMenue) MenuesZeigen(block.Menue);
+  Dateien = block.Dateien;
+
+  aa->SetCaption(ProgName + " installieren");
+  platform::SetApplicationTitle(ProgName + " installieren");
+
+  std::string fehler = FalscheDatenText(block);
+  if (fehler.empty()) {
+    Dateien.push_back({AdresseDateiName(exe), "", {""}});
+    std::vector<std::string> namen(1);
+    for (std::size_t i = 1; i < Dateien.size(); ++i) namen.push_back(Dateien[i].Datei);
+    DoppelteEntfernen(0, namen);
+    std::vector<std::string> fehlend;
+    for (std::size_t i = 1; i < namen.size(); ++i) {
+      if (!DateiExistiert(ExePfad + namen[i])) fehlend.push_back(namen[i]);
+    }
+    if (!fehlend.empty()) fehler = FehlendeDateienText(namen, fehlend);
+    else MacheCheck();
+  }
+  if (!fehler.empty()) fehler = "Die Installation ist nicht möglich.\r\n\r\n" + fehler;
+  aa->LaFehler.SetCaption(fehler);
+  return fehler;
 }

@@ -1,0 +1,53 @@
+// The program entry: the installer state, the hidden main window, the configuration with its probe
+// for an earlier installation, the first page, and the message loop. The probe runs while the main
+// window is hidden; everything after runs with it visible, which is what tells the menu locations
+// to apply rather than to probe.
+#include "forms/_Form_Anfang.h"
+#include "install/_subs.h"
+#include "platform/Application.h"
+#include "platform/MessageBox.h"
+#include "platform/Process.h"
+#include "platform/ShellLink.h"
+
+namespace {
+
+// The folder of the running executable: up to and including its last backslash or colon, with a
+// backslash appended where a colon ends it.
+std::string EigenerOrdner() {
+  const std::string exe = platform::ModuleFileName();
+  const auto ende = exe.find_last_of("\\:");
+  std::string ordner = ende == std::string::npos ? std::string() : exe.substr(0, ende + 1);
+  if (ordner.empty() || ordner.back() != '\\') ordner += '\\';
+  return ordner;
+}
+
+bool AlteInstallationGefunden() {
+  for (const platform::CheckBox* box :
+       {&aa->CheDesktop, &aa->CheStart, &aa->CheSchnell, &aa->CheExplorerV, &aa->CheExplorerD}) {
+    if (box->Visible() && box->Checked()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main() {
+  Version = "19";
+  ExePfad = EigenerOrdner();
+  platform::ComInitialize();
+  platform::SetApplicationTitle("");
+
+  Taa fenster;
+  try {
+    InstallDatenLesen();
+  } catch (const TZQFehler& fehler) {
+    platform::ShowMessageBox(nullptr, fehler.what(), platform::ApplicationTitle(), platform::kMbOk);
+  }
+
+  if (!aa->LaFehler.Caption().empty()) aa->ZeigePanel(aa->PaFehler);
+  else if (AlteInstallationGefunden()) aa->ZeigePanel(aa->PaIstSchonDa);
+  else aa->ZeigePanel(aa->PaPfad);
+
+  platform::RunMessageLoop(fenster);
+  return 0;
+}

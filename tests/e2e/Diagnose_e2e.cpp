@@ -1,0 +1,154 @@
+// The hidden diagnostics window: opened only by J then X with Ctrl, Alt and Shift held, its text
+// of the installer state, its page boxes, and Escape.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/e2e/Fall.h"
+
+namespace e2e {
+namespace {
+
+class Diagnosefenster : public Fall {
+ protected:
+  void SetUp() override {
+    Fall::SetUp();
+    if (HasFatalFailure()) return;
+    menue_ = Menue("ZQe2e Diagnose Menü " + std::string(
+        ::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 8));
+    SetupAblegen(Block({"#n=ZQe2e Diagnose", "#z=P", "#m=1", "#d=Prog.exe," + menue_ + ", -x ,y",
+                        "#d=Liesmich.txt"}));
+    Programmdatei("Prog.exe");
+    Programmdatei("Liesmich.txt");
+  }
+
+  std::string Info(const std::string& zielOrt) const {
+    return "LetzterKopierPfad = " + zielOrt + "\r\n\r\n" +
+           "Programm-Dateien (inklusive der Install-Exe als letzte Datei):" +
+           "\r\nDatei = Prog.exe\tText = " + menue_ + "\tParameter =  -x  y" +
+           "\r\nDatei = Liesmich.txt\tText = \tParameter =" +
+           "\r\nDatei = Setup.exe\tText = \tParameter =";
+  }
+
+  static HWND Oeffnen(const Installer& s) {
+    s.Druecken('J', kStrgAltUmschalt);
+    s.Druecken('X', kStrgAltUmschalt);
+    return s.Diagnosefenster(3000);
+  }
+
+  std::string menue_;
+};
+
+const char* const kSeitenBoxen[] = {"ChePanelPfad", "ChePanelFehler", "ChePanelIstSchonDa",
+                                    "ChePanelChecks", "ChePanelLeer"};
+
+TEST_F(Diagnosefenster, OeffnetNurMitJUndXBeiStrgAltUmschalt) {
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  ErwarteSeite(s, "PaPfad", 2, "");
+
+  s.Druecken('X', kStrgAltUmschalt);
+  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "X alone opened it";
+  s.Druecken('J');
+  s.Druecken('X');
+  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "J, X without modifiers opened it";
+  s.Druecken('J', kStrg | kAlt);
+  s.Druecken('X', kStrgAltUmschalt);
+  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "J without Shift counted";
+
+  // With the mouse button held the keys count for nothing.
+  const POINT p = Mitte(s.Teil("PaFuss1"));
+  ::SetCursorPos(p.x, p.y);
+  Maustaste(false);
+  s.Druecken('J', kStrgAltUmschalt);
+  s.Druecken('X', kStrgAltUmschalt);
+  Maustaste(true);
+  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "the keys counted with the mouse button held";
+
+  // A key without the three modifiers in between does not reset J.
+  s.Druecken('J', kStrgAltUmschalt);
+  s.Druecken(VK_F5);
+  s.Druecken('X', kStrgAltUmschalt);
+  HWND gg = s.Diagnosefenster(3000);
+  ASSERT_NE(gg, nullptr) << "J, F5, X with the modifiers did not open it";
+
+  EXPECT_EQ(automation::Text(gg), "Fenster schließen --->");
+  const SIZE innen = automation::ClientSize(gg);
+  EXPECT_EQ(innen.cx, 565);
+  EXPECT_EQ(innen.cy, 247);
+  HWND info = Installer::TeilVon(gg, "LaInfo");
+  EXPECT_EQ(Installer::TextVon(info), Info(""));
+  if (info != nullptr) {
+    const automation::Bounds b = automation::BoundsInParent(info);
+    EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), (std::vector<int>{10, 65, 521, 125}));
+  }
+  for (const char* box : kSeitenBoxen) {
+    EXPECT_EQ(Installer::ZustandVon(Installer::TeilVon(gg, box)), 0) << box;
+  }
+  EXPECT_FALSE(::IsWindowEnabled(s.Hauptfenster())) << "the main window takes input beside the modal window";
+
+  EXPECT_TRUE(Vordergrund(gg));
+  Taste(VK_ESCAPE);
+  EXPECT_TRUE(s.DiagnosefensterZu()) << "Escape did not close it";
+  EXPECT_TRUE(WartenBis([&] { return ::IsWindowEnabled(s.Hauptfenster()) != FALSE; }));
+  EXPECT_TRUE(s.Laeuft());
+  ErwarteSeite(s, "PaPfad", 2, "");
+  EXPECT_TRUE(s.Beenden());
+}
+
+TEST_F(Diagnosefenster, SeitenBoxenZeigenUndVerbergenSeiten) {
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  s.Klicken("BuNichtKopieren");
+  ErwarteSeite(s, "PaChecks", 3, Ordner());
+
+  HWND gg = Oeffnen(s);
+  ASSERT_NE(gg, nullptr);
+  EXPECT_EQ(Installer::TextVon(Installer::TeilVon(gg, "LaInfo")), Info(Ordner()));
+  auto klick = [&](const char* box) {
+    HWND w = Installer::TeilVon(gg, box);
+    if (w != nullptr) MausKlick(gg, w);
+  };
+  auto seitenSind = [&](const std::vector<std::string>& seiten) {
+    return WartenBis([&] { return s.SichtbareSeiten() == seiten; });
+  };
+
+  klick("ChePanelLeer");
+  EXPECT_TRUE(seitenSind({"PaChecks", "PaLeer"})) << ::testing::PrintToString(s.SichtbareSeiten());
+  EXPECT_EQ(Installer::ZustandVon(Installer::TeilVon(gg, "ChePanelLeer")), 1);
+  klick("ChePanelLeer");
+  EXPECT_TRUE(seitenSind({"PaChecks"})) << ::testing::PrintToString(s.SichtbareSeiten());
+  // Ticking shows the page that already shows; clearing hides it, current page or not.
+  klick("ChePanelChecks");
+  EXPECT_EQ(Installer::ZustandVon(Installer::TeilVon(gg, "ChePanelChecks")), 1);
+  klick("ChePanelChecks");
+  EXPECT_TRUE(seitenSind({})) << ::testing::PrintToString(s.SichtbareSeiten());
+  klick("ChePanelPfad");
+  klick("ChePanelFehler");
+  klick("ChePanelIstSchonDa");
+  EXPECT_TRUE(seitenSind({"PaFehler", "PaIstSchonDa", "PaPfad"}))
+      << ::testing::PrintToString(s.SichtbareSeiten());
+  // The page routine is bypassed: the labels stay as they were.
+  EXPECT_EQ(s.Text("LaSchritt"), "Schritt 3 von 3");
+  EXPECT_EQ(s.Text("LaZielOrt"), "Ziel-Ort = " + Ordner());
+
+  // The close box; the pages stay as the boxes left them.
+  ::PostMessageA(gg, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(s.DiagnosefensterZu());
+  EXPECT_EQ(s.SichtbareSeiten(), (std::vector<std::string>{"PaFehler", "PaIstSchonDa", "PaPfad"}));
+
+  // Made anew: its boxes start cleared whatever the pages show.
+  gg = Oeffnen(s);
+  ASSERT_NE(gg, nullptr) << "it did not open a second time";
+  for (const char* box : kSeitenBoxen) {
+    EXPECT_EQ(Installer::ZustandVon(Installer::TeilVon(gg, box)), 0) << box;
+  }
+  EXPECT_TRUE(Vordergrund(gg));
+  Taste(VK_ESCAPE);
+  EXPECT_TRUE(s.DiagnosefensterZu());
+  EXPECT_TRUE(s.Beenden());
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,142 @@
+// The fixture of every end-to-end case: a fresh folder C:\zq_e2e\<suite>_<case>\ with Setup.exe and
+// a configuration block appended to it, the program files beside it, and cleaning up afterwards:
+// the folder, the target folders the case names, and every shortcut and verb key of the menu texts
+// the case uses.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/Fernsteuerung.h"
+#include "tests/e2e/Spuren.h"
+
+namespace e2e {
+
+// The Setup.exe under test, as a Windows path (given on the command line).
+const std::string& SetupExe();
+
+// A configuration block as a maker appends it: the leader line, the markers, the setting lines
+// (each given without its line end), CR LF after every line.
+inline std::string Block(const std::vector<std::string>& zeilen) {
+  std::string block = "Codierung:\r\n#ZQ1#\r\n";
+  for (const std::string& zeile : zeilen) block += zeile + "\r\n";
+  return block + "#ZQ1#\r\n";
+}
+
+class Fall : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    ordner_ = "C:\\zq_e2e\\" + std::string(info->test_suite_name()) + "_" + info->name() + "\\";
+    Entfernen(ordner_);
+    ASSERT_TRUE(OrdnerMachen(ordner_)) << ordner_;
+    // A fresh prefix may lack the quick-launch folder that every Windows with that area has.
+    OrdnerMachen(SchnellStartOrdner());
+  }
+
+  void TearDown() override {
+    installer_.reset();
+    for (const std::string& text : menueTexte_) EintraegeEntfernen(text);
+    for (const std::string& pfad : fremdeOrdner_) Entfernen(pfad);
+    Entfernen(ordner_);
+  }
+
+  // The case's folder (ExePfad of the installer), with a trailing backslash.
+  const std::string& Ordner() const { return ordner_; }
+
+  // A menu text the case uses: its entries are removed before and after the case.
+  std::string Menue(const std::string& text) {
+    EintraegeEntfernen(text);
+    menueTexte_.push_back(text);
+    return text;
+  }
+
+  // A folder outside the case's folder that the case may fill; removed before and after.
+  std::string FremderOrdner(const std::string& pfad) {
+    Entfernen(pfad);
+    fremdeOrdner_.push_back(pfad);
+    return MitBackslash(pfad);
+  }
+
+  // Setup.exe in the case's folder with `anhang` appended (a block, or nothing).
+  void SetupAblegen(const std::string& anhang) {
+    const std::string ziel = ordner_ + "Setup.exe";
+    ASSERT_TRUE(::CopyFileA(SetupExe().c_str(), ziel.c_str(), FALSE))
+        << SetupExe() << " -> " << ziel << ": " << ::GetLastError();
+    if (anhang.empty()) return;
+    HANDLE h = ::CreateFileA(ziel.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD geschrieben = 0;
+    ::WriteFile(h, anhang.data(), static_cast<DWORD>(anhang.size()), &geschrieben, nullptr);
+    ::CloseHandle(h);
+    ASSERT_EQ(geschrieben, anhang.size());
+  }
+
+  // A program file beside the installer; its text is the file's name, so copies can be told apart.
+  void Programmdatei(const std::string& name) {
+    ASSERT_TRUE(DateiSchreiben(ordner_ + name, "Inhalt von " + name + "\r\n")) << name;
+  }
+
+  // Starts the installer of the case's folder; a later start ends the earlier one first.
+  Installer& Starten() {
+    installer_.reset();
+    installer_ = std::make_unique<Installer>(ordner_ + "Setup.exe", ordner_);
+    return *installer_;
+  }
+
+ private:
+  std::string ordner_;
+  std::vector<std::string> menueTexte_;
+  std::vector<std::string> fremdeOrdner_;
+  std::unique_ptr<Installer> installer_;
+};
+
+// Exactly `seite` shows, and the step and target labels read as they should for it.
+inline void ErwarteSeite(const Installer& s, const std::string& seite, int schritt,
+                         const std::string& zielOrt) {
+  SCOPED_TRACE("page " + seite);
+  s.WartenAufSeite(seite);
+  EXPECT_EQ(s.SichtbareSeiten(), std::vector<std::string>{seite});
+  EXPECT_EQ(s.Text("LaSchritt"), "Schritt " + std::to_string(schritt) + " von 3");
+  EXPECT_EQ(s.Text("LaZielOrt"), "Ziel-Ort = " + zielOrt);
+}
+
+// The check states of CheDesktop, CheStart, CheSchnell, CheExplorerV, CheExplorerD.
+inline std::vector<int> Boxen(const Installer& s) {
+  std::vector<int> zustaende;
+  for (const char* box : {"CheDesktop", "CheStart", "CheSchnell", "CheExplorerV", "CheExplorerD"}) {
+    zustaende.push_back(s.Zustand(box));
+  }
+  return zustaende;
+}
+
+struct Kopiervorgang {
+  bool fertig;            // the copy step ended on the checks page or on the error page
+  bool kopiertGesehen;    // the busy label showed meanwhile
+  DWORD millisekunden;    // from the click to the end
+};
+
+// Presses BuVerzKopie and waits for the copy step to end, watching the busy label meanwhile. The
+// installer's thread is busy then; styles are read without sending it messages.
+inline Kopiervorgang Kopieren(const Installer& s) {
+  HWND kopiert = s.Teil("LaKopiert");
+  HWND checks = s.Teil("PaChecks");
+  HWND fehler = s.Teil("PaFehler");
+  if (kopiert == nullptr || checks == nullptr || fehler == nullptr) return {false, false, 0};
+  const DWORD start = ::GetTickCount();
+  s.Klicken("BuVerzKopie");
+  bool gesehen = false;
+  const bool fertig = WartenBis([&] {
+    if (automation::OwnVisible(kopiert)) gesehen = true;
+    return !automation::OwnVisible(kopiert) &&
+           (automation::OwnVisible(checks) || automation::OwnVisible(fehler));
+  }, 20000);
+  return {fertig, gesehen, ::GetTickCount() - start};
+}
+
+}  // namespace e2e

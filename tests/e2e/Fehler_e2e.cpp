@@ -1,0 +1,152 @@
+// What the installer shows when it cannot install: a bad configuration block, missing program
+// files, and a copy step that fails.
+#include <string>
+#include <vector>
+
+#include "tests/e2e/Fall.h"
+
+namespace e2e {
+namespace {
+
+const std::string kNichtMoeglich = "Die Installation ist nicht möglich.\r\n\r\n";
+const std::string kFalscheDaten = "Das Installations-Programm enthält falsche Daten für:";
+const std::vector<int> kAlleGrau = {2, 2, 2, 2, 2};
+
+class Fehlerseite : public Fall {
+ protected:
+  // The error page of start-up: step 0, no way back, no target, the boxes never probed.
+  void ErwarteStartFehler(const Installer& s, const std::string& text) {
+    ErwarteSeite(s, "PaFehler", 0, "");
+    EXPECT_EQ(s.Text("LaFehler"), text);
+    EXPECT_FALSE(s.Sichtbar("BuFehler"));
+    EXPECT_EQ(Boxen(s), kAlleGrau);
+  }
+};
+
+TEST_F(Fehlerseite, OhneBlockFehlenAlleAngaben) {
+  SetupAblegen("");
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  EXPECT_EQ(automation::Text(s.Hauptfenster()), "? installieren");
+  ErwarteStartFehler(s, kNichtMoeglich + kFalscheDaten +
+                            "\r\n- Programm-Name\r\n- Programm-Dateien\r\n- Ziel-Pfad\r\n- Menüs");
+  EXPECT_TRUE(s.Beenden());
+}
+
+TEST_F(Fehlerseite, UnvollstaendigerBlockNenntDieFehlendenAngaben) {
+  // A file line without a menu text does not count as a program file.
+  SetupAblegen(Block({"#n=ZQe2e Halb", "#m=1", "#d=Prog.exe"}));
+  Programmdatei("Prog.exe");
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  EXPECT_EQ(automation::Text(s.Hauptfenster()), "ZQe2e Halb installieren");
+  ErwarteStartFehler(s, kNichtMoeglich + kFalscheDaten + "\r\n- Programm-Dateien\r\n- Ziel-Pfad");
+  EXPECT_TRUE(s.Beenden());
+}
+
+TEST_F(Fehlerseite, FehlendeDateienInBeidenListen) {
+  const std::string menue = Menue("ZQe2e Fehlend");
+  SetupAblegen(Block({"#n=ZQe2e Fehlend", "#z=P", "#m=1", "#d=Da.exe," + menue, "#d=Fehlt.exe",
+                      "#d=Ordner.dat", "#d=FEHLT.EXE", "#?=Optional.dll"}));
+  Programmdatei("Da.exe");
+  // A folder of a program file's name is no program file.
+  ASSERT_TRUE(OrdnerMachen(Ordner() + "Ordner.dat"));
+  // An entry of an earlier installation: with files missing there is no probe to find it.
+  ASSERT_TRUE(LinkAnlegen(DesktopLink(menue), Ordner() + "Da.exe"));
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  ErwarteStartFehler(s, kNichtMoeglich +
+                            "Diese Dateien sollen installiert werden:\r\n- Da.exe\r\n- Fehlt.exe\r\n"
+                            "- Ordner.dat\r\n- Setup.exe\r\n\r\n"
+                            "Diese Dateien fehlen:\r\n- Fehlt.exe\r\n- Ordner.dat");
+  EXPECT_TRUE(DateiDa(DesktopLink(menue)));
+  EXPECT_TRUE(s.Beenden());
+}
+
+const std::string kZielFehler =
+    "Das Ziel-Verzeichnis kann nicht hergestellt werden.\r\n\r\n"
+    "Mögliche Gründe dafür sind:\r\n"
+    "- Das Verzeichnis wird von Windows gesperrt\r\n"
+    "  (zum Beispiel wegen Nicht-Anmeldung als Administrator).\r\n"
+    "- Das Ziel-Verzeichnis hat einen ungültigen Namen.\r\n"
+    "- Der Datenträger ist schreibgeschützt.\r\n"
+    "- Was anderes. Keine Ahnung, was.";
+
+class Kopierfehler : public Fall {
+ protected:
+  // The error page of a failed copy: step 2, the button back to the path page, no target.
+  void ErwarteKopierFehler(const Installer& s, const std::string& text) {
+    ErwarteSeite(s, "PaFehler", 2, "");
+    EXPECT_EQ(s.Text("LaFehler"), text);
+    EXPECT_TRUE(s.Sichtbar("BuFehler"));
+    EXPECT_EQ(s.Text("BuFehler"), "zurück zur vorherigen Anzeige ");
+  }
+
+  void ZurueckZurPfadseite(const Installer& s) {
+    s.Klicken("BuFehler");
+    ErwarteSeite(s, "PaPfad", 2, "");
+    EXPECT_FALSE(s.Sichtbar("BuFehler"));
+  }
+};
+
+TEST_F(Kopierfehler, ZielVerzeichnisNichtHerstellbar) {
+  const std::string menue = Menue("ZQe2e Kein Ziel");
+  // Beneath a file no folder can be made.
+  ASSERT_TRUE(DateiSchreiben(Ordner() + "sperre.txt", "eine Datei"));
+  const std::string unmoeglich = Ordner() + "sperre.txt\\unter\\";
+  SetupAblegen(Block({"#n=ZQe2e Kein Ziel", "#z=" + unmoeglich, "#m=1", "#d=Prog.exe," + menue}));
+  Programmdatei("Prog.exe");
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  EXPECT_EQ(s.Text("EdVerz"), unmoeglich);
+
+  const Kopiervorgang kopie = Kopieren(s);
+  ASSERT_TRUE(kopie.fertig);
+  EXPECT_TRUE(kopie.kopiertGesehen);
+  EXPECT_GE(kopie.millisekunden, 1900u);
+  ErwarteKopierFehler(s, kZielFehler);
+  EXPECT_FALSE(OrdnerDa(unmoeglich));
+
+  ZurueckZurPfadseite(s);
+  EXPECT_EQ(s.Text("EdVerz"), unmoeglich);
+
+  // From there a good folder works.
+  const std::string gut = Ordner() + "gut\\";
+  s.TextSetzen("EdVerz", gut);
+  ASSERT_TRUE(Kopieren(s).fertig);
+  ErwarteSeite(s, "PaChecks", 3, gut);
+  EXPECT_TRUE(DateiDa(gut + "Prog.exe"));
+  EXPECT_TRUE(s.Beenden());
+}
+
+TEST_F(Kopierfehler, DateiNichtKopierbar) {
+  const std::string menue = Menue("ZQe2e Gesperrt");
+  const std::string ziel = Ordner() + "ziel\\";
+  SetupAblegen(Block({"#n=ZQe2e Gesperrt", "#z=" + ziel, "#m=1", "#d=Prog.exe," + menue,
+                      "#d=Liesmich.txt"}));
+  Programmdatei("Prog.exe");
+  Programmdatei("Liesmich.txt");
+  // The target of one file is held open without sharing, so it cannot be replaced.
+  ASSERT_TRUE(OrdnerMachen(ziel));
+  HANDLE gesperrt = ::CreateFileA((ziel + "Liesmich.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                  nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(gesperrt, INVALID_HANDLE_VALUE);
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+
+  const Kopiervorgang kopie = Kopieren(s);
+  ::CloseHandle(gesperrt);
+  ASSERT_TRUE(kopie.fertig);
+  EXPECT_GE(kopie.millisekunden, 1900u);
+  ErwarteKopierFehler(s, "Diese Dateien konnten nicht kopiert werden:\r\nLiesmich.txt\r\n\r\n"
+                         "Der Grund dafür ist nicht bekannt.");
+  // The files before and after the failed one are copied all the same.
+  EXPECT_EQ(DateiInhalt(ziel + "Prog.exe").value_or("(none)"), "Inhalt von Prog.exe\r\n");
+  EXPECT_TRUE(DateiDa(ziel + "Setup.exe"));
+
+  ZurueckZurPfadseite(s);
+  EXPECT_TRUE(s.Beenden());
+}
+
+}  // namespace
+}  // namespace e2e

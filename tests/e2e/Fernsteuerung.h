@@ -1,0 +1,253 @@
+// One running Setup.exe, driven from outside as a user drives it: its windows are found by
+// component name, read through window messages and styles (captions, check states, the own
+// visibility flag, enabled state, geometry), and operated through real input.
+//
+// Input: clicks are real mouse input (the cursor set onto the control's centre, then a left press
+// and release through SendInput, after bringing the window to the foreground); keys go through
+// SendInput with virtual key and scan code, modifiers pressed before and released after. Both
+// proved reliable on plain Xvfb, so BM_CLICK is not used anywhere. Only the edit field's text is
+// set by message (WM_SETTEXT, which makes the edit control report EN_CHANGE like typing does).
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/support/Automation.h"
+
+namespace e2e {
+
+// Polls `bedingung` every 10 ms until it holds or `millisekunden` have passed; answers whether it
+// held.
+inline bool WartenBis(const std::function<bool()>& bedingung, DWORD millisekunden = 5000) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    if (bedingung()) return true;
+    if (::GetTickCount() - start >= millisekunden) return bedingung();
+    ::Sleep(10);
+  }
+}
+
+// The top-level window of process `pid` with the component name `name`, or null.
+inline HWND FensterDesProzesses(DWORD pid, const std::string& name) {
+  struct Suche {
+    DWORD pid;
+    const std::string* name;
+    HWND fund;
+  } suche{pid, &name, nullptr};
+  ::EnumWindows(
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Suche*>(p);
+        DWORD von = 0;
+        ::GetWindowThreadProcessId(w, &von);
+        if (von != s->pid || automation::ComponentName(w) != *s->name) return TRUE;
+        s->fund = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&suche));
+  return suche.fund;
+}
+
+// Modifier keys held around a key.
+inline constexpr unsigned kStrg = 1;
+inline constexpr unsigned kAlt = 2;
+inline constexpr unsigned kUmschalt = 4;
+inline constexpr unsigned kStrgAltUmschalt = kStrg | kAlt | kUmschalt;
+
+inline INPUT TastenEingabe(WORD taste, bool los) {
+  INPUT e = {};
+  e.type = INPUT_KEYBOARD;
+  e.ki.wVk = taste;
+  e.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(taste, MAPVK_VK_TO_VSC));
+  e.ki.dwFlags = los ? KEYEVENTF_KEYUP : 0;
+  return e;
+}
+
+// Presses and releases `taste` (a virtual key) while the modifiers in `halten` are held.
+inline void Taste(WORD taste, unsigned halten = 0) {
+  std::vector<WORD> mods;
+  if (halten & kStrg) mods.push_back(VK_CONTROL);
+  if (halten & kAlt) mods.push_back(VK_MENU);
+  if (halten & kUmschalt) mods.push_back(VK_SHIFT);
+  std::vector<INPUT> folge;
+  for (WORD m : mods) folge.push_back(TastenEingabe(m, false));
+  folge.push_back(TastenEingabe(taste, false));
+  folge.push_back(TastenEingabe(taste, true));
+  for (auto m = mods.rbegin(); m != mods.rend(); ++m) folge.push_back(TastenEingabe(*m, true));
+  ::SendInput(static_cast<UINT>(folge.size()), folge.data(), sizeof(INPUT));
+  ::Sleep(30);
+}
+
+inline void Maustaste(bool los) {
+  INPUT e = {};
+  e.type = INPUT_MOUSE;
+  e.mi.dwFlags = los ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+  ::SendInput(1, &e, sizeof(INPUT));
+}
+
+// Makes `fenster` the foreground window, so that keys reach it.
+inline bool Vordergrund(HWND fenster) {
+  if (::GetForegroundWindow() == fenster) return true;
+  ::SetForegroundWindow(fenster);
+  return WartenBis([&] { return ::GetForegroundWindow() == fenster; }, 2000);
+}
+
+inline POINT Mitte(HWND control) {
+  RECT r = {};
+  ::GetWindowRect(control, &r);
+  return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// A real left click at the control's centre, in the top-level window `oben`.
+inline void MausKlick(HWND oben, HWND control) {
+  // Two clicks on one spot within the double-click time would arrive as a double click.
+  static DWORD letzterKlick = 0;
+  const DWORD seit = ::GetTickCount() - letzterKlick;
+  const DWORD doppel = ::GetDoubleClickTime() + 50;
+  if (seit < doppel) ::Sleep(doppel - seit);
+  EXPECT_TRUE(Vordergrund(oben)) << "the window does not come to the foreground";
+  const POINT p = Mitte(control);
+  ::SetCursorPos(p.x, p.y);
+  WartenBis([&] {
+    POINT jetzt = {};
+    ::GetCursorPos(&jetzt);
+    return jetzt.x == p.x && jetzt.y == p.y;
+  }, 1000);
+  Maustaste(false);
+  Maustaste(true);
+  letzterKlick = ::GetTickCount();
+}
+
+class Installer {
+ public:
+  // Starts `exe` with `ordner` as its current folder and waits for its main window to show.
+  Installer(const std::string& exe, const std::string& ordner) {
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    std::string befehl = "\"" + exe + "\"";
+    if (!::CreateProcessA(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          ordner.c_str(), &si, &prozess_)) {
+      ADD_FAILURE() << "CreateProcessA " << exe << " failed: " << ::GetLastError();
+      return;
+    }
+    WartenBis([&] {
+      aa_ = FensterDesProzesses(prozess_.dwProcessId, "aa");
+      return aa_ != nullptr && automation::OwnVisible(aa_);
+    }, 20000);
+    if (aa_ == nullptr || !automation::OwnVisible(aa_)) {
+      ADD_FAILURE() << "the main window of " << exe << " did not show";
+      aa_ = nullptr;
+    }
+  }
+
+  // A process that is still there (a failed test) is ended, so that none lingers.
+  ~Installer() {
+    if (prozess_.hProcess == nullptr) return;
+    if (Laeuft()) {
+      ::TerminateProcess(prozess_.hProcess, 1);
+      ::WaitForSingleObject(prozess_.hProcess, 5000);
+    }
+    ::CloseHandle(prozess_.hThread);
+    ::CloseHandle(prozess_.hProcess);
+  }
+
+  Installer(const Installer&) = delete;
+  Installer& operator=(const Installer&) = delete;
+
+  bool Bereit() const { return aa_ != nullptr; }
+  HWND Hauptfenster() const { return aa_; }
+  DWORD Pid() const { return prozess_.dwProcessId; }
+
+  bool Laeuft() const {
+    return prozess_.hProcess != nullptr && ::WaitForSingleObject(prozess_.hProcess, 0) == WAIT_TIMEOUT;
+  }
+
+  // The control `name` of the main window; a missing one fails the test.
+  HWND Teil(const std::string& name) const { return TeilVon(aa_, name); }
+
+  static HWND TeilVon(HWND oben, const std::string& name) {
+    HWND w = oben != nullptr ? automation::FindComponent(oben, name) : nullptr;
+    if (w == nullptr) ADD_FAILURE() << "no control named " << name;
+    return w;
+  }
+
+  std::string Text(const std::string& name) const { return TextVon(Teil(name)); }
+  static std::string TextVon(HWND w) { return w != nullptr ? automation::Text(w) : std::string(); }
+  bool Sichtbar(const std::string& name) const {
+    HWND w = Teil(name);
+    return w != nullptr && automation::OwnVisible(w);
+  }
+  bool Aktiv(const std::string& name) const {
+    HWND w = Teil(name);
+    return w != nullptr && ::IsWindowEnabled(w);
+  }
+  // BM_GETCHECK: 0 cleared, 1 ticked, 2 grayed; -1 when the control is missing.
+  int Zustand(const std::string& name) const { return ZustandVon(Teil(name)); }
+  static int ZustandVon(HWND w) {
+    return w != nullptr ? static_cast<int>(::SendMessageA(w, BM_GETCHECK, 0, 0)) : -1;
+  }
+
+  // The pages whose own visibility flag is set, in a fixed order.
+  std::vector<std::string> SichtbareSeiten() const {
+    std::vector<std::string> seiten;
+    for (const char* seite : {"PaFehler", "PaIstSchonDa", "PaPfad", "PaChecks", "PaLeer"}) {
+      if (Sichtbar(seite)) seiten.push_back(seite);
+    }
+    return seiten;
+  }
+
+  // Waits until exactly `seite` is the visible page.
+  bool WartenAufSeite(const std::string& seite, DWORD millisekunden = 5000) const {
+    return WartenBis([&] { return SichtbareSeiten() == std::vector<std::string>{seite}; }, millisekunden);
+  }
+
+  void Klicken(const std::string& name) const {
+    HWND w = Teil(name);
+    if (w != nullptr) MausKlick(aa_, w);
+  }
+
+  // Sets the edit field's text as a whole.
+  void TextSetzen(const std::string& name, const std::string& text) const {
+    HWND w = Teil(name);
+    if (w != nullptr) ::SendMessageA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+
+  // Presses a key in the main window.
+  void Druecken(WORD taste, unsigned halten = 0) const {
+    EXPECT_TRUE(Vordergrund(aa_)) << "the main window does not come to the foreground";
+    Taste(taste, halten);
+  }
+
+  // The diagnostics window of this process once it shows, or null after `millisekunden`.
+  HWND Diagnosefenster(DWORD millisekunden) const {
+    HWND gg = nullptr;
+    WartenBis([&] {
+      gg = FensterDesProzesses(prozess_.dwProcessId, "gg");
+      return gg != nullptr && automation::OwnVisible(gg);
+    }, millisekunden);
+    return gg != nullptr && automation::OwnVisible(gg) ? gg : nullptr;
+  }
+
+  bool DiagnosefensterZu(DWORD millisekunden = 3000) const {
+    return WartenBis([&] {
+      HWND gg = FensterDesProzesses(prozess_.dwProcessId, "gg");
+      return gg == nullptr || !automation::OwnVisible(gg);
+    }, millisekunden);
+  }
+
+  // Ends the installer with its close button; answers whether the process ended.
+  bool Beenden() const {
+    if (!Laeuft()) return false;
+    Klicken("BuClose");
+    return ::WaitForSingleObject(prozess_.hProcess, 5000) == WAIT_OBJECT_0;
+  }
+
+ private:
+  PROCESS_INFORMATION prozess_ = {};
+  HWND aa_ = nullptr;
+};
+
+}  // namespace e2e

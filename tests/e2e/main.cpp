@@ -1,0 +1,57 @@
+// The end-to-end test program: its first argument is the Setup.exe under test, as a Windows path or
+// as a path of the host system (which maps through Wine's drive of the host root).
+#include <windows.h>
+#include <objbase.h>
+
+#include <cstdio>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "tests/e2e/Fall.h"
+
+namespace {
+
+std::string setupExe;
+
+// winepath's mapping where Wine offers it, else the drive Z: that a prefix maps to the host root.
+std::string WindowsPfad(const std::string& pfad) {
+  if (pfad.empty() || pfad[0] != '/') return pfad;
+  using Umwandlung = WCHAR* (*)(const char*);
+  auto umwandeln = reinterpret_cast<Umwandlung>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
+  if (umwandeln != nullptr) {
+    if (WCHAR* breit = umwandeln(pfad.c_str())) {
+      char schmal[MAX_PATH] = {};
+      ::WideCharToMultiByte(CP_ACP, 0, breit, -1, schmal, MAX_PATH, nullptr, nullptr);
+      ::HeapFree(::GetProcessHeap(), 0, breit);
+      return schmal;
+    }
+  }
+  std::string ergebnis = "Z:" + pfad;
+  for (char& c : ergebnis) {
+    if (c == '/') c = '\\';
+  }
+  return ergebnis;
+}
+
+}  // namespace
+
+const std::string& e2e::SetupExe() { return setupExe; }
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: tests_e2e SETUP_EXE [gtest options]\n");
+    return 2;
+  }
+  setupExe = WindowsPfad(argv[1]);
+  if (::GetFileAttributesA(setupExe.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    std::fprintf(stderr, "tests_e2e: %s does not exist\n", setupExe.c_str());
+    return 2;
+  }
+  ::CoInitialize(nullptr);
+  const int ergebnis = RUN_ALL_TESTS();
+  ::CoUninitialize();
+  return ergebnis;
+}

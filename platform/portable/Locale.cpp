@@ -39,7 +39,7 @@ constexpr std::array<unsigned char, 256> Tabelle() {
 constexpr std::array<unsigned char, 256> KleinTabelle = Tabelle<Klein>();
 constexpr std::array<unsigned char, 256> GrossTabelle = Tabelle<Gross>();
 
-// CT_CTYPE1 as Windows gives it for the characters of code page 1252.
+// CT_CTYPE1 as GetStringTypeExA answers it for the characters of code page 1252 under Wine.
 std::uint16_t Typ(unsigned char c) {
   using namespace platform;
   constexpr std::uint16_t definiert = CType1Defined;
@@ -65,7 +65,8 @@ std::uint16_t Typ(unsigned char c) {
 // Sort weights of one character. Texts compare by three levels, each deciding only when the ones
 // before are equal: the base letters or signs (`erstes`, and `zweites` for a character that sorts
 // as two letters), then the accents, then the characters that the first two levels pass over
-// (`sonder`: control characters, apostrophe and dashes). Letter case never counts.
+// (`sonder`: control characters, apostrophe and dashes). Letter case never counts. The order of
+// the signs and accents is the one CompareStringA gives under Wine, so both builds sort alike.
 struct Gewicht {
   std::uint16_t erstes = 0;
   std::uint16_t zweites = 0;

@@ -272,7 +272,10 @@ void DoppelteEntfernen(std::uint8_t nurNachbarn, std::vector<std::string>& liste
   } else {
     const std::vector<std::int32_t> index = IndexSortieren(liste);
     bleibt[index[1]] = true;
-    for (std::int32_t k = 2; k <= n; ++k) bleibt[index[k]] = vergleich(index[k], index[k - 1]) != 0;
+    for (std::int32_t k = 2; k <= n; ++k) {
+      if (k < n) Vorabholen(liste[index[k + 1]]);
+      bleibt[index[k]] = vergleich(index[k], index[k - 1]) != 0;
+    }
   }
   std::int32_t c = 0;
   for (std::int32_t i = 1; i <= n; ++i) {

@@ -48,7 +48,8 @@ class Window : public Control {
   std::function<void(Control& sender, unsigned short& key, ShiftState shift)> OnKeyDown;
 
   // Enter presses the focused push button, or else the default button; Escape presses the cancel
-  // button; Tab and Shift+Tab move the focus between tab stops. The message loop calls this for
+  // button; Tab and Shift+Tab move the focus between the visible, enabled tab stops in creation
+  // order (the tab order). The message loop calls this for
   // keys of this window's controls that they do not want themselves. True when the key was used.
   bool DialogKey(unsigned short key, ShiftState shift);
 
@@ -83,6 +84,8 @@ class Window : public Control {
 
   bool PreviewKey(unsigned short& key, ShiftState shift);
   Button* FindButton(bool cancel) const;
+  // The tab stop after (or before) `from` (an HWND), wrapping; the first one when `from` is none.
+  void* NextTabStop(void* from, bool backwards) const;
   void RestoreFocus();
 
   std::vector<Component*> components_;

@@ -146,7 +146,8 @@ void Control::FinishCreation() {
   }
   fontHandle_ = CreateGdiFont(font_);
   ::SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), FALSE);
-  if (drawnOnly_) InsertIntoZOrder();
+  // New windows enter beneath their siblings; a later control lies above the earlier ones.
+  if (parent_ != nullptr) BringToFront();
 }
 
 void Control::InsertIntoZOrder() {
@@ -212,6 +213,13 @@ bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr
     }
     case WM_PRINTCLIENT:
       Paint(reinterpret_cast<HDC>(wparam));
+      result = 0;
+      return true;
+    case WM_GETFONT:
+      result = reinterpret_cast<std::intptr_t>(fontHandle_);
+      return true;
+    case WM_SETFONT:
+      // The control keeps the font made from Font(); others only read it.
       result = 0;
       return true;
     default:

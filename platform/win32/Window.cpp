@@ -1,5 +1,7 @@
 #include "platform/Window.h"
 
+#include <algorithm>
+
 #include "platform/Application.h"
 #include "platform/Button.h"
 #include "platform/win32/Internal.h"
@@ -120,6 +122,24 @@ Button* Window::FindButton(bool cancel) const {
   return nullptr;
 }
 
+void* Window::NextTabStop(void* from, bool backwards) const {
+  std::vector<HWND> stops;
+  for (Component* c : components_) {
+    auto* control = dynamic_cast<Control*>(c);
+    if (control == nullptr || control->Handle() == nullptr) continue;
+    HWND w = ControlAccess::Hwnd(*control);
+    if ((::GetWindowLongA(w, GWL_STYLE) & WS_TABSTOP) != 0 && CanPress(*control)) {
+      stops.push_back(w);
+    }
+  }
+  if (stops.empty()) return nullptr;
+  const auto at = std::find(stops.begin(), stops.end(), static_cast<HWND>(from));
+  if (at == stops.end()) return backwards ? stops.back() : stops.front();
+  const std::size_t n = stops.size();
+  const std::size_t i = static_cast<std::size_t>(at - stops.begin());
+  return stops[backwards ? (i + n - 1) % n : (i + 1) % n];
+}
+
 bool Window::DialogKey(unsigned short key, ShiftState shift) {
   HWND h = ControlAccess::Hwnd(*this);
   HWND focus = ::GetFocus();
@@ -130,11 +150,8 @@ bool Window::DialogKey(unsigned short key, ShiftState shift) {
     if ((shift & (kCtrl | kAlt)) != 0 || (wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) != 0) {
       return false;
     }
-    HWND next = ::GetNextDlgTabItem(h, focus == h ? nullptr : focus, (shift & kShift) != 0);
-    if (next == nullptr || next == focus ||
-        (::GetWindowLongA(next, GWL_STYLE) & WS_TABSTOP) == 0) {
-      return false;
-    }
+    HWND next = static_cast<HWND>(NextTabStop(focus, (shift & kShift) != 0));
+    if (next == nullptr || next == focus) return false;
     ::SetFocus(next);
     return true;
   }
@@ -158,8 +175,8 @@ void Window::RestoreFocus() {
   HWND target = static_cast<HWND>(lastFocus_);
   if (target == nullptr || !::IsChild(h, target) || !::IsWindowVisible(target) ||
       !::IsWindowEnabled(target)) {
-    target = ::GetNextDlgTabItem(h, nullptr, FALSE);
-    if (target == nullptr || (::GetWindowLongA(target, GWL_STYLE) & WS_TABSTOP) == 0) target = h;
+    target = static_cast<HWND>(NextTabStop(nullptr, false));
+    if (target == nullptr) target = h;
   }
   ::SetFocus(target);
 }

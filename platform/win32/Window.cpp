@@ -15,6 +15,20 @@ bool CanPress(const Control& control) {
   return ::IsWindowVisible(h) && ::IsWindowEnabled(h);
 }
 
+struct ModalOthers {
+  HWND self;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK DisableOther(HWND w, LPARAM p) {
+  auto* o = reinterpret_cast<ModalOthers*>(p);
+  if (w != o->self && ::IsWindowVisible(w) && ::IsWindowEnabled(w)) {
+    ::EnableWindow(w, FALSE);
+    o->disabled.push_back(w);
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 ShiftState KeyShiftState(LPARAM keyData) {
@@ -71,21 +85,8 @@ void Window::Close() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_CLOSE, 0, 0
 
 void Window::ShowModal() {
   HWND h = ControlAccess::Hwnd(*this);
-  struct Others {
-    HWND self;
-    std::vector<HWND> disabled;
-  } others{h, {}};
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* o = reinterpret_cast<Others*>(p);
-        if (w != o->self && ::IsWindowVisible(w) && ::IsWindowEnabled(w)) {
-          ::EnableWindow(w, FALSE);
-          o->disabled.push_back(w);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&others));
+  ModalOthers others{h, {}};
+  ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOther, reinterpret_cast<LPARAM>(&others));
   modal_ = true;
   modalDone_ = false;
   Show();

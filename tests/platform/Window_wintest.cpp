@@ -137,20 +137,24 @@ void CALLBACK ModalSchliessen(HWND, UINT, UINT_PTR timer, DWORD) {
   beobachtet.modal->Close();
 }
 
+BOOL CALLBACK IstDialog(HWND w, LPARAM p) {
+  char klasse[32] = {};
+  ::GetClassNameA(w, klasse, sizeof klasse);
+  if (std::string(klasse) != "#32770" || !::IsWindowVisible(w)) return TRUE;
+  *reinterpret_cast<HWND*>(p) = w;
+  return FALSE;
+}
+
 // The dialog window (class #32770) that the thread shows at the moment, or null.
 HWND OffenerDialog() {
   HWND gefunden = nullptr;
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](HWND w, LPARAM p) -> BOOL {
-        char klasse[32] = {};
-        ::GetClassNameA(w, klasse, sizeof klasse);
-        if (std::string(klasse) != "#32770" || !::IsWindowVisible(w)) return TRUE;
-        *reinterpret_cast<HWND*>(p) = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&gefunden));
+  ::EnumThreadWindows(::GetCurrentThreadId(), &IstDialog, reinterpret_cast<LPARAM>(&gefunden));
   return gefunden;
+}
+
+BOOL CALLBACK TitelSuchen(HWND w, LPARAM) {
+  if (automation::Text(w) == "Ziel-Verzeichnis suchen") beobachtet.titel = automation::Text(w);
+  return TRUE;
 }
 
 void CALLBACK MeldungLesen(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -167,13 +171,7 @@ void CALLBACK OrdnerBestaetigen(HWND, UINT, UINT_PTR timer, DWORD) {
   if (dialog == nullptr) return;
   ::KillTimer(nullptr, timer);
   beobachtet.titel.clear();
-  ::EnumChildWindows(
-      dialog,
-      [](HWND w, LPARAM) -> BOOL {
-        if (automation::Text(w) == "Ziel-Verzeichnis suchen") beobachtet.titel = automation::Text(w);
-        return TRUE;
-      },
-      0);
+  ::EnumChildWindows(dialog, &TitelSuchen, 0);
   ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
 }
 

@@ -20,38 +20,29 @@ inline std::string ComponentName(HWND window) {
   return std::string(name, length);
 }
 
+struct NameSearch {
+  const std::string* name;
+  HWND found;
+};
+
+inline BOOL CALLBACK MatchName(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<NameSearch*>(p);
+  if (ComponentName(w) != *s->name) return TRUE;
+  s->found = w;
+  return FALSE;
+}
+
 // The descendant of `top` named `name`, or null.
 inline HWND FindComponent(HWND top, const std::string& name) {
-  struct Search {
-    const std::string* name;
-    HWND found;
-  } search{&name, nullptr};
-  ::EnumChildWindows(
-      top,
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        if (ComponentName(w) != *s->name) return TRUE;
-        s->found = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  NameSearch search{&name, nullptr};
+  ::EnumChildWindows(top, &MatchName, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
 // The top-level window named `name` on the desktop (of any process), or null.
 inline HWND FindTopLevel(const std::string& name) {
-  struct Search {
-    const std::string* name;
-    HWND found;
-  } search{&name, nullptr};
-  ::EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(p);
-        if (ComponentName(w) != *s->name) return TRUE;
-        s->found = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  NameSearch search{&name, nullptr};
+  ::EnumWindows(&MatchName, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 

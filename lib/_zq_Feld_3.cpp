@@ -1,6 +1,7 @@
 #include "lib/_zq_Feld_3.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "platform/Locale.h"
@@ -14,56 +15,168 @@ constexpr int AnzahlSchritte = 5;
 constexpr char Muster[] = "sßaäoöuü+-";
 constexpr char Ersatz[] = "s1s2a1a2o1o2u1u2+2+1";
 
-// The steps that a text triggers, one bit each.
+// For each character, the bit of the step that it triggers.
+constexpr std::array<std::uint8_t, 256> AusloeserTabelle = [] {
+  std::array<std::uint8_t, 256> t{};
+  constexpr char ausloeser[] = "ßäÄöÖüÜ-";
+  constexpr std::uint8_t schritt[] = {1, 2, 2, 4, 4, 8, 8, 16};
+  for (int i = 0; i < 8; ++i) t[static_cast<unsigned char>(ausloeser[i])] = schritt[i];
+  return t;
+}();
+
 unsigned Ausloeser(const std::string& t) {
   unsigned schritte = 0;
-  for (char c : t) {
-    switch (c) {
-      case 'ß': schritte |= 1u; break;
-      case 'ä': case 'Ä': schritte |= 2u; break;
-      case 'ö': case 'Ö': schritte |= 4u; break;
-      case 'ü': case 'Ü': schritte |= 8u; break;
-      case '-': schritte |= 16u; break;
-      default: break;
-    }
-  }
+  for (char c : t) schritte |= AusloeserTabelle[static_cast<unsigned char>(c)];
   return schritte;
 }
 
-// All the given steps in one pass. That equals running their replacements one after the other:
-// the characters they insert (the plain letters, "+", "1", "2") fit no pattern of a later step.
-std::string Falten(const std::string& t, unsigned schritte, const char* grossMuster) {
-  std::string f;
-  f.reserve(t.size() * 2);
-  for (char c : t) {
-    char gross = c;
-    platform::UpperCaseInPlace(&gross, 1);
-    int treffer = -1;
-    for (int k = 0; k < AnzahlSchritte && treffer < 0; ++k) {
-      if ((schritte & (1u << k)) == 0) continue;
-      if (gross == grossMuster[2 * k]) treffer = 2 * k;
-      else if (gross == grossMuster[2 * k + 1]) treffer = 2 * k + 1;
-    }
-    if (treffer < 0) f += c;
-    else f.append(Ersatz + 2 * treffer, 2);
-  }
-  return f;
+// For each character: 0, or 1 + the number of the replacement that it gets.
+using ErsatzTabelle = std::array<std::uint8_t, 256>;
+
+// The replacements of the given steps, by the upper-cased character.
+ErsatzTabelle ErsatzNachGross(unsigned schritte) {
+  char gross[sizeof Muster];
+  std::copy(std::begin(Muster), std::end(Muster), gross);
+  platform::UpperCaseInPlace(gross, sizeof Muster - 1);
+  ErsatzTabelle ersatz{};
+  // Written backwards, so that where two patterns meet the earlier replacement wins.
+  for (int i = 2 * AnzahlSchritte - 1; i >= 0; --i)
+    if (schritte & (1u << (i / 2))) ersatz[static_cast<unsigned char>(gross[i])] = static_cast<std::uint8_t>(i + 1);
+  return ersatz;
 }
 
-int Plattform(const std::string& a, const std::string& b) {
-  return platform::CompareIgnoringCase(a.data(), static_cast<std::int32_t>(a.size()), b.data(),
-                                       static_cast<std::int32_t>(b.size())) - 2;
+// All the steps of a table in one pass, into `ziel` (room for twice the text); `ersatz(i)` is the
+// table's entry for character i. One pass equals running the replacements one after the other:
+// the characters they insert (the plain letters, "+", "1", "2") fit no pattern of a later step.
+// Returns the folded length.
+template <typename ErsatzVon>
+std::size_t Falten(const std::string& t, ErsatzVon ersatz, char* ziel) {
+  char* z = ziel;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const std::uint8_t e = ersatz(i);
+    if (e == 0) {
+      *z++ = t[i];
+    } else {
+      *z++ = Ersatz[2 * (e - 1)];
+      *z++ = Ersatz[2 * (e - 1) + 1];
+    }
+  }
+  return static_cast<std::size_t>(z - ziel);
+}
+
+// Working space on the stack for texts of ordinary length, on the heap beyond.
+class Puffer {
+ public:
+  explicit Puffer(std::size_t groesse) : daten_(stapel_) {
+    if (groesse > sizeof stapel_) {
+      halde_.resize(groesse);
+      daten_ = halde_.data();
+    }
+  }
+  char* Daten() { return daten_; }
+
+ private:
+  char stapel_[1024];
+  std::vector<char> halde_;
+  char* daten_;
+};
+
+int Plattform(const char* a, std::size_t la, const char* b, std::size_t lb) {
+  return platform::CompareIgnoringCase(a, static_cast<std::int32_t>(la), b, static_cast<std::int32_t>(lb)) - 2;
+}
+
+// TextVergleich for the routines that compare the texts of one list many times: what the folding
+// needs of the code page is worked out once per call, the steps of each text once per text, and a
+// folded text is kept for the next comparisons (the new text of an insertion meets many others,
+// a text in the neighbour pass is compared twice).
+class ListenVergleich {
+ public:
+  explicit ListenVergleich(const std::vector<std::string>& liste) : liste_(liste), ausloeser_(liste.size(), 0) {
+    for (std::size_t i = 1; i < liste.size(); ++i) ausloeser_[i] = static_cast<std::uint8_t>(Ausloeser(liste[i]));
+    for (int c = 0; c < 256; ++c) gross_[c] = static_cast<char>(c);
+    platform::UpperCaseInPlace(gross_.data(), static_cast<std::uint32_t>(gross_.size()));
+  }
+
+  // TextVergleich(liste[a], liste[b]).
+  int operator()(std::int32_t a, std::int32_t b) {
+    const unsigned schritte = ausloeser_[a] | ausloeser_[b];
+    if (schritte == 0) return Plattform(liste_[a].data(), liste_[a].size(), liste_[b].data(), liste_[b].size());
+    const std::string& fa = Gefaltet(a, schritte);
+    const std::string& fb = Gefaltet(b, schritte);
+    return Plattform(fa.data(), fa.size(), fb.data(), fb.size());
+  }
+
+ private:
+  // Two folded texts are kept for each set of steps; the one not used last makes room.
+  struct Ablage {
+    std::int32_t position[2] = {0, 0};
+    std::string text[2];
+    int frei = 0;
+  };
+
+  const std::string& Gefaltet(std::int32_t position, unsigned schritte) {
+    Ablage& ablage = ablagen_[schritte];
+    for (int i = 0; i < 2; ++i) {
+      if (ablage.position[i] == position) {
+        ablage.frei = 1 - i;
+        return ablage.text[i];
+      }
+    }
+    const ErsatzTabelle& ersatz = Tabelle(schritte);
+    const std::string& t = liste_[position];
+    const int i = ablage.frei;
+    std::string& f = ablage.text[i];
+    f.resize(2 * t.size());
+    f.resize(Falten(t, [&](std::size_t k) { return ersatz[static_cast<unsigned char>(t[k])]; }, f.data()));
+    ablage.position[i] = position;
+    ablage.frei = 1 - i;
+    return f;
+  }
+
+  // The replacements of a set of steps, by the character itself.
+  const ErsatzTabelle& Tabelle(unsigned schritte) {
+    if (!gebaut_[schritte]) {
+      const ErsatzTabelle nachGross = ErsatzNachGross(schritte);
+      for (int c = 0; c < 256; ++c) tabellen_[schritte][c] = nachGross[static_cast<unsigned char>(gross_[c])];
+      gebaut_[schritte] = true;
+    }
+    return tabellen_[schritte];
+  }
+
+  static constexpr unsigned AlleSchritte = 1u << AnzahlSchritte;
+  const std::vector<std::string>& liste_;
+  std::vector<std::uint8_t> ausloeser_;
+  std::array<char, 256> gross_;
+  std::array<ErsatzTabelle, AlleSchritte> tabellen_;
+  std::array<bool, AlleSchritte> gebaut_{};
+  std::array<Ablage, AlleSchritte> ablagen_;
+};
+
+// Asks the processor to fetch a text that the next step of a search may compare.
+void Vorabholen(const std::string& t) {
+  __builtin_prefetch(&t);
+  __builtin_prefetch(t.data());
 }
 
 }  // namespace
 
 int TextVergleich(const std::string& a, const std::string& b) {
   const unsigned schritte = Ausloeser(a) | Ausloeser(b);
-  if (schritte == 0) return Plattform(a, b);
-  char grossMuster[sizeof Muster];
-  std::copy(std::begin(Muster), std::end(Muster), grossMuster);
-  platform::UpperCaseInPlace(grossMuster, sizeof Muster - 1);
-  return Plattform(Falten(a, schritte, grossMuster), Falten(b, schritte, grossMuster));
+  if (schritte == 0) return Plattform(a.data(), a.size(), b.data(), b.size());
+  const ErsatzTabelle ersatz = ErsatzNachGross(schritte);
+  // Each text needs its length for its upper-cased copy and twice that for its folded one.
+  Puffer puffer(3 * (a.size() + b.size()));
+  char* grossA = puffer.Daten();
+  char* gefaltetA = grossA + a.size();
+  char* grossB = gefaltetA + 2 * a.size();
+  char* gefaltetB = grossB + b.size();
+  std::copy(a.begin(), a.end(), grossA);
+  std::copy(b.begin(), b.end(), grossB);
+  platform::UpperCaseInPlace(grossA, static_cast<std::uint32_t>(a.size()));
+  platform::UpperCaseInPlace(grossB, static_cast<std::uint32_t>(b.size()));
+  const std::size_t la = Falten(a, [&](std::size_t i) { return ersatz[static_cast<unsigned char>(grossA[i])]; }, gefaltetA);
+  const std::size_t lb = Falten(b, [&](std::size_t i) { return ersatz[static_cast<unsigned char>(grossB[i])]; }, gefaltetB);
+  return Plattform(gefaltetA, la, gefaltetB, lb);
 }
 
 std::int32_t BlockKapazitaet(std::int32_t anzahl) {
@@ -85,14 +198,14 @@ std::vector<std::int32_t> IndexSortieren(const std::vector<std::string>& liste) 
   bloecke[1][0] = 1;
   bloecke[1][1] = 1;
 
+  ListenVergleich vergleich(liste);
   for (std::int32_t p = 2; p <= n; ++p) {
-    const std::string& neu = liste[p];
     // The block: the last one whose first text sorts before the new text, or one whose first
     // text equals it. Anything but greater, the failure included, counts as less.
     auto lo = std::int32_t{1}, hi = static_cast<std::int32_t>(bloecke.size()) - 1, gewaehlt = -1;
     while (lo <= hi) {
       const std::int32_t mitte = (lo + hi) / 2;
-      const int v = TextVergleich(neu, liste[bloecke[mitte][1]]);
+      const int v = vergleich(p, bloecke[mitte][1]);
       if (v > 0) {
         lo = mitte + 1;
       } else if (v == 0) {
@@ -112,7 +225,9 @@ std::vector<std::int32_t> IndexSortieren(const std::vector<std::string>& liste) 
     std::int32_t stelle = -1;
     while (lo <= hi) {
       const std::int32_t mitte = (lo + hi) / 2;
-      const int v = TextVergleich(neu, liste[block[mitte]]);
+      if (lo < mitte) Vorabholen(liste[block[(lo + mitte - 1) / 2]]);
+      if (mitte < hi) Vorabholen(liste[block[(mitte + 1 + hi) / 2]]);
+      const int v = vergleich(p, block[mitte]);
       if (v > 0) {
         lo = mitte + 1;
       } else if (v == 0) {
@@ -150,13 +265,17 @@ void DoppelteEntfernen(std::uint8_t nurNachbarn, std::vector<std::string>& liste
   if (n <= 0) return;
   // Decided on the texts as they stand, then compacted: each staying text moves once.
   std::vector<bool> bleibt(static_cast<std::size_t>(n) + 1, false);
+  ListenVergleich vergleich(liste);
   if (nurNachbarn != 0) {
     bleibt[1] = true;
-    for (std::int32_t i = 2; i <= n; ++i) bleibt[i] = TextVergleich(liste[i], liste[i - 1]) != 0;
+    for (std::int32_t i = 2; i <= n; ++i) bleibt[i] = vergleich(i, i - 1) != 0;
   } else {
     const std::vector<std::int32_t> index = IndexSortieren(liste);
     bleibt[index[1]] = true;
-    for (std::int32_t k = 2; k <= n; ++k) bleibt[index[k]] = TextVergleich(liste[index[k]], liste[index[k - 1]]) != 0;
+    for (std::int32_t k = 2; k <= n; ++k) {
+      if (k < n) Vorabholen(liste[index[k + 1]]);
+      bleibt[index[k]] = vergleich(index[k], index[k - 1]) != 0;
+    }
   }
   std::int32_t c = 0;
   for (std::int32_t i = 1; i <= n; ++i) {

@@ -8,8 +8,9 @@
 
 // -1 when a sorts before b, 0 when they count as equal, 1 when a sorts after b; -2 when the
 // platform could not compare. Letter case does not count. When either text holds "ß", "ä", "ö", "ü"
-// (either case) or "-", both are folded first, so that "ä" sorts between every "a..." and "b" and
-// no two texts that differ in more than letter case count as equal.
+// (either case) or "-", both are folded first ("a" becomes "a1", "ä" becomes "a2", ...), so that
+// texts beginning with "a" sort before those beginning with "ä", and those before "b"; "Straße"
+// and "Strasse", "co-op" and "coop" do not count as equal.
 int TextVergleich(const std::string& a, const std::string& b);
 
 // The entries at which IndexSortieren splits a block, for a list of `anzahl` texts.

@@ -32,3 +32,10 @@ endforeach()
 if(WIN32 AND EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(tests/e2e)
 endif()
+
+# Pictures of the main window's pages for people to look at; scripts/test runs it.
+if(WIN32)
+  add_executable(zq_screens WIN32 tests/screens/screens.cpp)
+  target_link_libraries(zq_screens PRIVATE zq_core)
+  zq_target(zq_screens)
+endif()

@@ -1,0 +1,79 @@
+#include "lib/_zq_EditPopup_1.h"
+
+#include <memory>
+
+#include "platform/Clipboard.h"
+#include "platform/Edit.h"
+#include "platform/Window.h"
+
+namespace {
+
+const char* const kBeschriftungen[] = {
+    "",
+    "&dieses Menü abbrechen",
+    "-",
+    "&Rückgängig",
+    "-",
+    "&Ausschneiden",
+    "&Löschen",
+    "&Kopieren",
+    "&Einfügen",
+    "-",
+    "alles &markieren",
+};
+
+}  // namespace
+
+void TZQEditPop::PopAuf(platform::PopupMenu&) {
+  auto* feld = dynamic_cast<platform::Edit*>(PopupComponent());
+  if (feld == nullptr) return;
+  // Asked by name, as of any control: a field without the property counts as writable.
+  const bool schreibbar = feld->OrdinalProperty("ReadOnly").value_or(0) != 1;
+  Punkte[3]->SetEnabled(feld->CanUndo());
+  Punkte[5]->SetEnabled(schreibbar && !feld->SelText().empty());
+  Punkte[6]->SetEnabled(schreibbar && !feld->SelText().empty());
+  Punkte[7]->SetEnabled(!feld->SelText().empty());
+  Punkte[8]->SetEnabled(schreibbar && platform::ClipboardHasText());
+}
+
+void TZQEditPop::Klick(platform::MenuItem& Sender) {
+  auto* feld = dynamic_cast<platform::Edit*>(PopupComponent());
+  if (feld == nullptr) return;
+  switch (Sender.Tag()) {
+    case 3:
+      feld->Undo();
+      break;
+    case 5:
+      feld->CutToClipboard();
+      break;
+    case 6:
+      feld->ClearSelection();
+      break;
+    case 7:
+      feld->CopyToClipboard();
+      break;
+    case 8:
+      feld->PasteFromClipboard();
+      break;
+    case 10:
+      feld->SelectAll();
+      break;
+    default:
+      break;
+  }
+}
+
+void EditPopupSetzen(platform::Window& fenster) {
+  TZQEditPop& menue = fenster.Own(std::make_unique<TZQEditPop>());
+  menue.OnPopup = [&menue](platform::PopupMenu& sender) { menue.PopAuf(sender); };
+  for (int i = 1; i <= 10; ++i) {
+    platform::MenuItem& punkt = menue.Add(kBeschriftungen[i]);
+    menue.Punkte.push_back(&punkt);
+    punkt.SetTag(i);
+    punkt.OnClick = [&menue](platform::MenuItem& sender) { menue.Klick(sender); };
+  }
+  menue.SetDefaultItem(*menue.Punkte[1]);
+  for (platform::Component* teil : fenster.Components()) {
+    if (auto* feld = dynamic_cast<platform::Edit*>(teil)) feld->SetPopupMenu(&menue);
+  }
+}

@@ -1,0 +1,23 @@
+// The message loop of the GUI thread, and the application's title.
+#pragma once
+#include <string>
+
+namespace platform {
+
+class Window;
+
+// Shows `mainWindow` and handles messages until the loop is ended (Terminate, or the main window
+// closed). Keys go through the key preview and the dialog keys of their window first.
+void RunMessageLoop(Window& mainWindow);
+// Handles every message waiting in the queue, the same way, and returns.
+void ProcessMessages();
+// PostQuitMessage: the message loop ends after the messages before it.
+void Terminate();
+// The window whose message loop runs, or null.
+Window* MainWindow();
+
+// The title that message boxes carry; the executable's name without extension until set.
+const std::string& ApplicationTitle();
+void SetApplicationTitle(const std::string& title);
+
+}  // namespace platform

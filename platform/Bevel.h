@@ -1,0 +1,18 @@
+// A bevel: an engraved horizontal line along the top of its bounds (one row in the button shadow
+// colour above one row in the button highlight colour).
+#pragma once
+#include <string>
+
+#include "platform/Control.h"
+
+namespace platform {
+
+class Bevel : public Control {
+ public:
+  Bevel(Control& parent, std::string name);
+
+ protected:
+  void Paint(void* dc) override;
+};
+
+}  // namespace platform

@@ -1,0 +1,9 @@
+// The clipboard.
+#pragma once
+
+namespace platform {
+
+// IsClipboardFormatAvailable(CF_TEXT).
+bool ClipboardHasText();
+
+}  // namespace platform

@@ -1,0 +1,172 @@
+// Base of every control of the windowing layer, and of the components a window owns.
+//
+// Every control, labels, shapes, bevels and speed buttons included, is a real child window, so that
+// another process (an automation program, an assistive tool) reads what a user sees: the caption
+// with WM_GETTEXT, the geometry with GetWindowRect, the own visibility flag as the WS_VISIBLE style
+// bit, the kind from the window class ("ZQWindow", "ZQPanel", "ZQLabel", "ZQSpeedButton",
+// "ZQShape", "ZQBevel", "Button", "Edit").
+//
+// Component names: each window carries the window property "ZQ.Name" (kNameProperty), whose value
+// is a global atom of the component name. Window properties and global atoms are shared between
+// the processes of a desktop, so another process resolves the name with GetPropA and
+// GlobalGetAtomNameA (tests/support/Automation.h has a finder that does this).
+//
+// Stacking: a window-owning control created later lies above its earlier siblings. Drawn-only
+// controls (labels, shapes, bevels, speed buttons) lie beneath all window-owning siblings, and
+// among themselves a later one lies above an earlier one. Every child clips its siblings.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Color.h"
+#include "platform/Font.h"
+
+namespace platform {
+
+class Window;
+struct ControlAccess;
+
+inline constexpr char kNameProperty[] = "ZQ.Name";
+
+// Anything a window owns: its controls and its popup menus.
+class Component {
+ public:
+  explicit Component(std::string name) : name_(std::move(name)) {}
+  virtual ~Component() = default;
+  Component(const Component&) = delete;
+  Component& operator=(const Component&) = delete;
+
+  const std::string& Name() const { return name_; }
+
+ private:
+  std::string name_;
+};
+
+enum class Alignment { Left, Center };
+
+class Control : public Component {
+ public:
+  ~Control() override;
+
+  Control* Parent() const { return parent_; }
+  // The direct children, in creation order.
+  const std::vector<Control*>& Children() const { return children_; }
+  // The top-level window the control lies on; a window answers itself.
+  Window* Form() const { return form_; }
+
+  // Outer bounds, relative to the parent's client area (to the screen for a window).
+  int Left() const;
+  int Top() const;
+  int Width() const;
+  int Height() const;
+  int ClientWidth() const;
+  int ClientHeight() const;
+  // One SetWindowPos.
+  virtual void SetBounds(int left, int top, int width, int height);
+  void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+  void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+  void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+  void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+
+  // The control's own visibility flag (WS_VISIBLE), whether or not its parent shows.
+  bool Visible() const;
+  virtual void SetVisible(bool visible);
+  // Own flag (WS_DISABLED clear).
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  bool TabStop() const;
+  void SetTabStop(bool tabStop);
+
+  // The window text.
+  std::string Caption() const;
+  virtual void SetCaption(const std::string& caption);
+  const FontStyle& Font() const { return font_; }
+  virtual void SetFont(const FontStyle& font);
+  Color BackColor() const { return color_; }
+  void SetBackColor(Color color);
+
+  // Top of the z-order among the siblings of its kind (see the stacking rule above).
+  void BringToFront();
+  // Invalidates the control and its children and paints them at once.
+  void Repaint();
+  bool Focused() const;
+  void SetFocus();
+
+  // Width of `text` in `font`, measured in this control's drawing surface.
+  int TextWidth(const FontStyle& font, const std::string& text) const;
+
+  // A property by name, for code that asks about a control without knowing its class:
+  // "Visible", "Enabled" for every control, more in the derived classes. Empty when the control
+  // has no such property.
+  virtual std::optional<long> OrdinalProperty(std::string_view name) const;
+
+  // The window handle (HWND), for the platform layer and for tests that inspect real windows.
+  void* Handle() const { return handle_; }
+
+  // Runs OnClick.
+  virtual void Click();
+  std::function<void(Control& sender)> OnClick;
+
+ protected:
+  // `color` is the background the control starts with.
+  Control(Control* parent, std::string name, Color color, bool drawnOnly);
+  // For a window: no parent, the window itself is its form.
+  Control(std::string name, Color color);
+
+  // Creates the window: one of the layer's own classes (painted by Paint) or a system class
+  // (subclassed). Children get WS_CHILD, WS_CLIPSIBLINGS and WS_VISIBLE; a window without parent
+  // gets `style` alone and `owner` (an HWND) as its owner.
+  void CreateOwnHandle(const char* windowClass, std::uint32_t style, std::uint32_t exStyle,
+                       void* owner = nullptr);
+  void CreateSystemHandle(const char* windowClass, std::uint32_t style, std::uint32_t exStyle);
+
+  // Messages of the control's window. Returns true when handled, with the result in `result`.
+  virtual bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                             std::intptr_t& result);
+  // Paints an own-class control into the device context `dc`.
+  virtual void Paint(void* dc);
+  // A WM_COMMAND notification that the control sent to its parent.
+  virtual void Notify(unsigned code);
+  // WM_CTLCOLOR* that the control sent to its parent: the brush to use, or null for the default.
+  virtual void* ControlColor(void* dc);
+
+  // The font handle (HFONT) made from Font().
+  void* FontHandle() const { return fontHandle_; }
+  // A solid brush (HBRUSH) of BackColor(), owned by the control.
+  void* BackBrush();
+  // The colour that the control's background shows: its own, or its parent's when it paints none.
+  Color ParentBackColor() const;
+  // Own classes: a left button press and release inside the control is a click.
+  bool TrackClick(unsigned message, std::intptr_t lparam);
+  // Between the press and the release of such a click.
+  bool Pressed() const { return pressed_; }
+
+ private:
+  friend struct ControlAccess;
+  friend class Window;
+
+  void FinishCreation();
+  void InsertIntoZOrder();
+  std::intptr_t CallDefault(unsigned message, std::uintptr_t wparam, std::intptr_t lparam);
+  void Detach();
+
+  Control* parent_ = nullptr;
+  Window* form_ = nullptr;
+  std::vector<Control*> children_;
+  FontStyle font_;
+  Color color_;
+  bool drawnOnly_ = false;
+  bool pressed_ = false;
+  void* handle_ = nullptr;
+  void* fontHandle_ = nullptr;
+  void* brush_ = nullptr;
+  Color brushColor_ = Color::BtnFace();
+  void* systemProc_ = nullptr;
+  std::uint16_t nameAtom_ = 0;
+};
+
+}  // namespace platform

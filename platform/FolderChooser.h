@@ -1,0 +1,16 @@
+// The shell's folder chooser (SHBrowseForFolderA).
+#pragma once
+#include <string>
+
+namespace platform {
+
+class Window;
+
+// Shows the chooser with `title` above the folder tree, the folder `startFolder` selected when it
+// exists. On confirmation returns true with the chosen path (SHGetPathFromIDListA, without a
+// trailing backslash except for a drive's root) in `folder`; on cancel returns false and leaves
+// `folder` alone.
+bool ChooseFolder(const Window* owner, const std::string& title, const std::string& startFolder,
+                  std::string& folder);
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+// A label: static text drawn on its parent, never taking the focus. It paints its background
+// colour, or, when transparent, the colour of its parent, so that the text stands on the parent's
+// surface. Auto-size makes the label as large as its text whenever the caption or font changes
+// (with word wrap only the height follows). Ampersands are shown as they are. A click runs OnClick.
+#pragma once
+#include <string>
+
+#include "platform/Control.h"
+
+namespace platform {
+
+enum class TextLayout { Top, Center };
+
+class Label : public Control {
+ public:
+  // Starts with its parent's colour, opaque, no auto-size, no word wrap, left and top aligned.
+  Label(Control& parent, std::string name);
+
+  void SetAutoSize(bool autoSize);
+  bool AutoSize() const { return autoSize_; }
+  void SetTransparent(bool transparent);
+  bool Transparent() const { return transparent_; }
+  void SetWordWrap(bool wordWrap);
+  bool WordWrap() const { return wordWrap_; }
+  void SetAlignment(Alignment alignment);
+  void SetLayout(TextLayout layout);
+
+  void SetCaption(const std::string& caption) override;
+  void SetFont(const FontStyle& font) override;
+
+ protected:
+  bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                     std::intptr_t& result) override;
+  void Paint(void* dc) override;
+
+ private:
+  unsigned TextFlags() const;
+  void AdjustBounds();
+
+  bool autoSize_ = false;
+  bool transparent_ = false;
+  bool wordWrap_ = false;
+  Alignment alignment_ = Alignment::Left;
+  TextLayout layout_ = TextLayout::Top;
+};
+
+}  // namespace platform

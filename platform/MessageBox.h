@@ -1,0 +1,17 @@
+// A message box (MessageBoxA), owned by a window or by none.
+#pragma once
+#include <string>
+
+namespace platform {
+
+class Window;
+
+inline constexpr unsigned kMbOk = 0x0;
+inline constexpr unsigned kMbIconInformation = 0x40;
+inline constexpr int kIdOk = 1;
+
+// The MessageBoxA result: the button pressed (kIdOk ...), 0 on failure.
+int ShowMessageBox(const Window* owner, const std::string& text, const std::string& title,
+                   unsigned flags);
+
+}  // namespace platform

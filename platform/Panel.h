@@ -1,0 +1,35 @@
+// A panel: a rectangular child window in its colour, with an optional raised or lowered bevel of
+// one or more pixels along its inner edge and a caption centred vertically, left-aligned or
+// centred. Panels hold other controls; a click on the panel's own surface runs OnClick.
+#pragma once
+#include <string>
+
+#include "platform/Control.h"
+
+namespace platform {
+
+enum class BevelKind { None, Raised, Lowered };
+
+class Panel : public Control {
+ public:
+  // Starts with the background COLOR_BTNFACE, a raised bevel of 1 pixel and a centred caption.
+  Panel(Control& parent, std::string name);
+
+  void SetBevel(BevelKind kind, int width);
+  BevelKind Bevel() const { return bevel_; }
+  int BevelWidth() const { return bevelWidth_; }
+  void SetAlignment(Alignment alignment);
+  Alignment CaptionAlignment() const { return alignment_; }
+
+ protected:
+  bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                     std::intptr_t& result) override;
+  void Paint(void* dc) override;
+
+ private:
+  BevelKind bevel_ = BevelKind::Raised;
+  int bevelWidth_ = 1;
+  Alignment alignment_ = Alignment::Center;
+};
+
+}  // namespace platform

@@ -1,0 +1,29 @@
+// A shape: a rectangle filled with its brush colour, with a one-pixel outline or none.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "platform/Control.h"
+
+namespace platform {
+
+class Shape : public Control {
+ public:
+  // White fill, black outline.
+  Shape(Control& parent, std::string name);
+
+  void SetFill(Color color);
+  Color Fill() const { return fill_; }
+  // No value: no outline.
+  void SetOutline(std::optional<Color> color);
+  std::optional<Color> Outline() const { return outline_; }
+
+ protected:
+  void Paint(void* dc) override;
+
+ private:
+  Color fill_ = Color::Rgb(0xFFFFFF);
+  std::optional<Color> outline_ = Color::Rgb(0x000000);
+};
+
+}  // namespace platform

@@ -1,0 +1,21 @@
+#include "platform/Bevel.h"
+
+#include "platform/win32/Internal.h"
+
+namespace platform {
+
+Bevel::Bevel(Control& parent, std::string name)
+    : Control(&parent, std::move(name), parent.BackColor(), true) {
+  CreateOwnHandle("ZQBevel", 0, 0);
+}
+
+void Bevel::Paint(void* surface) {
+  HDC dc = static_cast<HDC>(surface);
+  RECT r;
+  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
+  FillSolid(dc, r, ParentBackColor());
+  FillSolid(dc, RECT{r.left, r.top, r.right, r.top + 1}, Color::BtnShadow());
+  FillSolid(dc, RECT{r.left, r.top + 1, r.right, r.top + 2}, Color::BtnHighlight());
+}
+
+}  // namespace platform

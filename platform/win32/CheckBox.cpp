@@ -1,0 +1,40 @@
+#include "platform/CheckBox.h"
+
+#include "platform/win32/Internal.h"
+
+namespace platform {
+
+CheckBox::CheckBox(Control& parent, std::string name)
+    : Control(&parent, std::move(name), parent.BackColor(), false) {
+  // Not BS_AUTO3STATE: a click goes from grayed to ticked, which the system's cycle does not.
+  CreateSystemHandle("BUTTON", BS_3STATE | WS_TABSTOP, 0);
+}
+
+CheckState CheckBox::State() const {
+  return static_cast<CheckState>(::SendMessageA(ControlAccess::Hwnd(*this), BM_GETCHECK, 0, 0));
+}
+
+void CheckBox::SetState(CheckState state) {
+  if (state == State()) return;
+  ::SendMessageA(ControlAccess::Hwnd(*this), BM_SETCHECK, static_cast<WPARAM>(state), 0);
+  Click();
+}
+
+void CheckBox::Notify(unsigned code) {
+  if (code != BN_CLICKED) return;
+  SetState(State() == CheckState::Checked ? CheckState::Unchecked : CheckState::Checked);
+}
+
+void* CheckBox::ControlColor(void* surface) {
+  HDC dc = static_cast<HDC>(surface);
+  ::SetTextColor(dc, ToColorRef(Font().color));
+  ::SetBkColor(dc, ToColorRef(BackColor()));
+  return BackBrush();
+}
+
+std::optional<long> CheckBox::OrdinalProperty(std::string_view name) const {
+  if (name == "State") return static_cast<long>(State());
+  return Control::OrdinalProperty(name);
+}
+
+}  // namespace platform

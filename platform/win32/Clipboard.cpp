@@ -1,0 +1,9 @@
+#include "platform/Clipboard.h"
+
+#include <windows.h>
+
+namespace platform {
+
+bool ClipboardHasText() { return ::IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
+
+}  // namespace platform

@@ -1,0 +1,405 @@
+#include "platform/Control.h"
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+#include "platform/Window.h"
+#include "platform/win32/Internal.h"
+
+namespace platform {
+
+namespace {
+
+constexpr char kObjectProperty[] = "ZQ.Control";
+
+void RegisterOwnClass(const char* name) {
+  static std::set<std::string> registered;
+  if (registered.count(name) != 0) return;
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
+  // Own classes paint everything in WM_PAINT; redrawing on resize keeps centred texts right.
+  wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = &ControlAccess::Procedure;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.lpszClassName = name;
+  ::RegisterClassExA(&wc);
+  registered.insert(name);
+}
+
+int NextControlId() {
+  static int id = 100;
+  return ++id;
+}
+
+template <class T>
+void RemoveFrom(std::vector<T*>& list, const void* item) {
+  list.erase(std::remove(list.begin(), list.end(), item), list.end());
+}
+
+}  // namespace
+
+Control* ControlAccess::FromHandle(HWND window) {
+  if (window == nullptr) return nullptr;
+  return static_cast<Control*>(::GetPropA(window, kObjectProperty));
+}
+
+Window* ControlAccess::AsWindow(Control* control) { return dynamic_cast<Window*>(control); }
+
+LRESULT CALLBACK ControlAccess::Procedure(HWND window, UINT message, WPARAM wparam,
+                                          LPARAM lparam) {
+  Control* control = FromHandle(window);
+  if (control == nullptr && message == WM_NCCREATE) {
+    control = static_cast<Control*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    if (control != nullptr) {
+      control->handle_ = window;
+      ::SetPropA(window, kObjectProperty, control);
+    }
+  }
+  if (control == nullptr) return ::DefWindowProcA(window, message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    const LRESULT r = control->CallDefault(message, wparam, lparam);
+    control->Detach();
+    return r;
+  }
+  std::intptr_t result = 0;
+  if (control->HandleMessage(message, wparam, lparam, result)) return static_cast<LRESULT>(result);
+  return control->CallDefault(message, wparam, lparam);
+}
+
+Control::Control(Control* parent, std::string name, Color color, bool drawnOnly)
+    : Component(std::move(name)),
+      parent_(parent),
+      form_(parent->form_),
+      font_(parent->font_),
+      color_(color),
+      drawnOnly_(drawnOnly) {
+  parent_->children_.push_back(this);
+  if (form_ != nullptr) form_->components_.push_back(this);
+}
+
+Control::Control(std::string name, Color color) : Component(std::move(name)), color_(color) {}
+
+Control::~Control() {
+  HWND h = static_cast<HWND>(handle_);
+  if (h != nullptr) {
+    // No message of the dying window reaches this half-destroyed object any more.
+    if (systemProc_ != nullptr) {
+      ::SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+    }
+    Detach();
+    ::DestroyWindow(h);
+  }
+  for (Control* child : children_) child->parent_ = nullptr;
+  if (parent_ != nullptr) RemoveFrom(parent_->children_, this);
+  if (form_ != nullptr && form_ != this) RemoveFrom(form_->components_, this);
+  if (fontHandle_ != nullptr) ::DeleteObject(static_cast<HFONT>(fontHandle_));
+  if (brush_ != nullptr) ::DeleteObject(static_cast<HBRUSH>(brush_));
+}
+
+void Control::Detach() {
+  HWND h = static_cast<HWND>(handle_);
+  if (h == nullptr) return;
+  ::RemovePropA(h, kObjectProperty);
+  ::RemovePropA(h, kNameProperty);
+  if (nameAtom_ != 0) ::GlobalDeleteAtom(nameAtom_);
+  nameAtom_ = 0;
+  handle_ = nullptr;
+}
+
+void Control::CreateOwnHandle(const char* windowClass, std::uint32_t style, std::uint32_t exStyle,
+                              void* owner) {
+  RegisterOwnClass(windowClass);
+  HWND parent = parent_ != nullptr ? static_cast<HWND>(parent_->handle_) : static_cast<HWND>(owner);
+  if (parent_ != nullptr) style |= WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE;
+  HMENU id = parent_ != nullptr ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId()))
+                                : nullptr;
+  ::CreateWindowExA(exStyle, windowClass, "", style, 0, 0, 0, 0, parent, id,
+                    ::GetModuleHandleA(nullptr), this);
+  FinishCreation();
+}
+
+void Control::CreateSystemHandle(const char* windowClass, std::uint32_t style,
+                                 std::uint32_t exStyle) {
+  HWND h = ::CreateWindowExA(
+      exStyle, windowClass, "", style | WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, 0, 0, 0, 0,
+      static_cast<HWND>(parent_->handle_),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())), ::GetModuleHandleA(nullptr),
+      nullptr);
+  if (h == nullptr) return;
+  handle_ = h;
+  ::SetPropA(h, kObjectProperty, this);
+  systemProc_ = reinterpret_cast<void*>(::SetWindowLongPtrA(
+      h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlAccess::Procedure)));
+  FinishCreation();
+}
+
+void Control::FinishCreation() {
+  HWND h = static_cast<HWND>(handle_);
+  if (h == nullptr) return;
+  if (!Name().empty()) {
+    nameAtom_ = ::GlobalAddAtomA(Name().c_str());
+    if (nameAtom_ != 0) {
+      ::SetPropA(h, kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(nameAtom_)));
+    }
+  }
+  fontHandle_ = CreateGdiFont(font_);
+  ::SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), FALSE);
+  // New windows enter beneath their siblings; a later control lies above the earlier ones.
+  if (parent_ != nullptr) BringToFront();
+}
+
+void Control::InsertIntoZOrder() {
+  HWND h = static_cast<HWND>(handle_);
+  // Directly beneath the lowest window-owning sibling: above every earlier drawn-only one.
+  HWND lowestOwning = nullptr;
+  for (HWND s = ::GetWindow(h, GW_HWNDLAST); s != nullptr; s = ::GetWindow(s, GW_HWNDPREV)) {
+    if (s == h) continue;
+    Control* sibling = ControlAccess::FromHandle(s);
+    if (sibling == nullptr || !sibling->drawnOnly_) {
+      lowestOwning = s;
+      break;
+    }
+  }
+  ::SetWindowPos(h, lowestOwning != nullptr ? lowestOwning : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+std::intptr_t Control::CallDefault(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) {
+  HWND h = static_cast<HWND>(handle_);
+  if (systemProc_ != nullptr) {
+    return ::CallWindowProcA(reinterpret_cast<WNDPROC>(systemProc_), h, message, wparam, lparam);
+  }
+  return ::DefWindowProcA(h, message, wparam, lparam);
+}
+
+bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                            std::intptr_t& result) {
+  switch (message) {
+    case WM_COMMAND:
+      // Notifications of child controls arrive here, at the parent: each goes to its control.
+      if (Control* child = ControlAccess::FromHandle(reinterpret_cast<HWND>(lparam))) {
+        child->Notify(HIWORD(wparam));
+        result = 0;
+        return true;
+      }
+      return false;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+      if (Control* child = ControlAccess::FromHandle(reinterpret_cast<HWND>(lparam))) {
+        if (void* brush = child->ControlColor(reinterpret_cast<HDC>(wparam))) {
+          result = reinterpret_cast<std::intptr_t>(brush);
+          return true;
+        }
+      }
+      return false;
+    default:
+      break;
+  }
+  if (systemProc_ != nullptr) return false;
+  switch (message) {
+    case WM_ERASEBKGND:
+      result = 1;
+      return true;
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(static_cast<HWND>(handle_), &ps);
+      Paint(dc);
+      ::EndPaint(static_cast<HWND>(handle_), &ps);
+      result = 0;
+      return true;
+    }
+    case WM_PRINTCLIENT:
+      Paint(reinterpret_cast<HDC>(wparam));
+      result = 0;
+      return true;
+    case WM_GETFONT:
+      result = reinterpret_cast<std::intptr_t>(fontHandle_);
+      return true;
+    case WM_SETFONT:
+      // The control keeps the font made from Font(); others only read it.
+      result = 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Control::Paint(void*) {}
+void Control::Notify(unsigned) {}
+void* Control::ControlColor(void*) { return nullptr; }
+
+bool Control::TrackClick(unsigned message, std::intptr_t lparam) {
+  HWND h = static_cast<HWND>(handle_);
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      pressed_ = true;
+      ::SetCapture(h);
+      return true;
+    case WM_LBUTTONUP: {
+      if (!pressed_) return false;
+      pressed_ = false;
+      ::ReleaseCapture();
+      RECT client;
+      ::GetClientRect(h, &client);
+      const POINT p{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+      if (::PtInRect(&client, p)) Click();
+      return true;
+    }
+    case WM_CAPTURECHANGED:
+      pressed_ = false;
+      return false;
+    default:
+      return false;
+  }
+}
+
+namespace {
+
+RECT BoundsInParent(HWND h, Control* parent) {
+  RECT r = {};
+  ::GetWindowRect(h, &r);
+  if (parent != nullptr) {
+    ::MapWindowPoints(HWND_DESKTOP, ControlAccess::Hwnd(*parent), reinterpret_cast<POINT*>(&r), 2);
+  }
+  return r;
+}
+
+}  // namespace
+
+int Control::Left() const { return BoundsInParent(static_cast<HWND>(handle_), parent_).left; }
+int Control::Top() const { return BoundsInParent(static_cast<HWND>(handle_), parent_).top; }
+int Control::Width() const {
+  const RECT r = BoundsInParent(static_cast<HWND>(handle_), parent_);
+  return r.right - r.left;
+}
+int Control::Height() const {
+  const RECT r = BoundsInParent(static_cast<HWND>(handle_), parent_);
+  return r.bottom - r.top;
+}
+int Control::ClientWidth() const {
+  RECT r = {};
+  ::GetClientRect(static_cast<HWND>(handle_), &r);
+  return r.right;
+}
+int Control::ClientHeight() const {
+  RECT r = {};
+  ::GetClientRect(static_cast<HWND>(handle_), &r);
+  return r.bottom;
+}
+
+void Control::SetBounds(int left, int top, int width, int height) {
+  ::SetWindowPos(static_cast<HWND>(handle_), nullptr, left, top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Control::Visible() const {
+  return (::GetWindowLongA(static_cast<HWND>(handle_), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Control::SetVisible(bool visible) {
+  ::ShowWindow(static_cast<HWND>(handle_), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool Control::Enabled() const {
+  return (::GetWindowLongA(static_cast<HWND>(handle_), GWL_STYLE) & WS_DISABLED) == 0;
+}
+
+void Control::SetEnabled(bool enabled) { ::EnableWindow(static_cast<HWND>(handle_), enabled); }
+
+bool Control::TabStop() const {
+  return (::GetWindowLongA(static_cast<HWND>(handle_), GWL_STYLE) & WS_TABSTOP) != 0;
+}
+
+void Control::SetTabStop(bool tabStop) {
+  HWND h = static_cast<HWND>(handle_);
+  const LONG style = ::GetWindowLongA(h, GWL_STYLE);
+  ::SetWindowLongA(h, GWL_STYLE, tabStop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+}
+
+std::string Control::Caption() const {
+  HWND h = static_cast<HWND>(handle_);
+  const int length = ::GetWindowTextLengthA(h);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int got = ::GetWindowTextA(h, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  return text;
+}
+
+void Control::SetCaption(const std::string& caption) {
+  HWND h = static_cast<HWND>(handle_);
+  ::SetWindowTextA(h, caption.c_str());
+  if (systemProc_ == nullptr) ::InvalidateRect(h, nullptr, TRUE);
+}
+
+void Control::SetFont(const FontStyle& font) {
+  font_ = font;
+  HFONT old = static_cast<HFONT>(fontHandle_);
+  fontHandle_ = CreateGdiFont(font_);
+  ::SendMessageA(static_cast<HWND>(handle_), WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_),
+                 TRUE);
+  if (old != nullptr) ::DeleteObject(old);
+  ::InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
+}
+
+void Control::SetBackColor(Color color) {
+  color_ = color;
+  ::InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
+}
+
+void* Control::BackBrush() {
+  if (brush_ == nullptr || !(brushColor_ == color_)) {
+    if (brush_ != nullptr) ::DeleteObject(static_cast<HBRUSH>(brush_));
+    brush_ = ::CreateSolidBrush(ToColorRef(color_));
+    brushColor_ = color_;
+  }
+  return brush_;
+}
+
+Color Control::ParentBackColor() const { return parent_ != nullptr ? parent_->color_ : color_; }
+
+void Control::BringToFront() {
+  if (drawnOnly_) {
+    InsertIntoZOrder();
+  } else {
+    ::SetWindowPos(static_cast<HWND>(handle_), HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void Control::Repaint() {
+  ::RedrawWindow(static_cast<HWND>(handle_), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+bool Control::Focused() const { return handle_ != nullptr && ::GetFocus() == handle_; }
+
+void Control::SetFocus() { ::SetFocus(static_cast<HWND>(handle_)); }
+
+int Control::TextWidth(const FontStyle& font, const std::string& text) const {
+  HWND h = static_cast<HWND>(handle_);
+  HDC dc = ::GetDC(h);
+  HFONT gdiFont = CreateGdiFont(font);
+  HGDIOBJ old = ::SelectObject(dc, gdiFont);
+  SIZE size = {};
+  ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  ::SelectObject(dc, old);
+  ::DeleteObject(gdiFont);
+  ::ReleaseDC(h, dc);
+  return size.cx;
+}
+
+std::optional<long> Control::OrdinalProperty(std::string_view name) const {
+  if (name == "Visible") return Visible() ? 1 : 0;
+  if (name == "Enabled") return Enabled() ? 1 : 0;
+  return std::nullopt;
+}
+
+void Control::Click() {
+  if (OnClick) OnClick(*this);
+}
+
+}  // namespace platform

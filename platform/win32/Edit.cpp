@@ -1,0 +1,83 @@
+#include "platform/Edit.h"
+
+#include "platform/PopupMenu.h"
+#include "platform/win32/Internal.h"
+
+namespace platform {
+
+Edit::Edit(Control& parent, std::string name)
+    : Control(&parent, std::move(name), Color::Window(), false) {
+  CreateSystemHandle("EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
+}
+
+bool Edit::ReadOnly() const {
+  return (::GetWindowLongA(ControlAccess::Hwnd(*this), GWL_STYLE) & ES_READONLY) != 0;
+}
+
+void Edit::SetReadOnly(bool readOnly) {
+  ::SendMessageA(ControlAccess::Hwnd(*this), EM_SETREADONLY, readOnly, 0);
+}
+
+void Edit::SetSelection(int start, int length) {
+  ::SendMessageA(ControlAccess::Hwnd(*this), EM_SETSEL, start, start + length);
+}
+
+int Edit::SelStart() const {
+  DWORD start = 0, end = 0;
+  ::SendMessageA(ControlAccess::Hwnd(*this), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  return static_cast<int>(start);
+}
+
+int Edit::SelLength() const {
+  DWORD start = 0, end = 0;
+  ::SendMessageA(ControlAccess::Hwnd(*this), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+  return static_cast<int>(end - start);
+}
+
+std::string Edit::SelText() const {
+  const std::string text = Text();
+  const std::size_t start = static_cast<std::size_t>(SelStart());
+  if (start >= text.size()) return "";
+  return text.substr(start, static_cast<std::size_t>(SelLength()));
+}
+
+bool Edit::CanUndo() const {
+  return Handle() != nullptr &&
+         ::SendMessageA(ControlAccess::Hwnd(*this), EM_CANUNDO, 0, 0) != 0;
+}
+
+void Edit::Undo() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_UNDO, 0, 0); }
+void Edit::CutToClipboard() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_CUT, 0, 0); }
+void Edit::CopyToClipboard() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_COPY, 0, 0); }
+void Edit::PasteFromClipboard() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_PASTE, 0, 0); }
+void Edit::ClearSelection() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_CLEAR, 0, 0); }
+void Edit::SelectAll() { ::SendMessageA(ControlAccess::Hwnd(*this), EM_SETSEL, 0, -1); }
+
+bool Edit::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                         std::intptr_t& result) {
+  if (message == WM_CONTEXTMENU && popupMenu_ != nullptr) {
+    POINT p{static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))};
+    if (p.x == -1 && p.y == -1) {
+      // From the keyboard: at the field's top left corner.
+      p = POINT{0, 0};
+      ::ClientToScreen(ControlAccess::Hwnd(*this), &p);
+    }
+    popupMenu_->Popup(p.x, p.y, *this);
+    result = 0;
+    return true;
+  }
+  return Control::HandleMessage(message, wparam, lparam, result);
+}
+
+void Edit::Notify(unsigned code) {
+  if (code == EN_CHANGE && OnChange) OnChange(*this);
+}
+
+std::optional<long> Edit::OrdinalProperty(std::string_view name) const {
+  if (name == "ReadOnly") return ReadOnly() ? 1 : 0;
+  return Control::OrdinalProperty(name);
+}
+
+}  // namespace platform

@@ -1,0 +1,34 @@
+// Shared pieces of the Win32 windowing layer; included only by platform/win32/*.cpp.
+#pragma once
+#include <windows.h>
+
+#include "platform/Color.h"
+#include "platform/Control.h"
+#include "platform/Font.h"
+#include "platform/Window.h"
+
+namespace platform {
+
+struct ControlAccess {
+  // The control object of a window of this layer, or null.
+  static Control* FromHandle(HWND window);
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static HWND Hwnd(const Control& control) { return static_cast<HWND>(control.handle_); }
+  static Window* AsWindow(Control* control);
+  // TranslateMessage and DispatchMessageA, keys first through the key preview and the dialog
+  // keys of the window they belong to.
+  static void DispatchWithKeys(MSG& message);
+};
+
+// Modifier keys and mouse buttons held now; Alt also from bit 29 of a key message's lparam.
+ShiftState KeyShiftState(LPARAM keyData);
+
+COLORREF ToColorRef(Color color);
+// CreateFontA of the style; the caller deletes it.
+HFONT CreateGdiFont(const FontStyle& font);
+void FillSolid(HDC dc, const RECT& rect, Color color);
+// Frame3D: `width` nested rings, top and left in `topLeft`, bottom and right in `bottomRight`;
+// `rect` shrinks by the width.
+void DrawFrame(HDC dc, RECT& rect, Color topLeft, Color bottomRight, int width);
+
+}  // namespace platform

@@ -1,0 +1,96 @@
+#include "platform/Label.h"
+
+#include "platform/win32/Internal.h"
+
+namespace platform {
+
+Label::Label(Control& parent, std::string name)
+    : Control(&parent, std::move(name), parent.BackColor(), true) {
+  CreateOwnHandle("ZQLabel", 0, 0);
+}
+
+unsigned Label::TextFlags() const {
+  return DT_EXPANDTABS | DT_NOPREFIX | (wordWrap_ ? DT_WORDBREAK : 0) |
+         (alignment_ == Alignment::Center ? DT_CENTER : DT_LEFT);
+}
+
+void Label::AdjustBounds() {
+  if (!autoSize_) return;
+  HWND h = ControlAccess::Hwnd(*this);
+  HDC dc = ::GetDC(h);
+  HGDIOBJ old = ::SelectObject(dc, static_cast<HFONT>(FontHandle()));
+  // An empty caption keeps the height of one line.
+  std::string text = Caption();
+  if (text.empty()) text.push_back(' ');
+  RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
+  ::DrawTextA(dc, text.c_str(), -1, &r, TextFlags() | DT_CALCRECT);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(h, dc);
+  SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right, r.bottom);
+}
+
+void Label::SetAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  AdjustBounds();
+}
+
+void Label::SetTransparent(bool transparent) {
+  transparent_ = transparent;
+  ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
+}
+
+void Label::SetWordWrap(bool wordWrap) {
+  wordWrap_ = wordWrap;
+  AdjustBounds();
+  ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
+}
+
+void Label::SetAlignment(Alignment alignment) {
+  alignment_ = alignment;
+  ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
+}
+
+void Label::SetLayout(TextLayout layout) {
+  layout_ = layout;
+  ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
+}
+
+void Label::SetCaption(const std::string& caption) {
+  Control::SetCaption(caption);
+  AdjustBounds();
+}
+
+void Label::SetFont(const FontStyle& font) {
+  Control::SetFont(font);
+  AdjustBounds();
+}
+
+bool Label::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                          std::intptr_t& result) {
+  if (TrackClick(message, lparam)) {
+    result = 0;
+    return true;
+  }
+  return Control::HandleMessage(message, wparam, lparam, result);
+}
+
+void Label::Paint(void* surface) {
+  HDC dc = static_cast<HDC>(surface);
+  RECT r;
+  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
+  FillSolid(dc, r, transparent_ ? ParentBackColor() : BackColor());
+  const std::string text = Caption();
+  if (text.empty()) return;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ToColorRef(Font().color));
+  HGDIOBJ old = ::SelectObject(dc, static_cast<HFONT>(FontHandle()));
+  if (layout_ == TextLayout::Center) {
+    RECT needed = r;
+    ::DrawTextA(dc, text.c_str(), -1, &needed, TextFlags() | DT_CALCRECT);
+    ::OffsetRect(&r, 0, (r.bottom - needed.bottom) / 2);
+  }
+  ::DrawTextA(dc, text.c_str(), -1, &r, TextFlags());
+  ::SelectObject(dc, old);
+}
+
+}  // namespace platform

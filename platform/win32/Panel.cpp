@@ -1,0 +1,53 @@
+#include "platform/Panel.h"
+
+#include "platform/win32/Internal.h"
+
+namespace platform {
+
+Panel::Panel(Control& parent, std::string name)
+    : Control(&parent, std::move(name), Color::BtnFace(), false) {
+  CreateOwnHandle("ZQPanel", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+}
+
+void Panel::SetBevel(BevelKind kind, int width) {
+  bevel_ = kind;
+  bevelWidth_ = width;
+  ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
+}
+
+void Panel::SetAlignment(Alignment alignment) {
+  alignment_ = alignment;
+  ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
+}
+
+bool Panel::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                          std::intptr_t& result) {
+  if (TrackClick(message, lparam)) {
+    result = 0;
+    return true;
+  }
+  return Control::HandleMessage(message, wparam, lparam, result);
+}
+
+void Panel::Paint(void* surface) {
+  HDC dc = static_cast<HDC>(surface);
+  RECT r;
+  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
+  FillSolid(dc, r, BackColor());
+  if (bevel_ == BevelKind::Raised) {
+    DrawFrame(dc, r, Color::BtnHighlight(), Color::BtnShadow(), bevelWidth_);
+  } else if (bevel_ == BevelKind::Lowered) {
+    DrawFrame(dc, r, Color::BtnShadow(), Color::BtnHighlight(), bevelWidth_);
+  }
+  const std::string text = Caption();
+  if (text.empty()) return;
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ToColorRef(Font().color));
+  HGDIOBJ old = ::SelectObject(dc, static_cast<HFONT>(FontHandle()));
+  ::DrawTextA(dc, text.c_str(), -1, &r,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX |
+                  (alignment_ == Alignment::Center ? DT_CENTER : DT_LEFT));
+  ::SelectObject(dc, old);
+}
+
+}  // namespace platform

@@ -1,0 +1,65 @@
+#include "platform/PopupMenu.h"
+
+#include "platform/Window.h"
+#include "platform/win32/Internal.h"
+
+namespace platform {
+
+namespace {
+
+HMENU MenuOf(const MenuItem& item) { return static_cast<HMENU>(item.Menu().Handle()); }
+
+}  // namespace
+
+void MenuItem::SetEnabled(bool enabled) {
+  ::EnableMenuItem(MenuOf(*this), command_, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+bool MenuItem::Enabled() const {
+  const UINT state = ::GetMenuState(MenuOf(*this), command_, MF_BYCOMMAND);
+  return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
+}
+
+PopupMenu::PopupMenu(std::string name) : Component(std::move(name)) {
+  handle_ = ::CreatePopupMenu();
+}
+
+PopupMenu::~PopupMenu() { ::DestroyMenu(static_cast<HMENU>(handle_)); }
+
+MenuItem& PopupMenu::Add(std::string caption) {
+  const unsigned command = static_cast<unsigned>(items_.size()) + 1;
+  items_.push_back(std::unique_ptr<MenuItem>(new MenuItem(*this, std::move(caption), command)));
+  MenuItem& item = *items_.back();
+  HMENU menu = static_cast<HMENU>(handle_);
+  if (item.Separator()) {
+    ::AppendMenuA(menu, MF_SEPARATOR, command, nullptr);
+  } else {
+    ::AppendMenuA(menu, MF_STRING, command, item.Caption().c_str());
+  }
+  return item;
+}
+
+void PopupMenu::SetDefaultItem(MenuItem& item) {
+  ::SetMenuDefaultItem(static_cast<HMENU>(handle_), item.Command(), FALSE);
+}
+
+MenuItem* PopupMenu::DefaultItem() const {
+  const UINT command = ::GetMenuDefaultItem(static_cast<HMENU>(handle_), FALSE, GMDI_USEDISABLED);
+  if (command == static_cast<UINT>(-1) || command == 0 || command > items_.size()) return nullptr;
+  return items_[command - 1].get();
+}
+
+void PopupMenu::Popup(int x, int y, Control& component) {
+  popupComponent_ = &component;
+  if (OnPopup) OnPopup(*this);
+  HWND owner = ControlAccess::Hwnd(component.Form() != nullptr ? *component.Form() : component);
+  const UINT command =
+      static_cast<UINT>(::TrackPopupMenu(static_cast<HMENU>(handle_),
+                                         TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, 0,
+                                         owner, nullptr));
+  if (command == 0 || command > items_.size()) return;
+  MenuItem& item = *items_[command - 1];
+  if (item.OnClick) item.OnClick(item);
+}
+
+}  // namespace platform

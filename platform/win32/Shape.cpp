@@ -1,0 +1,30 @@
+#include "platform/Shape.h"
+
+#include "platform/win32/Internal.h"
+
+namespace platform {
+
+Shape::Shape(Control& parent, std::string name)
+    : Control(&parent, std::move(name), parent.BackColor(), true) {
+  CreateOwnHandle("ZQShape", 0, 0);
+}
+
+void Shape::SetFill(Color color) {
+  fill_ = color;
+  ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
+}
+
+void Shape::SetOutline(std::optional<Color> color) {
+  outline_ = color;
+  ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
+}
+
+void Shape::Paint(void* surface) {
+  HDC dc = static_cast<HDC>(surface);
+  RECT r;
+  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
+  FillSolid(dc, r, fill_);
+  if (outline_) DrawFrame(dc, r, *outline_, *outline_, 1);
+}
+
+}  // namespace platform

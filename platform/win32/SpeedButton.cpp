@@ -1,0 +1,60 @@
+#include "platform/SpeedButton.h"
+
+#include "platform/win32/Internal.h"
+
+namespace platform {
+
+SpeedButton::SpeedButton(Control& parent, std::string name)
+    : Control(&parent, std::move(name), parent.BackColor(), true) {
+  CreateOwnHandle("ZQSpeedButton", 0, 0);
+}
+
+bool SpeedButton::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                                std::intptr_t& result) {
+  HWND h = ControlAccess::Hwnd(*this);
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (!hot_) {
+        hot_ = true;
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, h, 0};
+        ::TrackMouseEvent(&track);
+        ::InvalidateRect(h, nullptr, TRUE);
+      }
+      break;
+    case WM_MOUSELEAVE:
+      hot_ = false;
+      ::InvalidateRect(h, nullptr, TRUE);
+      result = 0;
+      return true;
+    default:
+      break;
+  }
+  if (TrackClick(message, lparam)) {
+    ::InvalidateRect(h, nullptr, TRUE);
+    result = 0;
+    return true;
+  }
+  return Control::HandleMessage(message, wparam, lparam, result);
+}
+
+void SpeedButton::Paint(void* surface) {
+  HDC dc = static_cast<HDC>(surface);
+  RECT r;
+  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
+  FillSolid(dc, r, ParentBackColor());
+  RECT edge = r;
+  if (Pressed()) {
+    DrawFrame(dc, edge, Color::BtnShadow(), Color::BtnHighlight(), 1);
+    ::OffsetRect(&r, 1, 1);
+  } else if (hot_) {
+    DrawFrame(dc, edge, Color::BtnHighlight(), Color::BtnShadow(), 1);
+  }
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ToColorRef(Font().color));
+  HGDIOBJ old = ::SelectObject(dc, static_cast<HFONT>(FontHandle()));
+  const std::string text = Caption();
+  ::DrawTextA(dc, text.c_str(), -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+  ::SelectObject(dc, old);
+}
+
+}  // namespace platform

@@ -1,0 +1,231 @@
+#include "platform/Window.h"
+
+#include <algorithm>
+
+#include "platform/Application.h"
+#include "platform/Button.h"
+#include "platform/win32/Internal.h"
+
+namespace platform {
+
+namespace {
+
+bool CanPress(const Control& control) {
+  HWND h = ControlAccess::Hwnd(control);
+  return ::IsWindowVisible(h) && ::IsWindowEnabled(h);
+}
+
+struct ModalOthers {
+  HWND self;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK DisableOther(HWND w, LPARAM p) {
+  auto* o = reinterpret_cast<ModalOthers*>(p);
+  if (w != o->self && ::IsWindowVisible(w) && ::IsWindowEnabled(w)) {
+    ::EnableWindow(w, FALSE);
+    o->disabled.push_back(w);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+ShiftState KeyShiftState(LPARAM keyData) {
+  ShiftState shift = 0;
+  if (::GetKeyState(VK_SHIFT) < 0) shift |= kShift;
+  if (::GetKeyState(VK_CONTROL) < 0) shift |= kCtrl;
+  if (::GetKeyState(VK_MENU) < 0 || (keyData & (1 << 29)) != 0) shift |= kAlt;
+  if (::GetKeyState(VK_LBUTTON) < 0) shift |= kLeftButton;
+  if (::GetKeyState(VK_RBUTTON) < 0) shift |= kRightButton;
+  if (::GetKeyState(VK_MBUTTON) < 0) shift |= kMiddleButton;
+  return shift;
+}
+
+Window::Window(std::string name, BorderIcons icons, Window* owner)
+    : Control(std::move(name), Color::BtnFace()) {
+  form_ = this;
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  if (icons.minimize) style |= WS_MINIMIZEBOX;
+  if (icons.maximize) style |= WS_MAXIMIZEBOX;
+  // Tab moves into the controls of panels as well.
+  CreateOwnHandle("ZQWindow", style, WS_EX_CONTROLPARENT,
+                  owner != nullptr ? owner->Handle() : nullptr);
+}
+
+Window::~Window() {
+  for (Component* c : components_) {
+    if (auto* control = dynamic_cast<Control*>(c)) control->form_ = nullptr;
+  }
+  owned_.clear();
+  form_ = nullptr;
+}
+
+void Window::SetClientSize(int width, int height) {
+  HWND h = ControlAccess::Hwnd(*this);
+  RECT r{0, 0, width, height};
+  ::AdjustWindowRectEx(&r, static_cast<DWORD>(::GetWindowLongA(h, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(::GetWindowLongA(h, GWL_EXSTYLE)));
+  ::SetWindowPos(h, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Window::SetVisible(bool visible) {
+  HWND h = ControlAccess::Hwnd(*this);
+  if (visible && !shownBefore_ && centerOnFirstShow_) {
+    const int x = (::GetSystemMetrics(SM_CXSCREEN) - Width()) / 2;
+    const int y = (::GetSystemMetrics(SM_CYSCREEN) - Height()) / 2;
+    ::SetWindowPos(h, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (visible) shownBefore_ = true;
+  ::ShowWindow(h, visible ? SW_SHOW : SW_HIDE);
+}
+
+void Window::Close() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_CLOSE, 0, 0); }
+
+void Window::ShowModal() {
+  HWND h = ControlAccess::Hwnd(*this);
+  ModalOthers others{h, {}};
+  ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOther, reinterpret_cast<LPARAM>(&others));
+  modal_ = true;
+  modalDone_ = false;
+  Show();
+  MSG message;
+  while (!modalDone_) {
+    const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0) {
+      // The loop outside ends as well.
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    if (got == -1) break;
+    ControlAccess::DispatchWithKeys(message);
+  }
+  // Enabled before hiding, so that the activation goes back to them.
+  for (HWND w : others.disabled) ::EnableWindow(w, TRUE);
+  SetVisible(false);
+  modal_ = false;
+}
+
+bool Window::PreviewKey(unsigned short& key, ShiftState shift) {
+  if (keyPreview_ && OnKeyDown) {
+    OnKeyDown(*this, key, shift);
+    if (key == 0) return true;
+  }
+  return DialogKey(key, shift);
+}
+
+Button* Window::FindButton(bool cancel) const {
+  for (Component* c : components_) {
+    auto* button = dynamic_cast<Button*>(c);
+    if (button != nullptr && (cancel ? button->Cancel() : button->Default())) return button;
+  }
+  return nullptr;
+}
+
+void* Window::NextTabStop(void* from, bool backwards) const {
+  std::vector<HWND> stops;
+  for (Component* c : components_) {
+    auto* control = dynamic_cast<Control*>(c);
+    if (control == nullptr || control->Handle() == nullptr) continue;
+    HWND w = ControlAccess::Hwnd(*control);
+    if ((::GetWindowLongA(w, GWL_STYLE) & WS_TABSTOP) != 0 && CanPress(*control)) {
+      stops.push_back(w);
+    }
+  }
+  if (stops.empty()) return nullptr;
+  const auto at = std::find(stops.begin(), stops.end(), static_cast<HWND>(from));
+  if (at == stops.end()) return backwards ? stops.back() : stops.front();
+  const std::size_t n = stops.size();
+  const std::size_t i = static_cast<std::size_t>(at - stops.begin());
+  return stops[backwards ? (i + n - 1) % n : (i + 1) % n];
+}
+
+bool Window::DialogKey(unsigned short key, ShiftState shift) {
+  HWND h = ControlAccess::Hwnd(*this);
+  HWND focus = ::GetFocus();
+  if (focus != h && !::IsChild(h, focus)) focus = nullptr;
+  const bool modifiers = (shift & (kShift | kCtrl | kAlt)) != 0;
+  const LRESULT wants = focus != nullptr ? ::SendMessageA(focus, WM_GETDLGCODE, key, 0) : 0;
+  if (key == VK_TAB) {
+    if ((shift & (kCtrl | kAlt)) != 0 || (wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) != 0) {
+      return false;
+    }
+    HWND next = static_cast<HWND>(NextTabStop(focus, (shift & kShift) != 0));
+    if (next == nullptr || next == focus) return false;
+    ::SetFocus(next);
+    return true;
+  }
+  if ((key != VK_RETURN && key != VK_ESCAPE) || modifiers) return false;
+  if ((wants & DLGC_WANTALLKEYS) != 0) return false;
+  if (key == VK_ESCAPE) {
+    Button* cancel = FindButton(true);
+    if (cancel == nullptr || !CanPress(*cancel)) return false;
+    cancel->Click();
+    return true;
+  }
+  Button* pressed = dynamic_cast<Button*>(ControlAccess::FromHandle(focus));
+  if (pressed == nullptr || pressed->Form() != this) pressed = FindButton(false);
+  if (pressed == nullptr || !CanPress(*pressed)) return false;
+  pressed->Click();
+  return true;
+}
+
+void Window::RestoreFocus() {
+  HWND h = ControlAccess::Hwnd(*this);
+  HWND target = static_cast<HWND>(lastFocus_);
+  if (target == nullptr || !::IsChild(h, target) || !::IsWindowVisible(target) ||
+      !::IsWindowEnabled(target)) {
+    target = static_cast<HWND>(NextTabStop(nullptr, false));
+    if (target == nullptr) target = h;
+  }
+  ::SetFocus(target);
+}
+
+bool Window::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
+                           std::intptr_t& result) {
+  HWND h = ControlAccess::Hwnd(*this);
+  switch (message) {
+    case WM_CLOSE:
+      if (modal_) {
+        modalDone_ = true;
+      } else {
+        SetVisible(false);
+        if (MainWindow() == this) Terminate();
+      }
+      result = 0;
+      return true;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus != nullptr && ::IsChild(h, focus)) lastFocus_ = focus;
+        return false;
+      }
+      if (HIWORD(wparam) != 0) return false;  // minimized
+      RestoreFocus();
+      result = 0;
+      return true;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      // With key preview the message loop has already shown the key to OnKeyDown.
+      if (!keyPreview_ && OnKeyDown) {
+        unsigned short key = static_cast<unsigned short>(wparam);
+        OnKeyDown(*this, key, KeyShiftState(lparam));
+        if (key == 0) {
+          result = 0;
+          return true;
+        }
+      }
+      return false;
+    default:
+      return Control::HandleMessage(message, wparam, lparam, result);
+  }
+}
+
+void Window::Paint(void* dc) {
+  RECT r;
+  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
+  FillSolid(static_cast<HDC>(dc), r, BackColor());
+}
+
+}  // namespace platform

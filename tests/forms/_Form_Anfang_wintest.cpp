@@ -1,0 +1,355 @@
+#include "forms/_Form_Anfang.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "lib/_zq_EditPopup_1.h"
+#include "tests/support/Automation.h"
+#include "tests/support/Fenster.h"
+
+using automation::Bounds;
+using testfenster::H;
+
+namespace {
+
+// The main window as an automation program sees it: controls found by name.
+class Hauptfenster : public ::testing::Test {
+ protected:
+  HWND Teil(const std::string& name) {
+    HWND h = automation::FindComponent(H(fenster), name);
+    EXPECT_NE(h, nullptr) << name;
+    return h;
+  }
+  Bounds Lage(const std::string& name) { return automation::BoundsInParent(Teil(name)); }
+  std::string Eltern(const std::string& name) {
+    HWND eltern = ::GetAncestor(Teil(name), GA_PARENT);
+    return eltern == H(fenster) ? "aa" : automation::ComponentName(eltern);
+  }
+  int Breite(const std::string& name) {
+    return automation::TextWidth(Teil(name), automation::Text(Teil(name)));
+  }
+
+  Taa fenster;
+};
+
+const char* const kSeiten[] = {"PaChecks", "PaPfad", "PaIstSchonDa", "PaLeer", "PaFehler"};
+
+const char* const kVerbreitert[] = {"BuEntfernen", "BuBehalten",      "BuEntfUndNeu",
+                                    "BuVerzKopie", "BuNichtKopieren", "BuFehler"};
+
+struct Zeile {
+  const char* name;
+  const char* eltern;
+  int left, top, width, height;  // -1: the control's own size, checked elsewhere
+};
+
+const Zeile kTabelle[] = {
+    {"LaZielOrt", "aa", 25, 20, -1, 15},
+    {"LaSchritt", "aa", 25, 310, -1, 15},
+    {"BuClose", "aa", 410, 330, 80, 40},
+    {"PaFehler", "aa", 25, 45, 460, 250},
+    {"LaFehler", "PaFehler", 10, 10, 440, 230},
+    {"BuFehler", "PaFehler", -1, 200, -1, 30},
+    {"PaRahmen", "aa", 20, 40, 470, 260},
+    {"PaChecks", "aa", 25, 45, 460, 250},
+    {"LaDesktop", "PaChecks", 10, 65, 85, 30},
+    {"LaMacheChecks", "PaChecks", 10, 10, -1, -1},
+    {"PaExplorer", "PaChecks", 130, 45, 316, 160},
+    {"PaExOben", "PaExplorer", 2, 2, 312, 15},
+    {"PaExLinks", "PaExplorer", 2, 30, 155, 128},
+    {"LaNameL2", "PaExLinks", 5, 10, -1, 15},
+    {"PaExRechts", "PaExplorer", 159, 30, 155, 128},
+    {"LaNameR2", "PaExRechts", 5, 10, -1, 15},
+    {"PaMausR", "PaExplorer", 169, 55, 130, 65},
+    {"Label7", "PaMausR", 21, 18, 110, 45},
+    {"CheExplorerD", "PaMausR", 4, 3, 125, 15},
+    {"PaMausL", "PaExplorer", 12, 55, 130, 65},
+    {"Label1", "PaMausL", 21, 18, 110, 45},
+    {"CheExplorerV", "PaMausL", 5, 3, 124, 15},
+    {"CheDesktop", "PaChecks", 45, 45, 15, 15},
+    {"PaSchnell", "PaChecks", 0, 225, 460, 25},
+    {"ShaSchnell1", "PaSchnell", 45, 6, 13, 13},
+    {"ShaSchnell2", "PaSchnell", 60, 6, 13, 13},
+    {"LaSchnell", "PaSchnell", 238, 5, 150, 15},
+    {"CheSchnell", "PaSchnell", 75, 5, 163, 15},
+    {"PaStart3", "PaSchnell", 1, 3, 39, 20},
+    {"PaStart", "PaChecks", 0, 127, 100, 100},
+    {"Bevel1", "PaStart", 5, 30, 90, 2},
+    {"CheStart", "PaStart", 5, 10, 85, 15},
+    {"PaFuss2", "aa", 150, 350, 210, 20},
+    {"PaFuss1", "aa", 215, 300, 80, 50},
+    {"PaPfad", "aa", 25, 45, 460, 250},
+    {"LaPfad", "PaPfad", 10, 10, 440, 230},
+    {"SpeVerzSuche", "PaPfad", 385, 200, 65, 22},
+    {"LaKopiert", "PaPfad", -1, 200, 70, 29},
+    {"BuNichtKopieren", "PaPfad", 10, 115, -1, 30},
+    {"BuVerzKopie", "PaPfad", 10, 200, -1, 30},
+    {"EdVerz", "PaPfad", 9, 170, 440, 22},
+    {"PaIstSchonDa", "aa", 25, 45, 460, 250},
+    {"LaIstSchonDa", "PaIstSchonDa", 10, 10, 440, 230},
+    {"BuBehalten", "PaIstSchonDa", 10, 150, -1, 30},
+    {"BuEntfUndNeu", "PaIstSchonDa", 10, 200, -1, 30},
+    {"BuEntfernen", "PaIstSchonDa", 10, 100, -1, 30},
+    {"PaLeer", "aa", 25, 45, 460, 250},
+    {"LaLeer", "PaLeer", 10, 10, 440, 230},
+};
+
+}  // namespace
+
+TEST_F(Hauptfenster, ClientAreaAndPagesInsideTheFrame) {
+  const SIZE client = automation::ClientSize(H(fenster));
+  EXPECT_EQ(client.cx, 510);
+  EXPECT_EQ(client.cy, 390);
+  EXPECT_EQ(Lage("PaRahmen"), (Bounds{20, 40, 470, 260}));
+  for (const char* seite : kSeiten) {
+    EXPECT_EQ(Lage(seite), (Bounds{25, 45, 460, 250})) << seite;
+    EXPECT_FALSE(automation::OwnVisible(Teil(seite))) << seite;
+  }
+  EXPECT_FALSE(automation::OwnVisible(H(fenster)));
+  EXPECT_EQ(aa, &fenster);
+}
+
+TEST_F(Hauptfenster, EveryControlHasItsParentAndBounds) {
+  for (const Zeile& z : kTabelle) {
+    const Bounds b = Lage(z.name);
+    EXPECT_EQ(Eltern(z.name), z.eltern) << z.name;
+    EXPECT_EQ(b.top, z.top) << z.name;
+    if (z.left >= 0) {
+      EXPECT_EQ(b.left, z.left) << z.name;
+    }
+    if (z.width >= 0) {
+      EXPECT_EQ(b.width, z.width) << z.name;
+    }
+    if (z.height >= 0) {
+      EXPECT_EQ(b.height, z.height) << z.name;
+    }
+  }
+  // The labels that size themselves are as wide as their texts.
+  for (const char* name : {"LaZielOrt", "LaSchritt", "LaMacheChecks", "LaNameL2", "LaNameR2"}) {
+    EXPECT_EQ(Lage(name).width, Breite(name)) << name;
+  }
+  EXPECT_EQ(Lage("LaMacheChecks").height, automation::Font(Teil("LaMacheChecks")).lineHeight);
+  // Every control of the table exists once, created in the table's order.
+  std::vector<std::string> erzeugt;
+  for (platform::Component* c : fenster.Components()) {
+    if (dynamic_cast<platform::Control*>(c) != nullptr) erzeugt.push_back(c->Name());
+  }
+  std::vector<std::string> tabelle;
+  for (const Zeile& z : kTabelle) tabelle.push_back(z.name);
+  EXPECT_EQ(erzeugt, tabelle);
+}
+
+TEST_F(Hauptfenster, WidenedButtonsAreTheirMeasuredCaptionPlusTwenty) {
+  const char* texte[] = {"die vorhandene Installation soll nur entfernt werden ",
+                         "die vorhandene Installation soll geändert werden ",
+                         "die Installation soll ganz neu gemacht werden ",
+                         "sie sollen in dieses Verzeichnis kopiert werden ",
+                         "sie sollen für immer dort bleiben, wo sie jetzt sind ",
+                         "zurück zur vorherigen Anzeige "};
+  for (int i = 0; i < 6; ++i) {
+    HWND knopf = Teil(kVerbreitert[i]);
+    EXPECT_EQ(automation::Text(knopf), texte[i]);
+    EXPECT_EQ(automation::BoundsInParent(knopf).width, Breite(kVerbreitert[i]) + 20)
+        << kVerbreitert[i];
+  }
+  EXPECT_EQ(automation::Text(Teil("BuClose")), "Beenden");
+  const Bounds kopie = Lage("BuVerzKopie");
+  const Bounds kopiert = Lage("LaKopiert");
+  EXPECT_EQ(kopiert.left, kopie.left + kopie.width + 5);
+  EXPECT_EQ(kopiert.top, kopie.top);
+  EXPECT_EQ(kopiert.height, kopie.height - 1);
+  const Bounds zurueck = Lage("BuFehler");
+  EXPECT_EQ(zurueck.left + zurueck.width, 460 - 20);
+  EXPECT_EQ(Lage("SpeVerzSuche").left + 65, Lage("EdVerz").left + 440 + 1);
+}
+
+TEST_F(Hauptfenster, TextsAndStatesAtCreation) {
+  struct Text {
+    const char* name;
+    const char* text;
+  };
+  const Text texte[] = {
+      {"LaZielOrt", "LaZielOrt"},
+      {"LaSchritt", "LaSchritt"},
+      {"LaFehler", ""},
+      {"LaDesktop", "  Hintergrund-\r\n  Fläche"},
+      {"LaMacheChecks", "Letzte Frage: Wo soll das Programm angezeigt werden?"},
+      {"PaExOben", "Windows-Explorer"},
+      {"LaNameL2", " Verzeichnis-Namen "},
+      {"LaNameR2", " Datei-Namen "},
+      {"Label7", "(nachdem die rechte Maus-Taste gedrückt worden ist)"},
+      {"CheExplorerD", "Mauszeiger-Menü"},
+      {"Label1", "(nachdem die rechte Maus-Taste gedrückt worden ist)"},
+      {"CheExplorerV", "Mauszeiger-Menü"},
+      {"CheDesktop", ""},
+      {"LaSchnell", "(wenn der Bereich sichtbar ist)"},
+      {"CheSchnell", "XP-Schnell-Start-Bereich"},
+      {"PaStart3", "Start"},
+      {"CheStart", "Start-Menü"},
+      {"PaFuss2", "Installations-Programm, Version 19"},
+      {"LaPfad",
+       "Das Programm ist noch nicht neu installiert worden.\r\n\r\nFrage: Sollen die "
+       "Programm-Dateien für immer dort bleiben, wo sie jetzt sind? Oder sollen sie zu einem "
+       "anderen Ort kopiert werden?"},
+      {"SpeVerzSuche", "suchen ..."},
+      {"LaKopiert", "kopiert ..."},
+      {"EdVerz", ""},
+      {"LaIstSchonDa",
+       "Eine alte Installation ist schon vorhanden.\r\n\r\nFrage: Was soll mit der vorhandenen "
+       "Installation gemacht werden?"},
+      {"LaLeer", "Fertig."},
+  };
+  for (const Text& t : texte) EXPECT_EQ(automation::Text(Teil(t.name)), t.text) << t.name;
+  EXPECT_EQ(automation::Text(H(fenster)), "Programm installieren");
+  for (const char* box : {"CheDesktop", "CheStart", "CheSchnell", "CheExplorerV", "CheExplorerD"}) {
+    EXPECT_EQ(::SendMessageA(Teil(box), BM_GETCHECK, 0, 0), BST_INDETERMINATE) << box;
+  }
+  EXPECT_FALSE(automation::OwnVisible(Teil("BuFehler")));
+  EXPECT_FALSE(automation::OwnVisible(Teil("LaKopiert")));
+  // Only the close button and the error page's button are tab stops.
+  for (const Zeile& z : kTabelle) {
+    const bool tabStop = (::GetWindowLongA(Teil(z.name), GWL_STYLE) & WS_TABSTOP) != 0;
+    EXPECT_EQ(tabStop, std::string(z.name) == "BuClose" || std::string(z.name) == "BuFehler")
+        << z.name;
+  }
+  const LONG stil = ::GetWindowLongA(H(fenster), GWL_STYLE);
+  EXPECT_NE(stil & WS_SYSMENU, 0);
+  EXPECT_NE(stil & WS_MINIMIZEBOX, 0);
+  EXPECT_EQ(stil & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+  EXPECT_EQ(::SendMessageA(Teil("BuClose"), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON,
+            DLGC_DEFPUSHBUTTON);
+  EXPECT_TRUE(fenster.KeyPreview());
+}
+
+TEST_F(Hauptfenster, FontsAreTahomaInTheirSizesAndWeights) {
+  const std::vector<std::string> fett8 = {
+      "LaZielOrt",  "LaSchritt",       "BuClose",     "BuFehler",    "LaDesktop",
+      "CheExplorerD", "CheExplorerV",  "CheSchnell",  "CheStart",    "LaKopiert",
+      "BuNichtKopieren", "BuVerzKopie", "BuBehalten", "BuEntfUndNeu", "BuEntfernen"};
+  const std::vector<std::string> fett10 = {"LaFehler", "LaMacheChecks", "LaPfad", "LaIstSchonDa",
+                                           "LaLeer"};
+  auto enthalten = [](const std::vector<std::string>& liste, const std::string& name) {
+    return std::find(liste.begin(), liste.end(), name) != liste.end();
+  };
+  for (const Zeile& z : kTabelle) {
+    const automation::FontInfo f = automation::Font(Teil(z.name));
+    EXPECT_EQ(f.face, "Tahoma") << z.name;
+    EXPECT_EQ(f.characterHeight, enthalten(fett10, z.name) ? 13 : 11) << z.name;
+    EXPECT_EQ(f.bold, enthalten(fett8, z.name) || enthalten(fett10, z.name)) << z.name;
+  }
+  EXPECT_EQ(automation::Font(H(fenster)).face, "Tahoma");
+  EXPECT_EQ(automation::Font(H(fenster)).characterHeight, 11);
+}
+
+TEST_F(Hauptfenster, ColoursOfPagesFrameAndPicture) {
+  struct Farbe {
+    const char* name;
+    int x, y;
+    std::uint32_t rgb;
+  };
+  const Farbe farben[] = {
+      {"PaFehler", 459, 249, 0xFF0000},
+      {"LaFehler", 5, 5, 0xFF0000},  // transparent, empty
+      {"PaRahmen", 2, 2, 0x000000},
+      {"PaChecks", 459, 0, 0x0080FF},
+      {"PaPfad", 459, 0, 0x40A040},
+      {"PaIstSchonDa", 459, 0, 0x8055FF},
+      {"PaLeer", 459, 0, 0x0080FF},
+      {"LaLeer", 439, 229, 0x0080FF},
+      {"PaFuss1", 1, 1, 0x000000},
+      {"PaFuss2", 1, 1, 0x000000},
+      {"LaDesktop", 84, 0, platform::Color::BtnFace().ToRgb()},
+      {"PaExOben", 311, 1, platform::Color::ActiveCaption().ToRgb()},
+      {"PaExLinks", 150, 120, platform::Color::Window().ToRgb()},
+      {"LaNameL2", 0, 0, platform::Color::Window().ToRgb()},
+      {"LaKopiert", 1, 1, 0x00FF00},
+      {"ShaSchnell1", 0, 0, 0x808080},
+      {"ShaSchnell2", 12, 12, 0x808080},
+      {"PaExplorer", 0, 0, platform::Color::BtnHighlight().ToRgb()},
+      {"PaStart3", 0, 0, platform::Color::BtnShadow().ToRgb()},
+      {"PaStart", 1, 1, platform::Color::BtnHighlight().ToRgb()},
+  };
+  for (const Farbe& f : farben) {
+    EXPECT_EQ(automation::PrintedPixel(Teil(f.name), f.x, f.y), f.rgb) << f.name;
+  }
+}
+
+TEST_F(Hauptfenster, PagesLieAboveTheFrameAndTheCloseButtonOnTop) {
+  using Liste = std::vector<std::string>;
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)),
+            (Liste{"BuClose", "PaFehler", "PaLeer", "PaIstSchonDa", "PaPfad", "PaFuss1", "PaFuss2",
+                   "PaChecks", "PaRahmen", "LaSchritt", "LaZielOrt"}));
+}
+
+TEST_F(Hauptfenster, OnlyTheTargetFolderFieldHasTheEditMenu) {
+  auto* menue = dynamic_cast<TZQEditPop*>(fenster.EdVerz.GetPopupMenu());
+  ASSERT_NE(menue, nullptr);
+  EXPECT_EQ(menue->Punkte.size(), 11u);
+  EXPECT_EQ(menue->Punkte[1]->Caption(), "&dieses Menü abbrechen");
+}
+
+TEST_F(Hauptfenster, HandlersAreWiredToTheirControls) {
+  for (platform::Control* c :
+       std::initializer_list<platform::Control*>{
+           &fenster.BuClose, &fenster.LaDesktop, &fenster.CheDesktop, &fenster.CheStart,
+           &fenster.CheSchnell, &fenster.CheExplorerV, &fenster.CheExplorerD,
+           &fenster.SpeVerzSuche, &fenster.PaFuss2, &fenster.BuBehalten, &fenster.BuEntfUndNeu,
+           &fenster.BuEntfernen, &fenster.BuVerzKopie, &fenster.BuNichtKopieren,
+           &fenster.BuFehler}) {
+    EXPECT_TRUE(static_cast<bool>(c->OnClick)) << c->Name();
+  }
+  EXPECT_FALSE(static_cast<bool>(fenster.PaRahmen.OnClick));
+  EXPECT_TRUE(static_cast<bool>(fenster.EdVerz.OnChange));
+  EXPECT_TRUE(static_cast<bool>(fenster.OnKeyDown));
+}
+
+TEST_F(Hauptfenster, EscapeAndEnterPressTheCloseButton) {
+  int beenden = 0, kopieren = 0;
+  fenster.BuClose.OnClick = [&](platform::Control&) { ++beenden; };
+  fenster.BuVerzKopie.OnClick = [&](platform::Control&) { ++kopieren; };
+  fenster.PaPfad.SetVisible(true);
+  fenster.Show();
+  testfenster::Warten();
+  // Centred on the first show, with the fitted size.
+  EXPECT_EQ(fenster.Left(), (::GetSystemMetrics(SM_CXSCREEN) - fenster.Width()) / 2);
+  EXPECT_TRUE(fenster.BuClose.Focused());
+  testfenster::Taste(VK_RETURN);
+  EXPECT_EQ(beenden, 1);
+  fenster.EdVerz.SetFocus();
+  testfenster::Taste(VK_ESCAPE);
+  testfenster::Taste(VK_RETURN);
+  EXPECT_EQ(beenden, 3);
+  // Real keyboard input takes the same way.
+  INPUT tasten[2] = {};
+  tasten[0].type = tasten[1].type = INPUT_KEYBOARD;
+  tasten[0].ki.wVk = tasten[1].ki.wVk = VK_ESCAPE;
+  tasten[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  ::SendInput(2, tasten, sizeof(INPUT));
+  EXPECT_TRUE(automation::PumpUntil([&] { return beenden == 4; }, [] { platform::ProcessMessages(); }));
+  // Another push button with the focus takes Enter itself.
+  fenster.BuVerzKopie.SetFocus();
+  testfenster::Taste(VK_RETURN);
+  EXPECT_EQ(kopieren, 1);
+  EXPECT_EQ(beenden, 4);
+}
+
+TEST_F(Hauptfenster, LaterChangesDoNotRefitTheWindow) {
+  fenster.Show();
+  testfenster::Warten();
+  const int breite = fenster.Width();
+  const int hoehe = fenster.Height();
+  fenster.PaChecks.SetVisible(true);
+  fenster.LaZielOrt.SetCaption("Ziel-Ort = C:\\Programme\\Ein sehr langer Programm-Name mit "
+                               "vielen Wörtern, die nicht mehr in das Fenster passen\\");
+  fenster.LaSchritt.SetCaption("Schritt 3 von 3");
+  EXPECT_GT(fenster.LaZielOrt.Left() + fenster.LaZielOrt.Width(), fenster.ClientWidth());
+  EXPECT_EQ(fenster.LaSchritt.Width(), Breite("LaSchritt"));
+  EXPECT_EQ(fenster.Width(), breite);
+  EXPECT_EQ(fenster.Height(), hoehe);
+  EXPECT_EQ(Lage("PaChecks"), (Bounds{25, 45, 460, 250}));
+}

@@ -1,0 +1,190 @@
+#include "lib/_zq_EditPopup_1.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/Button.h"
+#include "platform/CheckBox.h"
+#include "platform/Edit.h"
+#include "platform/Label.h"
+#include "platform/Panel.h"
+#include "platform/Window.h"
+#include "tests/support/Fenster.h"
+
+using testfenster::H;
+
+namespace {
+
+void ClipboardSetzen(const char* text) {
+  ASSERT_TRUE(::OpenClipboard(nullptr));
+  ::EmptyClipboard();
+  if (text != nullptr) {
+    HGLOBAL speicher = ::GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
+    std::memcpy(::GlobalLock(speicher), text, std::strlen(text) + 1);
+    ::GlobalUnlock(speicher);
+    ::SetClipboardData(CF_TEXT, speicher);
+  }
+  ::CloseClipboard();
+}
+
+std::string ClipboardText() {
+  std::string text;
+  if (!::OpenClipboard(nullptr)) return "?";
+  if (HANDLE daten = ::GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(::GlobalLock(daten));
+    ::GlobalUnlock(daten);
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+HWND menueFenster = nullptr;
+char menueTaste = 0;
+
+// Closes the open menu, or chooses an item by its access key, as a user would type it.
+void CALLBACK MenueBedienen(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  if (menueTaste == 0) {
+    ::EndMenu();
+  } else {
+    ::PostMessageA(menueFenster, WM_CHAR, static_cast<unsigned char>(menueTaste), 1);
+  }
+}
+
+// A shown window with two edit fields (one on a panel), a button, a check box and a label, and
+// the edit menu set for it.
+class EditMenue : public ::testing::Test {
+ protected:
+  EditMenue() {
+    feld.SetBounds(10, 10, 200, 22);
+    panel.SetBounds(10, 40, 220, 40);
+    innen.SetBounds(5, 5, 200, 22);
+    knopf.SetBounds(10, 90, 80, 25);
+    fenster.SetClientSize(240, 130);
+    EditPopupSetzen(fenster);
+    fenster.Show();
+    testfenster::Warten();
+    menueFenster = H(fenster);
+  }
+
+  TZQEditPop& Menue() { return *static_cast<TZQEditPop*>(feld.GetPopupMenu()); }
+
+  // Opens the menu on `f` as a right click does and lets the user type `taste` (0: close it).
+  void Oeffnen(platform::Edit& f, char taste) {
+    menueTaste = taste;
+    ::SetTimer(nullptr, 0, 80, &MenueBedienen);
+    ::SendMessageA(H(f), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(H(f)), MAKELPARAM(-1, -1));
+  }
+
+  // The enabled items after opening the menu on `f`, by index.
+  std::vector<int> Aktiv(platform::Edit& f) {
+    Oeffnen(f, 0);
+    std::vector<int> aktiv;
+    for (int i = 1; i <= 10; ++i) {
+      if (!Menue().Punkte[i]->Separator() && Menue().Punkte[i]->Enabled()) aktiv.push_back(i);
+    }
+    return aktiv;
+  }
+
+  platform::Window fenster{"Fenster"};
+  platform::Edit feld{fenster, "feld"};
+  platform::Panel panel{fenster, "panel"};
+  platform::Edit innen{panel, "innen"};
+  platform::Button knopf{fenster, "knopf"};
+  platform::CheckBox box{fenster, "box"};
+  platform::Label label{fenster, "label"};
+};
+
+using Indizes = std::vector<int>;
+
+}  // namespace
+
+TEST_F(EditMenue, EveryEditFieldOfTheWindowGetsTheOneMenu) {
+  ASSERT_NE(feld.GetPopupMenu(), nullptr);
+  EXPECT_EQ(innen.GetPopupMenu(), feld.GetPopupMenu());
+  int menues = 0;
+  for (platform::Component* teil : fenster.Components()) {
+    if (dynamic_cast<TZQEditPop*>(teil) != nullptr) ++menues;
+  }
+  EXPECT_EQ(menues, 1);
+  Oeffnen(innen, 0);
+  EXPECT_EQ(Menue().PopupComponent(), &innen);
+}
+
+TEST_F(EditMenue, TenItemsWithCaptionsTagsAndTheBoldDefault) {
+  const char* erwartet[] = {"&dieses Menü abbrechen", "", "&Rückgängig", "", "&Ausschneiden",
+                            "&Löschen", "&Kopieren", "&Einfügen", "", "alles &markieren"};
+  HMENU h = static_cast<HMENU>(Menue().Handle());
+  ASSERT_EQ(::GetMenuItemCount(h), 10);
+  ASSERT_EQ(Menue().Punkte.size(), 11u);
+  EXPECT_EQ(Menue().Punkte[0], nullptr);
+  for (int i = 1; i <= 10; ++i) {
+    char text[64] = {};
+    ::GetMenuStringA(h, i - 1, text, sizeof text, MF_BYPOSITION);
+    EXPECT_EQ(std::string(text), erwartet[i - 1]) << i;
+    const bool trenner = (::GetMenuState(h, i - 1, MF_BYPOSITION) & MF_SEPARATOR) != 0;
+    EXPECT_EQ(trenner, i == 2 || i == 4 || i == 9) << i;
+    EXPECT_EQ(Menue().Punkte[i]->Tag(), i);
+    EXPECT_TRUE(static_cast<bool>(Menue().Punkte[i]->OnClick));
+  }
+  EXPECT_EQ(::GetMenuDefaultItem(h, TRUE, 0), 0u);
+  EXPECT_EQ(Menue().DefaultItem(), Menue().Punkte[1]);
+}
+
+TEST_F(EditMenue, EnabledStatesFollowTheFieldAndTheClipboard) {
+  ClipboardSetzen(nullptr);
+  EXPECT_EQ(Aktiv(feld), (Indizes{1, 10}));
+  ClipboardSetzen("D:\\Ziel\\");
+  EXPECT_EQ(Aktiv(feld), (Indizes{1, 8, 10}));
+  feld.SetText("C:\\Programme\\");
+  feld.SetSelection(3, 9);
+  EXPECT_EQ(Aktiv(feld), (Indizes{1, 5, 6, 7, 8, 10}));
+  // Undo possible, then read-only: only copying and the harmless entries remain.
+  ::SendMessageA(H(feld), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("Daten"));
+  feld.SelectAll();
+  feld.SetReadOnly(true);
+  EXPECT_EQ(Aktiv(feld), (Indizes{1, 3, 7, 10}));
+  ClipboardSetzen(nullptr);
+  feld.SetReadOnly(false);
+  feld.SetSelection(0, 0);
+  EXPECT_EQ(Aktiv(feld), (Indizes{1, 3, 10}));
+}
+
+TEST_F(EditMenue, ItemsActOnTheFieldTheMenuWasOpenedOn) {
+  ClipboardSetzen("alt");
+  feld.SetText("C:\\Programme\\");
+  feld.SetSelection(3, 9);
+  Oeffnen(feld, 'k');
+  EXPECT_EQ(ClipboardText(), "Programme");
+  Oeffnen(feld, 'l');
+  EXPECT_EQ(feld.Text(), "C:\\\\");
+  EXPECT_EQ(ClipboardText(), "Programme");
+  Oeffnen(feld, 'r');
+  EXPECT_EQ(feld.Text(), "C:\\Programme\\");
+  Oeffnen(feld, 'm');
+  EXPECT_EQ(feld.SelText(), "C:\\Programme\\");
+  Oeffnen(feld, 'a');
+  EXPECT_EQ(feld.Text(), "");
+  EXPECT_EQ(ClipboardText(), "C:\\Programme\\");
+  Oeffnen(innen, 'e');
+  EXPECT_EQ(innen.Text(), "C:\\Programme\\");
+  EXPECT_EQ(feld.Text(), "");
+}
+
+TEST_F(EditMenue, TheCancelEntryClosesTheMenuAndChangesNothing) {
+  ClipboardSetzen("bleibt");
+  feld.SetText("C:\\Programme\\");
+  feld.SetSelection(3, 4);
+  Oeffnen(feld, 'd');
+  EXPECT_EQ(feld.Text(), "C:\\Programme\\");
+  EXPECT_EQ(feld.SelText(), "Prog");
+  EXPECT_EQ(ClipboardText(), "bleibt");
+  // The menu is closed again: the next one opens normally.
+  Oeffnen(feld, 'm');
+  EXPECT_EQ(feld.SelText(), "C:\\Programme\\");
+}

@@ -1,0 +1,227 @@
+#include "platform/Window.h"
+
+#include <objbase.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "platform/Application.h"
+#include "platform/Button.h"
+#include "platform/FolderChooser.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/Panel.h"
+#include "platform/Shape.h"
+#include "tests/support/Automation.h"
+#include "tests/support/Fenster.h"
+
+using testfenster::H;
+
+TEST(Control, OwnVisibilityFlagIsIndependentOfTheParent) {
+  platform::Window fenster("Fenster");
+  platform::Panel panel(fenster, "Panel");
+  platform::Label label(panel, "Label");
+  // The window itself is hidden: the children keep their own flags.
+  EXPECT_FALSE(fenster.Visible());
+  EXPECT_TRUE(panel.Visible());
+  EXPECT_TRUE(label.Visible());
+  panel.SetVisible(false);
+  EXPECT_TRUE(label.Visible());
+  EXPECT_FALSE(::IsWindowVisible(H(label)));
+  label.SetVisible(false);
+  EXPECT_FALSE(label.Visible());
+  EXPECT_FALSE(automation::OwnVisible(H(label)));
+  EXPECT_EQ(label.OrdinalProperty("Visible"), 0);
+  panel.SetVisible(true);
+  EXPECT_FALSE(label.Visible());
+  EXPECT_EQ(panel.OrdinalProperty("Visible"), 1);
+  EXPECT_EQ(panel.OrdinalProperty("Keine"), std::nullopt);
+}
+
+TEST(Control, ComponentNamesAreReadableThroughWindowProperties) {
+  platform::Window fenster("ZqNamensFenster");
+  platform::Panel panel(fenster, "PaAussen");
+  {
+    platform::Button knopf(panel, "ZqNamensKnopf");
+    knopf.SetCaption("Drück mich");
+    HWND gefunden = automation::FindComponent(H(fenster), "ZqNamensKnopf");
+    ASSERT_EQ(gefunden, H(knopf));
+    EXPECT_EQ(automation::Text(gefunden), "Drück mich");
+    EXPECT_EQ(automation::FindTopLevel("ZqNamensFenster"), H(fenster));
+    EXPECT_EQ(automation::FindComponent(H(fenster), "Keiner"), nullptr);
+    EXPECT_NE(::GlobalFindAtomA("ZqNamensKnopf"), 0);
+  }
+  // Destroying the control releases its name.
+  EXPECT_EQ(::GlobalFindAtomA("ZqNamensKnopf"), 0);
+  EXPECT_EQ(automation::FindComponent(H(fenster), "ZqNamensKnopf"), nullptr);
+}
+
+TEST(Control, LaterSiblingsLieAboveAndDrawnOnesBeneathAll) {
+  platform::Window fenster("Fenster");
+  platform::Label a(fenster, "a");
+  platform::Panel p1(fenster, "p1");
+  platform::Label b(fenster, "b");
+  platform::Button k(fenster, "k");
+  platform::Shape s(fenster, "s");
+  platform::Panel p2(fenster, "p2");
+  using Liste = std::vector<std::string>;
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p2", "k", "p1", "s", "b", "a"}));
+  p1.BringToFront();
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p1", "p2", "k", "s", "b", "a"}));
+  a.BringToFront();
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p1", "p2", "k", "a", "s", "b"}));
+  // Children in creation order, whatever the z-order.
+  ASSERT_EQ(fenster.Children().size(), 6u);
+  EXPECT_EQ(fenster.Children()[0], &a);
+  EXPECT_EQ(fenster.Children()[5], &p2);
+  EXPECT_EQ(fenster.Components().size(), 6u);
+}
+
+TEST(Control, FontsAreTahomaAtEightAndTenPoint) {
+  platform::Window fenster("Fenster");
+  platform::Label klein(fenster, "klein");
+  platform::Label gross(fenster, "gross");
+  gross.SetFont(platform::FontStyle{"Tahoma", platform::kHeight10pt, true, platform::Color::Rgb(0xFFFFFF)});
+  platform::Button knopf(fenster, "knopf");
+  for (HWND h : {H(fenster), H(klein), H(knopf)}) {
+    const automation::FontInfo f = automation::Font(h);
+    EXPECT_EQ(f.face, "Tahoma");
+    EXPECT_EQ(f.characterHeight, 11);
+    EXPECT_FALSE(f.bold);
+  }
+  const automation::FontInfo f = automation::Font(H(gross));
+  EXPECT_EQ(f.face, "Tahoma");
+  EXPECT_EQ(f.characterHeight, 13);
+  EXPECT_TRUE(f.bold);
+  // Measured in the control's surface as GDI measures it.
+  EXPECT_EQ(fenster.TextWidth(gross.Font(), "Fertig."), automation::TextWidth(H(gross), "Fertig."));
+}
+
+TEST(Window, ClientSizeAndCentringOnTheFirstShowOnly) {
+  platform::Window fenster("Fenster", platform::BorderIcons{true, false});
+  fenster.SetClientSize(300, 200);
+  EXPECT_EQ(fenster.ClientWidth(), 300);
+  EXPECT_EQ(fenster.ClientHeight(), 200);
+  const LONG stil = ::GetWindowLongA(H(fenster), GWL_STYLE);
+  EXPECT_NE(stil & WS_MINIMIZEBOX, 0);
+  EXPECT_EQ(stil & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0);
+  fenster.SetCenterOnFirstShow(true);
+  fenster.Show();
+  testfenster::Warten();
+  EXPECT_EQ(fenster.Left(), (::GetSystemMetrics(SM_CXSCREEN) - fenster.Width()) / 2);
+  EXPECT_EQ(fenster.Top(), (::GetSystemMetrics(SM_CYSCREEN) - fenster.Height()) / 2);
+  fenster.SetBounds(10, 20, fenster.Width(), fenster.Height());
+  fenster.SetVisible(false);
+  fenster.Show();
+  EXPECT_EQ(fenster.Left(), 10);
+  EXPECT_EQ(fenster.Top(), 20);
+}
+
+namespace {
+
+struct Beobachtung {
+  platform::Window* modal = nullptr;
+  HWND haupt = nullptr;
+  bool hauptGesperrt = false;
+  bool modalSichtbar = false;
+  std::string titel;
+  std::string text;
+  std::string gewaehlt;
+} beobachtet;
+
+void CALLBACK ModalSchliessen(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  beobachtet.hauptGesperrt = !::IsWindowEnabled(beobachtet.haupt);
+  beobachtet.modalSichtbar = beobachtet.modal->Visible();
+  beobachtet.modal->Close();
+}
+
+BOOL CALLBACK IstDialog(HWND w, LPARAM p) {
+  char klasse[32] = {};
+  ::GetClassNameA(w, klasse, sizeof klasse);
+  if (std::string(klasse) != "#32770" || !::IsWindowVisible(w)) return TRUE;
+  *reinterpret_cast<HWND*>(p) = w;
+  return FALSE;
+}
+
+// The dialog window (class #32770) that the thread shows at the moment, or null.
+HWND OffenerDialog() {
+  HWND gefunden = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &IstDialog, reinterpret_cast<LPARAM>(&gefunden));
+  return gefunden;
+}
+
+BOOL CALLBACK TitelSuchen(HWND w, LPARAM) {
+  if (automation::Text(w) == "Ziel-Verzeichnis suchen") beobachtet.titel = automation::Text(w);
+  return TRUE;
+}
+
+void CALLBACK MeldungLesen(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = OffenerDialog();
+  if (dialog == nullptr) return;
+  ::KillTimer(nullptr, timer);
+  beobachtet.titel = automation::Text(dialog);
+  beobachtet.text = automation::Text(::GetDlgItem(dialog, 0xFFFF));
+  ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+void CALLBACK OrdnerBestaetigen(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND dialog = OffenerDialog();
+  if (dialog == nullptr) return;
+  ::KillTimer(nullptr, timer);
+  beobachtet.titel.clear();
+  ::EnumChildWindows(dialog, &TitelSuchen, 0);
+  ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+}  // namespace
+
+TEST(Window, ModalRunDisablesTheOthersUntilClosed) {
+  platform::Window haupt("Haupt");
+  haupt.Show();
+  platform::Window zweites("Zweites", platform::BorderIcons{false, false}, &haupt);
+  beobachtet = {};
+  beobachtet.modal = &zweites;
+  beobachtet.haupt = H(haupt);
+  ::SetTimer(nullptr, 0, 100, &ModalSchliessen);
+  zweites.ShowModal();
+  EXPECT_TRUE(beobachtet.hauptGesperrt);
+  EXPECT_TRUE(beobachtet.modalSichtbar);
+  EXPECT_FALSE(zweites.Visible());
+  EXPECT_FALSE(zweites.Modal());
+  EXPECT_TRUE(::IsWindowEnabled(H(haupt)));
+  EXPECT_TRUE(haupt.Visible());
+}
+
+TEST(Meldung, CarriesTheApplicationTitleAndTheText) {
+  platform::Window haupt("Haupt");
+  haupt.Show();
+  platform::SetApplicationTitle("Mein Programm installieren");
+  beobachtet = {};
+  ::SetTimer(nullptr, 0, 50, &MeldungLesen);
+  const int antwort = platform::ShowMessageBox(&haupt, "Installations-Programm, Version 19",
+                                               platform::ApplicationTitle(), platform::kMbOk);
+  EXPECT_EQ(antwort, platform::kIdOk);
+  EXPECT_EQ(beobachtet.titel, "Mein Programm installieren");
+  EXPECT_EQ(beobachtet.text, "Installations-Programm, Version 19");
+}
+
+TEST(FolderChooser, ShowsTheTitleStartsAtTheFolderAndReturnsIt) {
+  ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
+  {
+    // A folder that is not the chooser's own first choice (the desktop).
+    char system[MAX_PATH] = {};
+    ::GetSystemDirectoryA(system, sizeof system);
+    const std::string start = system;
+    platform::Window haupt("Haupt");
+    haupt.Show();
+    beobachtet = {};
+    ::SetTimer(nullptr, 0, 300, &OrdnerBestaetigen);
+    std::string gewaehlt = "unverändert";
+    ASSERT_TRUE(platform::ChooseFolder(&haupt, "Ziel-Verzeichnis suchen", start, gewaehlt));
+    EXPECT_EQ(beobachtet.titel, "Ziel-Verzeichnis suchen");
+    EXPECT_EQ(gewaehlt, start);
+  }
+  ::CoUninitialize();
+}

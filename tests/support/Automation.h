@@ -1,0 +1,156 @@
+// What an automation program reads of the installer's windows from outside, with nothing but
+// Win32 calls that work across processes: component names (the window property kNameProperty
+// holding a global atom), captions, geometry, the own visibility flag, fonts, the z-order.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Control.h"
+
+namespace automation {
+
+inline std::string ComponentName(HWND window) {
+  const ATOM atom =
+      static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(::GetPropA(window, platform::kNameProperty)));
+  if (atom == 0) return "";
+  char name[256] = {};
+  const UINT length = ::GlobalGetAtomNameA(atom, name, sizeof name);
+  return std::string(name, length);
+}
+
+struct NameSearch {
+  const std::string* name;
+  HWND found;
+};
+
+inline BOOL CALLBACK MatchName(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<NameSearch*>(p);
+  if (ComponentName(w) != *s->name) return TRUE;
+  s->found = w;
+  return FALSE;
+}
+
+// The descendant of `top` named `name`, or null.
+inline HWND FindComponent(HWND top, const std::string& name) {
+  NameSearch search{&name, nullptr};
+  ::EnumChildWindows(top, &MatchName, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The top-level window named `name` on the desktop (of any process), or null.
+inline HWND FindTopLevel(const std::string& name) {
+  NameSearch search{&name, nullptr};
+  ::EnumWindows(&MatchName, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+struct Bounds {
+  int left, top, width, height;
+  bool operator==(const Bounds&) const = default;
+};
+
+// Outer bounds relative to the parent's client area.
+inline Bounds BoundsInParent(HWND window) {
+  RECT r = {};
+  ::GetWindowRect(window, &r);
+  HWND parent = ::GetAncestor(window, GA_PARENT);
+  if (parent != nullptr && parent != ::GetDesktopWindow()) {
+    ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  }
+  return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+inline SIZE ClientSize(HWND window) {
+  RECT r = {};
+  ::GetClientRect(window, &r);
+  return SIZE{r.right, r.bottom};
+}
+
+// The window's own WS_VISIBLE flag, not whether it is on screen.
+inline bool OwnVisible(HWND window) {
+  return (::GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+inline std::string Text(HWND window) {
+  char text[4096] = {};
+  const LRESULT length =
+      ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return std::string(text, static_cast<std::size_t>(length));
+}
+
+struct FontInfo {
+  std::string face;
+  int characterHeight;  // tmHeight - tmInternalLeading
+  int lineHeight;       // tmHeight
+  bool bold;
+};
+
+// The font the window was given with WM_SETFONT, as GDI realises it.
+inline FontInfo Font(HWND window) {
+  HFONT font = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
+  HDC dc = ::GetDC(window);
+  HGDIOBJ old = ::SelectObject(dc, font != nullptr ? font : ::GetStockObject(SYSTEM_FONT));
+  char face[LF_FACESIZE] = {};
+  ::GetTextFaceA(dc, sizeof face, face);
+  TEXTMETRICA metrics = {};
+  ::GetTextMetricsA(dc, &metrics);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(window, dc);
+  return FontInfo{face, metrics.tmHeight - metrics.tmInternalLeading, metrics.tmHeight,
+                  metrics.tmWeight >= FW_BOLD};
+}
+
+// Width of `text` in the window's font.
+inline int TextWidth(HWND window, const std::string& text) {
+  HFONT font = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
+  HDC dc = ::GetDC(window);
+  HGDIOBJ old = ::SelectObject(dc, font);
+  SIZE size = {};
+  ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(window, dc);
+  return size.cx;
+}
+
+// The component names of the direct children, topmost first.
+inline std::vector<std::string> ChildrenTopFirst(HWND parent) {
+  std::vector<std::string> names;
+  for (HWND w = ::GetWindow(parent, GW_CHILD); w != nullptr; w = ::GetWindow(w, GW_HWNDNEXT)) {
+    names.push_back(ComponentName(w));
+  }
+  return names;
+}
+
+// The pixel at (x, y) of the window's client area, as the window paints it (WM_PRINTCLIENT into a
+// memory bitmap), as 0xRRGGBB.
+inline std::uint32_t PrintedPixel(HWND window, int x, int y) {
+  const SIZE size = ClientSize(window);
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, size.cx, size.cy);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+  const COLORREF c = ::GetPixel(memory, x, y);
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+  return (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
+         (static_cast<std::uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
+}
+
+// Handles the thread's waiting messages until `done` holds or `milliseconds` have passed.
+template <class Done, class Pump>
+bool PumpUntil(Done done, Pump pump, DWORD milliseconds = 3000) {
+  const DWORD start = ::GetTickCount();
+  while (!done()) {
+    if (::GetTickCount() - start > milliseconds) return false;
+    pump();
+    ::Sleep(5);
+  }
+  return true;
+}
+
+}  // namespace automation

@@ -1,0 +1,33 @@
+// Helpers for tests that drive real windows of the toolkit on the test display.
+#pragma once
+#include <windows.h>
+
+#include "platform/Application.h"
+#include "platform/Control.h"
+
+namespace testfenster {
+
+inline HWND H(const platform::Control& control) { return static_cast<HWND>(control.Handle()); }
+
+// Handles waiting messages for a while, so that showing, activation and painting settle.
+inline void Warten(DWORD milliseconds = 100) {
+  const DWORD start = ::GetTickCount();
+  do {
+    platform::ProcessMessages();
+    ::Sleep(5);
+  } while (::GetTickCount() - start < milliseconds);
+}
+
+// Posts a key press to the window with the focus, as the keyboard would deliver it, and handles
+// it through the toolkit's message loop.
+inline void Taste(WORD key, bool system = false) {
+  HWND ziel = ::GetFocus();
+  const UINT down = system ? WM_SYSKEYDOWN : WM_KEYDOWN;
+  const UINT up = system ? WM_SYSKEYUP : WM_KEYUP;
+  const LPARAM alt = system ? (1 << 29) : 0;
+  ::PostMessageA(ziel, down, key, 1 | alt);
+  ::PostMessageA(ziel, up, key, 1 | alt | (3u << 30));
+  platform::ProcessMessages();
+}
+
+}  // namespace testfenster

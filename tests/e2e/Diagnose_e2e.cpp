@@ -32,8 +32,7 @@ class Diagnosefenster : public Fall {
   }
 
   static HWND Oeffnen(const Installer& s) {
-    s.Druecken('J', kStrgAltUmschalt);
-    s.Druecken('X', kStrgAltUmschalt);
+    s.Druecken({'J', 'X'}, kStrgAltUmschalt);
     return s.Diagnosefenster(3000);
   }
 
@@ -50,26 +49,30 @@ TEST_F(Diagnosefenster, OeffnetNurMitJUndXBeiStrgAltUmschalt) {
 
   s.Druecken('X', kStrgAltUmschalt);
   EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "X alone opened it";
-  s.Druecken('J');
-  s.Druecken('X');
+  s.Druecken({'J', 'X'});
   EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "J, X without modifiers opened it";
   s.Druecken('J', kStrg | kAlt);
   s.Druecken('X', kStrgAltUmschalt);
   EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "J without Shift counted";
 
   // With the mouse button held the keys count for nothing.
-  const POINT p = Mitte(s.Teil("PaFuss1"));
-  ::SetCursorPos(p.x, p.y);
+  const POINT neutral = Mitte(s.Teil("PaFuss1"));
+  ::SetCursorPos(neutral.x, neutral.y);
   Maustaste(false);
-  s.Druecken('J', kStrgAltUmschalt);
-  s.Druecken('X', kStrgAltUmschalt);
+  s.Druecken({'J', 'X'}, kStrgAltUmschalt);
   Maustaste(true);
   EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "the keys counted with the mouse button held";
 
-  // A key without the three modifiers in between does not reset J.
-  s.Druecken('J', kStrgAltUmschalt);
-  s.Druecken(VK_F5);
-  s.Druecken('X', kStrgAltUmschalt);
+  // A key between J and X that is not pressed with exactly the three modifiers (here the mouse
+  // button is held as well) neither counts nor resets J.
+  EXPECT_TRUE(Vordergrund(s.Hauptfenster()));
+  ModifikatorenDruecken(kStrgAltUmschalt);
+  Taste('J');
+  Maustaste(false);
+  Taste(VK_F5);
+  Maustaste(true);
+  Taste('X');
+  ModifikatorenLoslassen(kStrgAltUmschalt);
   HWND gg = s.Diagnosefenster(3000);
   ASSERT_NE(gg, nullptr) << "J, F5, X with the modifiers did not open it";
 

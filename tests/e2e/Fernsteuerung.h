@@ -3,14 +3,16 @@
 // visibility flag, enabled state, geometry), and operated through real input.
 //
 // Input: clicks are real mouse input (the cursor set onto the control's centre, then a left press
-// and release through SendInput, after bringing the window to the foreground); keys go through
-// SendInput with virtual key and scan code, modifiers pressed before and released after. Both
-// proved reliable on plain Xvfb, so BM_CLICK is not used anywhere. Only the edit field's text is
-// set by message (WM_SETTEXT, which makes the edit control report EN_CHANGE like typing does).
+// and release through SendInput); keys go through SendInput with virtual key and scan code, into
+// the foreground window, modifiers held around the keys as a hand holds them. Both are reliable on
+// plain Xvfb once a newly activated window has settled (see Vordergrund), so BM_CLICK is not used.
+// Only the edit field's text is also set by message (WM_SETTEXT, which makes the edit control
+// report EN_CHANGE as typing does).
 #pragma once
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -66,20 +68,41 @@ inline INPUT TastenEingabe(WORD taste, bool los) {
   return e;
 }
 
-// Presses and releases `taste` (a virtual key) while the modifiers in `halten` are held.
-inline void Taste(WORD taste, unsigned halten = 0) {
+inline void Eingeben(std::vector<INPUT> folge) {
+  ::SendInput(static_cast<UINT>(folge.size()), folge.data(), sizeof(INPUT));
+  ::Sleep(30);
+}
+
+inline std::vector<WORD> Modifikatoren(unsigned halten) {
   std::vector<WORD> mods;
   if (halten & kStrg) mods.push_back(VK_CONTROL);
   if (halten & kAlt) mods.push_back(VK_MENU);
   if (halten & kUmschalt) mods.push_back(VK_SHIFT);
-  std::vector<INPUT> folge;
-  for (WORD m : mods) folge.push_back(TastenEingabe(m, false));
-  folge.push_back(TastenEingabe(taste, false));
-  folge.push_back(TastenEingabe(taste, true));
-  for (auto m = mods.rbegin(); m != mods.rend(); ++m) folge.push_back(TastenEingabe(*m, true));
-  ::SendInput(static_cast<UINT>(folge.size()), folge.data(), sizeof(INPUT));
-  ::Sleep(30);
+  return mods;
 }
+
+// Presses (or releases, in reverse order) the modifier keys in `halten`.
+inline void ModifikatorenDruecken(unsigned halten) {
+  std::vector<INPUT> folge;
+  for (WORD m : Modifikatoren(halten)) folge.push_back(TastenEingabe(m, false));
+  Eingeben(folge);
+}
+inline void ModifikatorenLoslassen(unsigned halten) {
+  const std::vector<WORD> mods = Modifikatoren(halten);
+  std::vector<INPUT> folge;
+  for (auto m = mods.rbegin(); m != mods.rend(); ++m) folge.push_back(TastenEingabe(*m, true));
+  Eingeben(folge);
+}
+
+// Presses and releases each key of `tasten` (virtual keys) in turn while the modifiers in
+// `halten` stay held throughout, as a user's hand does.
+inline void Tasten(std::initializer_list<WORD> tasten, unsigned halten = 0) {
+  ModifikatorenDruecken(halten);
+  for (WORD t : tasten) Eingeben({TastenEingabe(t, false), TastenEingabe(t, true)});
+  ModifikatorenLoslassen(halten);
+}
+
+inline void Taste(WORD taste, unsigned halten = 0) { Tasten({taste}, halten); }
 
 inline void Maustaste(bool los) {
   INPUT e = {};
@@ -88,11 +111,27 @@ inline void Maustaste(bool los) {
   ::SendInput(1, &e, sizeof(INPUT));
 }
 
-// Makes `fenster` the foreground window, so that keys reach it.
+// When a window becomes the foreground window, Wine hands it the X input focus a little later, and
+// that focus change sets the modifier keys' state from the X keyboard, where nothing is held: a
+// Ctrl, Alt or Shift sent in between is lost. So a window counts as ready for keys only after it
+// has been the foreground window for a while.
+inline HWND vordergrundFenster = nullptr;
+inline DWORD vordergrundSeit = 0;
+inline constexpr DWORD kFokusRuhe = 500;
+
+// Makes `fenster` the foreground window and waits until keys reach it.
 inline bool Vordergrund(HWND fenster) {
-  if (::GetForegroundWindow() == fenster) return true;
-  ::SetForegroundWindow(fenster);
-  return WartenBis([&] { return ::GetForegroundWindow() == fenster; }, 2000);
+  if (::GetForegroundWindow() != fenster) {
+    ::SetForegroundWindow(fenster);
+    if (!WartenBis([&] { return ::GetForegroundWindow() == fenster; }, 2000)) return false;
+  }
+  if (vordergrundFenster != fenster) {
+    vordergrundFenster = fenster;
+    vordergrundSeit = ::GetTickCount();
+  }
+  const DWORD dauer = ::GetTickCount() - vordergrundSeit;
+  if (dauer < kFokusRuhe) ::Sleep(kFokusRuhe - dauer);
+  return ::GetForegroundWindow() == fenster;
 }
 
 inline POINT Mitte(HWND control) {
@@ -108,7 +147,8 @@ inline void MausKlick(HWND oben, HWND control) {
   const DWORD seit = ::GetTickCount() - letzterKlick;
   const DWORD doppel = ::GetDoubleClickTime() + 50;
   if (seit < doppel) ::Sleep(doppel - seit);
-  EXPECT_TRUE(Vordergrund(oben)) << "the window does not come to the foreground";
+  // A click reaches a window in the background too, and activates it, as it does for a user.
+  Vordergrund(oben);
   const POINT p = Mitte(control);
   ::SetCursorPos(p.x, p.y);
   WartenBis([&] {
@@ -125,6 +165,8 @@ class Installer {
  public:
   // Starts `exe` with `ordner` as its current folder and waits for its main window to show.
   Installer(const std::string& exe, const std::string& ordner) {
+    // A window handle of an earlier process may come again.
+    vordergrundFenster = nullptr;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     std::string befehl = "\"" + exe + "\"";
@@ -215,11 +257,12 @@ class Installer {
     if (w != nullptr) ::SendMessageA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
 
-  // Presses a key in the main window.
-  void Druecken(WORD taste, unsigned halten = 0) const {
+  // Presses keys in the main window, the modifiers in `halten` held throughout.
+  void Druecken(std::initializer_list<WORD> tasten, unsigned halten = 0) const {
     EXPECT_TRUE(Vordergrund(aa_)) << "the main window does not come to the foreground";
-    Taste(taste, halten);
+    Tasten(tasten, halten);
   }
+  void Druecken(WORD taste, unsigned halten = 0) const { Druecken({taste}, halten); }
 
   // The diagnostics window of this process once it shows, or null after `millisekunden`.
   HWND Diagnosefenster(DWORD millisekunden) const {

@@ -151,8 +151,7 @@ TEST_F(ZweiDateien, EntfernenNimmtDieEintraegeDerErstenDatei) {
   EXPECT_EQ(Boxen(s), kAlleLeer);
 
   // The existing-installation page through the diagnostics window's page box.
-  s.Druecken('J', kStrgAltUmschalt);
-  s.Druecken('X', kStrgAltUmschalt);
+  s.Druecken({'J', 'X'}, kStrgAltUmschalt);
   HWND gg = s.Diagnosefenster(3000);
   ASSERT_NE(gg, nullptr) << "the diagnostics window did not open";
   MausKlick(gg, Installer::TeilVon(gg, "ChePanelIstSchonDa"));

@@ -1,5 +1,6 @@
 // The menu locations against Wine's real registry and real shortcut files.
 #include <filesystem>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -206,4 +207,23 @@ TEST(Befehlszeilen, YieldTheFolderOnADriveLetter) {
   BefehlZielLesen("");
   EXPECT_EQ(ZielOrt, "alt");
   ZielOrt.clear();
+}
+
+TEST(LinkErstellen, WithoutTheComponentLibraryEndsTheActionWithTheSystemsText) {
+  // A thread that never initialised the component-object library cannot make a link object.
+  const std::string link = SpezialOrdner("1") + "zq ohne COM.lnk";
+  std::string text;
+  bool abgebrochen = false;
+  std::thread ohneCom([&] {
+    try {
+      LinkErstellen(link, "C:\\x.exe");
+    } catch (const TZQFehler& fehler) {
+      abgebrochen = true;
+      text = fehler.what();
+    }
+  });
+  ohneCom.join();
+  EXPECT_TRUE(abgebrochen);
+  EXPECT_FALSE(text.empty());
+  EXPECT_FALSE(DateiExistiert(link));
 }

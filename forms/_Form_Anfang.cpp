@@ -1,8 +1,18 @@
 #include "forms/_Form_Anfang.h"
 
+#include <cstdint>
+
+#include "forms/_Form_Geheim.h"
+
 #include "install/_subs.h"
+#include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_Control_1.h"
 #include "lib/_zq_EditPopup_1.h"
+#include "lib/_zq_ZeichenEinfach_1.h"
+#include "platform/Application.h"
+#include "platform/Clock.h"
+#include "platform/FolderChooser.h"
+#include "platform/MessageBox.h"
 
 Taa* aa = nullptr;
 
@@ -403,14 +413,108 @@ void Taa::FormCreate(platform::Control&) {
   EditPopupSetzen(*aa);
 }
 
-// The page handlers act once the pages are built; until then the controls only carry them.
-void Taa::BuCloseClick(platform::Control&) {}
-void Taa::LaDesktopClick(platform::Control&) {}
-void Taa::CheDesktopClick(platform::Control&) {}
-void Taa::SpeVerzSucheClick(platform::Control&) {}
-void Taa::PaFuss2Click(platform::Control&) {}
-void Taa::BuBehaltenClick(platform::Control&) {}
-void Taa::BuVerzKopieClick(platform::Control&) {}
-void Taa::EdVerzChange(platform::Control&) {}
-void Taa::BuFehlerClick(platform::Control&) {}
-void Taa::FormKeyDown(platform::Control&, unsigned short&, platform::ShiftState) {}
+void Taa::ZeigePanel(platform::Panel& Seite) {
+  Seite.SetVisible(true);
+  for (platform::Panel* seite : {&PaFehler, &PaIstSchonDa, &PaPfad, &PaChecks, &PaLeer}) {
+    if (seite != &Seite) seite->SetVisible(false);
+  }
+  int schritt = 3;
+  if (&Seite == &PaIstSchonDa) schritt = 1;
+  else if (&Seite == &PaPfad) schritt = 2;
+  else if (&Seite == &PaFehler) schritt = BuFehler.Visible() ? 2 : 0;
+  LaSchritt.SetCaption("Schritt " + ZahlAlsText(schritt) + " von 3");
+  LaZielOrt.SetCaption("Ziel-Ort = " + ZielOrt);
+}
+
+void Taa::BuCloseClick(platform::Control&) { Close(); }
+
+void Taa::LaDesktopClick(platform::Control&) { CheDesktop.SetChecked(!CheDesktop.Checked()); }
+
+void Taa::CheDesktopClick(platform::Control& Sender) {
+  if (Visible()) MacheCheck(static_cast<platform::CheckBox*>(&Sender));
+}
+
+void Taa::SpeVerzSucheClick(platform::Control&) {
+  std::string ordner;
+  if (platform::ChooseFolder(this, "Ziel-Verzeichnis suchen", EdVerz.Caption(), ordner)) {
+    EdVerz.SetCaption(MitEndBackslash(ordner));
+  }
+}
+
+void Taa::PaFuss2Click(platform::Control&) {
+  platform::ShowMessageBox(this,
+                           "Installations-Programm, Version " + Version +
+                               "\r\n\r\nEin Installations-Programm aus den ZQ-Bausteinen, gemacht von ZQ.",
+                           platform::ApplicationTitle(), platform::kMbOk | platform::kMbIconInformation);
+}
+
+void Taa::BuBehaltenClick(platform::Control& Sender) {
+  if (&Sender == &BuBehalten) {
+    ZeigePanel(PaChecks);
+    return;
+  }
+  AlleEintraegeEntfernen();
+  ZielOrt.clear();
+  ZeigePanel(&Sender == &BuEntfernen ? PaLeer : PaPfad);
+}
+
+void Taa::BuVerzKopieClick(platform::Control& Sender) {
+  if (&Sender == &BuNichtKopieren) {
+    ZielOrt = ExePfad;
+    ZeigePanel(PaChecks);
+    return;
+  }
+  LaKopiert.SetVisible(true);
+  LaKopiert.Repaint();
+  const std::uint32_t beginn = platform::TickCount();
+
+  const std::string ziel = MitEndBackslash(EdVerz.Caption());
+  std::string fehler;
+  if (!AdresseExistiert(ziel) && !VerzeichnisMachen(ziel, true)) {
+    fehler =
+        "Das Ziel-Verzeichnis kann nicht hergestellt werden.\r\n\r\nMögliche Gründe dafür sind:\r\n"
+        "- Das Verzeichnis wird von Windows gesperrt\r\n  (zum Beispiel wegen Nicht-Anmeldung als Administrator).\r\n"
+        "- Das Ziel-Verzeichnis hat einen ungültigen Namen.\r\n- Der Datenträger ist schreibgeschützt.\r\n"
+        "- Was anderes. Keine Ahnung, was.";
+  } else {
+    std::string misslungen;
+    for (std::size_t i = 1; i < Dateien.size(); ++i) {
+      if (!DateiKopieren(ExePfad + Dateien[i].Datei, ziel + Dateien[i].Datei)) misslungen += "\r\n" + Dateien[i].Datei;
+    }
+    if (!misslungen.empty()) {
+      fehler = "Diese Dateien konnten nicht kopiert werden:" + misslungen + "\r\n\r\nDer Grund dafür ist nicht bekannt.";
+    }
+  }
+
+  // The busy label stays long enough to be seen, even when copying took no time.
+  while (platform::TickCount() - beginn < 1900) platform::SleepMilliseconds(10);
+  LaKopiert.SetVisible(false);
+
+  if (!fehler.empty()) {
+    LaFehler.SetCaption(fehler);
+    BuFehler.SetVisible(true);
+    ZeigePanel(PaFehler);
+    return;
+  }
+  ZielOrt = ziel;
+  ZeigePanel(PaChecks);
+}
+
+void Taa::EdVerzChange(platform::Control&) { BuVerzKopie.SetEnabled(MitEndBackslash(EdVerz.Caption()) != ExePfad); }
+
+void Taa::BuFehlerClick(platform::Control&) {
+  BuFehler.SetVisible(false);
+  ZeigePanel(PaPfad);
+}
+
+void Taa::FormKeyDown(platform::Control&, unsigned short& Key, platform::ShiftState Shift) {
+  constexpr platform::ShiftState kDreiTasten = platform::kCtrl | platform::kAlt | platform::kShift;
+  // The modifier keys themselves go down while the others are held; they are not part of it.
+  constexpr unsigned short kShiftTaste = 16, kCtrlTaste = 17, kAltTaste = 18;
+  if (Shift != kDreiTasten || Key == kShiftTaste || Key == kCtrlTaste || Key == kAltTaste) return;
+  const unsigned short vorige = vorigeTaste_;
+  vorigeTaste_ = Key;
+  if (Key != 'X' || vorige != 'J') return;
+  Tgg gg(*this);
+  gg.ShowModal();
+}

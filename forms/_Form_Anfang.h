@@ -26,6 +26,9 @@ class Taa : public platform::Window {
   // button's font, measured in the main window, + 20.
   void KnopfBreite(platform::Button& Knopf);
 
+  // Shows `Seite` and hides the other pages; the step and the target label follow.
+  void ZeigePanel(platform::Panel& Seite);
+
   void BuCloseClick(platform::Control& Sender);
   void LaDesktopClick(platform::Control& Sender);
   void CheDesktopClick(platform::Control& Sender);
@@ -89,6 +92,8 @@ class Taa : public platform::Window {
 
  private:
   void LoadDesign();
+
+  unsigned short vorigeTaste_ = 0;  // the last key pressed with exactly Ctrl, Alt and Shift
 };
 
 // The main window.

@@ -1,9 +1,11 @@
 #include "platform/Control.h"
 
 #include <algorithm>
+#include <exception>
 #include <set>
 #include <string>
 
+#include "platform/Application.h"
 #include "platform/Window.h"
 #include "platform/win32/Internal.h"
 
@@ -64,7 +66,14 @@ LRESULT CALLBACK ControlAccess::Procedure(HWND window, UINT message, WPARAM wpar
     return r;
   }
   std::intptr_t result = 0;
-  if (control->HandleMessage(message, wparam, lparam, result)) return static_cast<LRESULT>(result);
+  // The application's error handler: an exception ends the action that raised it, and its text is
+  // shown; it must not unwind through the system's frames.
+  try {
+    if (control->HandleMessage(message, wparam, lparam, result)) return static_cast<LRESULT>(result);
+  } catch (const std::exception& fehler) {
+    ::MessageBoxA(::GetAncestor(window, GA_ROOT), fehler.what(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
+    return 0;
+  }
   return control->CallDefault(message, wparam, lparam);
 }
 

@@ -128,8 +128,9 @@ inline Kopiervorgang Kopieren(const Installer& s) {
   HWND checks = s.Teil("PaChecks");
   HWND fehler = s.Teil("PaFehler");
   if (kopiert == nullptr || checks == nullptr || fehler == nullptr) return {false, false, 0};
-  const DWORD start = ::GetTickCount();
   s.Klicken("BuVerzKopie");
+  // Taken once the click is sent: the installer can only start its clock later.
+  const DWORD start = ::GetTickCount();
   bool gesehen = false;
   const bool fertig = WartenBis([&] {
     if (automation::OwnVisible(kopiert)) gesehen = true;

@@ -52,6 +52,8 @@ int main(int argc, char** argv) {
   }
   ::CoInitialize(nullptr);
   const int ergebnis = RUN_ALL_TESTS();
+  // Each case removes its own folder; their common parent goes when it is empty.
+  ::RemoveDirectoryA("C:\\zq_e2e");
   ::CoUninitialize();
   return ergebnis;
 }

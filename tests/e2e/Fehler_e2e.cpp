@@ -44,6 +44,18 @@ TEST_F(Fehlerseite, UnvollstaendigerBlockNenntDieFehlendenAngaben) {
   EXPECT_TRUE(s.Beenden());
 }
 
+TEST_F(Fehlerseite, DieSeitendateiGehtDemAngehaengtenBlockVor) {
+  // Setup.INI beside Setup.exe is the source even when it holds no valid block.
+  SetupAblegen(Block({"#n=ZQe2e Angehaengt", "#z=P", "#m=1", "#d=Prog.exe," + Menue("ZQe2e Angehaengt")}));
+  Programmdatei("Prog.exe");
+  ASSERT_TRUE(DateiSchreiben(Ordner() + "Setup.INI", "Codierung:\r\n#ZQ1#\r\n#n=ZQe2e Seitendatei\r\n#ZQ1#\r\n"));
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  EXPECT_EQ(automation::Text(s.Hauptfenster()), "ZQe2e Seitendatei installieren");
+  ErwarteStartFehler(s, kNichtMoeglich + kFalscheDaten + "\r\n- Programm-Dateien\r\n- Ziel-Pfad\r\n- Menüs");
+  EXPECT_TRUE(s.Beenden());
+}
+
 TEST_F(Fehlerseite, FehlendeDateienInBeidenListen) {
   const std::string menue = Menue("ZQe2e Fehlend");
   SetupAblegen(Block({"#n=ZQe2e Fehlend", "#z=P", "#m=1", "#d=Da.exe," + menue, "#d=Fehlt.exe",

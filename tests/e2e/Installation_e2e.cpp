@@ -58,6 +58,13 @@ TEST_F(Erstinstallation, KopiertDieDateienUndSchaltetDesktopUndDateiMenue) {
   EXPECT_TRUE(WartenBis([&] { return !DateiDa(DesktopLink(menue)); }));
   EXPECT_EQ(s.Zustand("CheDesktop"), 0);
 
+  s.Klicken("CheSchnell");
+  EXPECT_TRUE(WartenBis([&] { return DateiDa(SchnellStartLink(menue)); })) << SchnellStartLink(menue);
+  EXPECT_EQ(LinkZiel(SchnellStartLink(menue)).value_or("(none)"), ziel + "Prog.exe");
+  s.Klicken("CheSchnell");
+  EXPECT_TRUE(WartenBis([&] { return !DateiDa(SchnellStartLink(menue)); }));
+  EXPECT_EQ(s.Zustand("CheSchnell"), 0);
+
   s.Klicken("CheExplorerD");
   EXPECT_TRUE(WartenBis([&] { return VerbBefehl(DateiVerb(menue)).has_value(); }));
   EXPECT_EQ(s.Zustand("CheExplorerD"), 1);

@@ -1,7 +1,6 @@
 #include "lib/_zq_DateiBytes_2.h"
 
 #include <new>
-#include <stdexcept>
 
 #include "platform/File.h"
 #include "platform/FileSystem.h"
@@ -23,9 +22,6 @@ std::int64_t DateiBytesLesen(const std::string& dateiName, std::vector<std::uint
   try {
     daten.resize(static_cast<std::size_t>(anzahl) + 1);
   } catch (const std::bad_alloc&) {
-    daten.resize(1);
-    return 0;
-  } catch (const std::length_error&) {
     daten.resize(1);
     return 0;
   }

@@ -28,16 +28,7 @@ class Ordner : public Testordner {
     return voll + "\\";
   }
 
-  std::string Schreiben(const std::string& relativ, const std::string& inhalt) const {
-    const std::string voll = Voll(relativ);
-    std::FILE* f = std::fopen(voll.c_str(), "wb");
-    EXPECT_NE(f, nullptr) << voll;
-    if (f != nullptr) {
-      std::fwrite(inhalt.data(), 1, inhalt.size(), f);
-      std::fclose(f);
-    }
-    return voll;
-  }
+  std::string Schreiben(const std::string& relativ, const std::string& inhalt) const { return Datei(relativ, inhalt); }
 
   std::string Lesen(const std::string& relativ) const {
     std::string inhalt;

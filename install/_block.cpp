@@ -85,6 +85,7 @@ TZQBlock BlockLesen(const std::string& fenster, const std::function<bool(const s
   for (const Einstellung& e : einstellungen) {
     if (e.schluessel != 'm') continue;
     block.Menue = e.wert;
+    block.Menues.push_back(e.wert);
     block.HatMenue = true;
   }
   for (const Einstellung& e : einstellungen) {

@@ -24,6 +24,7 @@ struct TZQBlock {
   std::string Name = "?";
   std::string Ziel;   // the last `z` value as written; folder codes are resolved by the installer
   std::string Menue;  // the last `m` value; its digits 1 to 5 offer the menu locations
+  std::vector<std::string> Menues;  // every `m` value in line order
   std::vector<TZQDateienInfo> Dateien = std::vector<TZQDateienInfo>(1);  // 1-based
 };
 

@@ -29,8 +29,7 @@ namespace {
 // the backslash rule like any other.
 std::string ShellOrdner(int ordner) {
   platform::ShellFolderItem eintrag;
-  // The application's window does not exist when the folders are first asked for.
-  eintrag.Locate(nullptr, ordner);
+  eintrag.Locate(aa != nullptr ? aa->Handle() : nullptr, ordner);
   return MitEndBackslash(eintrag.Path());
 }
 
@@ -163,12 +162,10 @@ void MacheCheck(platform::CheckBox* box) {
 }
 
 void AlleEintraegeEntfernen() {
-  for (platform::CheckBox* box : MenueBoxen()) {
-    // Clearing a cleared box fires nothing, and the probe showed only the last file's entries.
-    const bool warGeloescht = box->State() == platform::CheckState::Unchecked;
-    box->SetChecked(false);
-    if (warGeloescht) MacheCheck(box);
-  }
+  // The probe shows only the last file's entries on a box, so every location is removed whatever
+  // its box showed.
+  for (platform::CheckBox* box : MenueBoxen()) box->SetStateQuietly(platform::CheckState::Unchecked);
+  for (platform::CheckBox* box : MenueBoxen()) MacheCheck(box);
 }
 
 namespace {
@@ -181,6 +178,7 @@ std::string ZielVorschlag(const std::string& wert) {
   return MitEndBackslash(wert);
 }
 
+// One `m` line: its visibilities replace those of an earlier line, its colouring stays.
 void MenuesZeigen(const std::string& menue) {
   const auto hat = [&](char ziffer) { return menue.find(ziffer) != std::string::npos; };
   aa->CheDesktop.SetVisible(hat('1'));
@@ -225,7 +223,7 @@ std::string InstallDatenLesen() {
   });
   ProgName = block.Name;
   if (block.HatZiel) aa->EdVerz.SetCaption(ZielVorschlag(block.Ziel));
-  if (block.HatMenue) MenuesZeigen(block.Menue);
+  for (const std::string& menue : block.Menues) MenuesZeigen(menue);
   Dateien = block.Dateien;
 
   aa->SetCaption(ProgName + " installieren");

@@ -41,6 +41,7 @@ const std::string& e2e::SetupExe() { return setupExe; }
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
   if (argc < 2) {
     std::fprintf(stderr, "usage: tests_e2e SETUP_EXE [gtest options]\n");
     return 2;

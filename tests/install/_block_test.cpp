@@ -88,6 +88,7 @@ TEST(BlockLesen, LastNameTargetAndMenuWinEveryFileLineCounts) {
   EXPECT_EQ(b.Ziel, "D");
   EXPECT_TRUE(b.HatMenue);
   EXPECT_EQ(b.Menue, "");
+  EXPECT_EQ(b.Menues, (std::vector<std::string>{"1", ""}));
   ASSERT_EQ(b.Dateien.size(), 3u);
   EXPECT_EQ(b.Dateien[1].Datei, "b.exe");
   EXPECT_EQ(b.Dateien[2].Datei, "a.exe");

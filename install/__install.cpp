@@ -32,6 +32,9 @@ bool AlteInstallationGefunden() {
 }  // namespace
 
 int main() {
+  // Setup.exe runs elevated from whatever folder it was saved to: a DLL lying beside it must never
+  // be loaded in place of the system's.
+  platform::DllsOnlyFromSystemFolder();
   Version = "19";
   ExePfad = EigenerOrdner();
   platform::ComInitialize();

@@ -43,5 +43,10 @@ std::string FalscheDatenText(const TZQBlock& block);
 // The list of files to install and the list of those that are missing.
 std::string FehlendeDateienText(const std::vector<std::string>& namen, const std::vector<std::string>& fehlend);
 
+// Whether a menu text can name a shortcut file and a verb key: not empty, not "." or "..", and
+// free of control characters and of \ / : * ? " < > |. Any other text would lead a shortcut or a
+// key out of its folder, or match other programs' entries as a pattern; it gets no entries.
+bool MenueTextBrauchbar(const std::string& text);
+
 // Leading and trailing blanks and control characters removed.
 std::string Gestutzt(const std::string& text);

@@ -83,7 +83,7 @@ void VerbsAnwenden(const platform::CheckBox* box, const TZQDateienInfo& datei) {
       continue;
     }
     platform::ClassesRootKey befehl;
-    if (befehl.Create(schluessel + "\\command") == 0) befehl.WriteDefault(Befehlszeile(datei));
+    if (befehl.Create(schluessel + "\\command", platform::kKeyWrite) == 0) befehl.WriteDefault(Befehlszeile(datei));
   }
 }
 
@@ -95,7 +95,7 @@ bool VerbsSuchen(const platform::CheckBox* box, const TZQDateienInfo& datei) {
     gefunden = true;
     platform::ClassesRootKey befehl;
     std::string text;
-    if (befehl.Open(pfad) == 0 && befehl.ReadDefault(text) == 0) BefehlZielLesen(text);
+    if (befehl.Open(pfad, platform::kKeyRead) == 0 && befehl.ReadDefault(text) == 0) BefehlZielLesen(text);
   }
   return gefunden;
 }
@@ -142,7 +142,7 @@ void MacheCheck(platform::CheckBox* box) {
   bool gefunden = false;
   for (std::size_t i = 1; i < Dateien.size(); ++i) {
     const TZQDateienInfo& datei = Dateien[i];
-    if (datei.Text.empty()) continue;
+    if (!MenueTextBrauchbar(datei.Text)) continue;
     if (registry) {
       if (pruefen) gefunden = VerbsSuchen(box, datei);
       else VerbsAnwenden(box, datei);

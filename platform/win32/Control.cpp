@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/Application.h"
+#include "platform/ShellLink.h"
 #include "platform/Window.h"
 #include "platform/win32/Internal.h"
 
@@ -28,6 +29,16 @@ void RegisterOwnClass(const char* name) {
   wc.lpszClassName = name;
   ::RegisterClassExA(&wc);
   registered.insert(name);
+}
+
+// Nothing can be shown or done without the window: the program ends with the system's word for
+// why, rather than work on a null handle.
+[[noreturn]] void EndWithoutWindow(DWORD code) {
+  std::string text = "Ein Fenster des Installations-Programms kann nicht hergestellt werden.";
+  const std::string grund = ErrorText(static_cast<long>(code));
+  if (!grund.empty()) text += "\r\n\r\n" + grund;
+  ::MessageBoxA(nullptr, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
+  ::ExitProcess(1);
 }
 
 int NextControlId() {
@@ -124,8 +135,10 @@ void Control::CreateOwnHandle(const char* windowClass, std::uint32_t style, std:
   if (parent_ != nullptr) style |= WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE;
   HMENU id = parent_ != nullptr ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId()))
                                 : nullptr;
-  ::CreateWindowExA(exStyle, windowClass, "", style, 0, 0, 0, 0, parent, id,
-                    ::GetModuleHandleA(nullptr), this);
+  if (::CreateWindowExA(exStyle, windowClass, "", style, 0, 0, 0, 0, parent, id,
+                        ::GetModuleHandleA(nullptr), this) == nullptr) {
+    EndWithoutWindow(::GetLastError());
+  }
   FinishCreation();
 }
 
@@ -136,7 +149,7 @@ void Control::CreateSystemHandle(const char* windowClass, std::uint32_t style,
       static_cast<HWND>(parent_->handle_),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())), ::GetModuleHandleA(nullptr),
       nullptr);
-  if (h == nullptr) return;
+  if (h == nullptr) EndWithoutWindow(::GetLastError());
   handle_ = h;
   ::SetPropA(h, kObjectProperty, this);
   systemProc_ = reinterpret_cast<void*>(::SetWindowLongPtrA(

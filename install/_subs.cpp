@@ -100,40 +100,41 @@ bool VerbsSuchen(const platform::CheckBox* box, const TZQDateienInfo& datei) {
   return gefunden;
 }
 
-// A shell link object that cannot be made ends the action, with the system's word for why.
-void LinkObjektMachen(platform::ShellLink& link) {
-  const long fehler = link.Create();
-  if (fehler == 0) return;
-  const std::string text = platform::ErrorText(fehler);
-  throw TZQFehler(text.empty() ? "Fehler " + ZahlAlsText(static_cast<std::uint32_t>(fehler)) : text);
-}
-
 }  // namespace
 
-void LinkErstellen(const std::string& linkPfad, const std::string& zielPfad) {
-  platform::ShellLink link;
-  LinkObjektMachen(link);
-  link.SetPath(zielPfad);
-  link.Save(linkPfad, false);
+std::string AktionsFehlerText(long fehler) {
+  const std::string text = platform::ErrorText(fehler);
+  return text.empty() ? "Fehler " + ZahlAlsText(static_cast<std::uint32_t>(fehler)) : text;
 }
 
-void LinkZielLesen(const std::string& linkPfad) {
+long LinkErstellen(const std::string& linkPfad, const std::string& zielPfad) {
   platform::ShellLink link;
-  LinkObjektMachen(link);
-  if (link.Load(linkPfad) != 0) return;
+  if (const long fehler = link.Create()) return fehler;
+  link.SetPath(zielPfad);
+  link.Save(linkPfad, false);
+  return 0;
+}
+
+long LinkZielLesen(const std::string& linkPfad) {
+  platform::ShellLink link;
+  if (const long fehler = link.Create()) return fehler;
+  if (link.Load(linkPfad) != 0) return 0;
   std::string ziel;
   link.GetPath(ziel);
   OrdnerVonLaufwerkUebernehmen(AdresseVerzeichnis(ziel));
+  return 0;
 }
 
 void BefehlZielLesen(const std::string& befehl) {
   OrdnerVonLaufwerkUebernehmen(AdresseVerzeichnis(BeideEndenStutzen(befehl, "\"")));
 }
 
-void MacheCheck(platform::CheckBox* box) {
+long MacheCheck(platform::CheckBox* box) {
   if (box == nullptr) {
-    for (platform::CheckBox* b : MenueBoxen()) MacheCheck(b);
-    return;
+    for (platform::CheckBox* b : MenueBoxen()) {
+      if (const long fehler = MacheCheck(b)) return fehler;
+    }
+    return 0;
   }
   const bool pruefen = !aa->Visible();
   const auto boxen = MenueBoxen();
@@ -149,23 +150,29 @@ void MacheCheck(platform::CheckBox* box) {
       continue;
     }
     const std::string link = SpezialOrdner(std::string(1, static_cast<char>('1' + stelle))) + datei.Text + ".lnk";
+    long fehler = 0;
     if (pruefen) {
       gefunden = DateiExistiert(link);
-      if (gefunden) LinkZielLesen(link);
+      if (gefunden) fehler = LinkZielLesen(link);
     } else if (box->Checked()) {
-      LinkErstellen(link, MitEndBackslash(ZielOrt) + datei.Datei);
+      fehler = LinkErstellen(link, MitEndBackslash(ZielOrt) + datei.Datei);
     } else {
       AdresseLoeschen(link, false);
     }
+    if (fehler != 0) return fehler;
   }
   if (pruefen) box->SetChecked(gefunden);
+  return 0;
 }
 
-void AlleEintraegeEntfernen() {
+long AlleEintraegeEntfernen() {
   // The probe shows only the last file's entries on a box, so every location is removed whatever
   // its box showed.
   for (platform::CheckBox* box : MenueBoxen()) box->SetStateQuietly(platform::CheckState::Unchecked);
-  for (platform::CheckBox* box : MenueBoxen()) MacheCheck(box);
+  for (platform::CheckBox* box : MenueBoxen()) {
+    if (const long fehler = MacheCheck(box)) return fehler;
+  }
+  return 0;
 }
 
 namespace {
@@ -213,7 +220,7 @@ std::string EinstellungsFenster(const std::string& exe) {
 
 }  // namespace
 
-std::string InstallDatenLesen() {
+std::string InstallDatenLesen(long* aktionsFehler) {
   ProgName = "?";
   Dateien.assign(1, TZQDateienInfo{});
   const std::string exe = platform::ModuleFileName();
@@ -239,8 +246,12 @@ std::string InstallDatenLesen() {
     for (std::size_t i = 1; i < namen.size(); ++i) {
       if (!DateiExistiert(ExePfad + namen[i])) fehlend.push_back(namen[i]);
     }
-    if (!fehlend.empty()) fehler = FehlendeDateienText(namen, fehlend);
-    else MacheCheck();
+    if (!fehlend.empty()) {
+      fehler = FehlendeDateienText(namen, fehlend);
+    } else if (const long abbruch = MacheCheck()) {
+      if (aktionsFehler != nullptr) *aktionsFehler = abbruch;
+      return {};
+    }
   }
   if (!fehler.empty()) fehler = "Die Installation ist nicht möglich.\r\n\r\n" + fehler;
   aa->LaFehler.SetCaption(fehler);

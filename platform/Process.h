@@ -12,4 +12,7 @@ std::string ModuleFileName();
 // SetDllDirectoryA("") to take the current folder out of the search. False when neither took.
 bool DllsOnlyFromSystemFolder();
 
+// ExitProcess.
+[[noreturn]] void EndProcess(unsigned code);
+
 }  // namespace platform

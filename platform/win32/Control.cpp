@@ -1,7 +1,6 @@
 #include "platform/Control.h"
 
 #include <algorithm>
-#include <exception>
 #include <set>
 #include <string>
 
@@ -77,14 +76,7 @@ LRESULT CALLBACK ControlAccess::Procedure(HWND window, UINT message, WPARAM wpar
     return r;
   }
   std::intptr_t result = 0;
-  // The application's error handler: an exception ends the action that raised it, and its text is
-  // shown; it must not unwind through the system's frames.
-  try {
-    if (control->HandleMessage(message, wparam, lparam, result)) return static_cast<LRESULT>(result);
-  } catch (const std::exception& fehler) {
-    ::MessageBoxA(::GetAncestor(window, GA_ROOT), fehler.what(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
-    return 0;
-  }
+  if (control->HandleMessage(message, wparam, lparam, result)) return static_cast<LRESULT>(result);
   return control->CallDefault(message, wparam, lparam);
 }
 

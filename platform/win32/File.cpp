@@ -19,6 +19,11 @@ bool File::Seek(std::int64_t offset) {
   return ::SetFilePointerEx(handle_, stelle, nullptr, FILE_BEGIN) != FALSE;
 }
 
+std::int64_t File::Size() const {
+  LARGE_INTEGER groesse;
+  return ::GetFileSizeEx(handle_, &groesse) ? groesse.QuadPart : -1;
+}
+
 std::uint32_t File::Read(void* buffer, std::uint32_t count) {
   DWORD gelesen = 0;
   if (!::ReadFile(handle_, buffer, count, &gelesen, nullptr)) return 0;

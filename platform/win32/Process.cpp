@@ -10,6 +10,8 @@ std::string ModuleFileName() {
   return std::string(pfad, laenge);
 }
 
+void EndProcess(unsigned code) { ::ExitProcess(code); }
+
 bool DllsOnlyFromSystemFolder() {
   using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
   const auto setzen = reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(

@@ -250,18 +250,17 @@ TEST(Befehlszeilen, YieldTheFolderOnADriveLetter) {
 TEST(LinkErstellen, WithoutTheComponentLibraryEndsTheActionWithTheSystemsText) {
   // A thread that never initialised the component-object library cannot make a link object.
   const std::string link = SpezialOrdner("1") + "zq ohne COM.lnk";
-  std::string text;
-  bool abgebrochen = false;
+  long fehler = 0;
+  long lesen = 0;
   std::thread ohneCom([&] {
-    try {
-      LinkErstellen(link, "C:\\x.exe");
-    } catch (const TZQFehler& fehler) {
-      abgebrochen = true;
-      text = fehler.what();
-    }
+    fehler = LinkErstellen(link, "C:\\x.exe");
+    lesen = LinkZielLesen(link);
   });
   ohneCom.join();
-  EXPECT_TRUE(abgebrochen);
-  EXPECT_FALSE(text.empty());
+  EXPECT_NE(fehler, 0);
+  EXPECT_EQ(lesen, fehler);
   EXPECT_FALSE(DateiExistiert(link));
+  EXPECT_FALSE(AktionsFehlerText(fehler).empty());
+  // A code the system has no text for is named by its number.
+  EXPECT_EQ(AktionsFehlerText(0x20001234), "Fehler 536875572");
 }

@@ -18,6 +18,8 @@ namespace e2e {
 
 // The Setup.exe under test, as a Windows path (given on the command line).
 const std::string& SetupExe();
+// A path of the host system as Wine sees it; a Windows path stays as it is.
+std::string WindowsPfad(const std::string& pfad);
 
 // A configuration block as a maker appends it: the leader line, the markers, the setting lines
 // (each given without its line end), CR LF after every line.

@@ -181,20 +181,27 @@ inline void MausKlick(HWND oben, HWND control) {
   letzterKlick = ::GetTickCount();
 }
 
+// Starts `exe` with `argumente` in `ordner`; a failure fails the test.
+inline bool Starten(const std::string& exe, const std::string& argumente, const std::string& ordner,
+                    PROCESS_INFORMATION& prozess) {
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  std::string befehl = "\"" + exe + "\"" + argumente;
+  if (!::CreateProcessA(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE, 0, nullptr, ordner.c_str(), &si,
+                        &prozess)) {
+    ADD_FAILURE() << "CreateProcessA " << exe << " failed: " << ::GetLastError();
+    return false;
+  }
+  return true;
+}
+
 class Installer {
  public:
   // Starts `exe` with `ordner` as its current folder and waits for its main window to show.
   Installer(const std::string& exe, const std::string& ordner) {
     // A window handle of an earlier process may come again.
     vordergrundFenster = nullptr;
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    std::string befehl = "\"" + exe + "\"";
-    if (!::CreateProcessA(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          ordner.c_str(), &si, &prozess_)) {
-      ADD_FAILURE() << "CreateProcessA " << exe << " failed: " << ::GetLastError();
-      return;
-    }
+    if (!Starten(exe, "", ordner, prozess_)) return;
     WartenBis([&] {
       aa_ = FensterDesProzesses(prozess_.dwProcessId, "aa");
       return aa_ != nullptr && automation::OwnVisible(aa_);

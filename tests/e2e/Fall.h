@@ -43,8 +43,9 @@ class Fall : public ::testing::Test {
   void TearDown() override {
     installer_.reset();
     for (const std::string& text : menueTexte_) EintraegeEntfernen(text);
-    for (const std::string& pfad : fremdeOrdner_) Entfernen(pfad);
-    Entfernen(ordner_);
+    // An ended process may hold its current folder a moment longer.
+    for (const std::string& pfad : fremdeOrdner_) WartenBis([&] { Entfernen(pfad); return !DateiDa(pfad) && !OrdnerDa(pfad); });
+    WartenBis([&] { Entfernen(ordner_); return !OrdnerDa(ordner_); });
   }
 
   // The case's folder (ExePfad of the installer), with a trailing backslash.

@@ -431,7 +431,13 @@ void Taa::BuCloseClick(platform::Control&) { Close(); }
 void Taa::LaDesktopClick(platform::Control&) { CheDesktop.SetChecked(!CheDesktop.Checked()); }
 
 void Taa::CheDesktopClick(platform::Control& Sender) {
-  if (Visible()) MacheCheck(static_cast<platform::CheckBox*>(&Sender));
+  if (Visible()) FehlerZeigen(MacheCheck(static_cast<platform::CheckBox*>(&Sender)));
+}
+
+void Taa::FehlerZeigen(long fehler) {
+  if (fehler == 0) return;
+  platform::ShowMessageBox(this, AktionsFehlerText(fehler), platform::ApplicationTitle(),
+                           platform::kMbOk | platform::kMbIconError);
 }
 
 void Taa::SpeVerzSucheClick(platform::Control&) {
@@ -453,7 +459,10 @@ void Taa::BuBehaltenClick(platform::Control& Sender) {
     ZeigePanel(PaChecks);
     return;
   }
-  AlleEintraegeEntfernen();
+  if (const long fehler = AlleEintraegeEntfernen()) {
+    FehlerZeigen(fehler);
+    return;
+  }
   ZielOrt.clear();
   ZeigePanel(&Sender == &BuEntfernen ? PaLeer : PaPfad);
 }

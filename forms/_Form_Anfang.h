@@ -40,6 +40,9 @@ class Taa : public platform::Window {
   void BuFehlerClick(platform::Control& Sender);
   void FormKeyDown(platform::Control& Sender, unsigned short& Key, platform::ShiftState Shift);
 
+  // An action that had to stop: the system's text in a message box with the application title.
+  void FehlerZeigen(long fehler);
+
   // In creation order, which is also the stacking order of the window-owning siblings.
   platform::Label LaZielOrt{*this, "LaZielOrt"};
   platform::Label LaSchritt{*this, "LaSchritt"};

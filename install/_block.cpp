@@ -37,15 +37,22 @@ void DateiLesen(char schluessel, const std::string& wert, TZQBlock& block,
   if (schluessel == '?' && !optionalVorhanden(datei.Datei)) return;
   if (teile.size() >= 3) {
     datei.Text = Gestutzt(teile[2]);
-    // A text of blanks would give a file without any menu entry; it does not make the
-    // configuration complete.
-    if (!datei.Text.empty()) block.HatDateien = true;
+    // A text that gives the file no menu entry does not make the configuration complete.
+    if (MenueTextBrauchbar(datei.Text)) block.HatDateien = true;
     datei.Parameter.insert(datei.Parameter.end(), teile.begin() + 3, teile.end());
   }
   block.Dateien.push_back(std::move(datei));
 }
 
 }  // namespace
+
+bool MenueTextBrauchbar(const std::string& text) {
+  if (text.empty() || text == "." || text == "..") return false;
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) < ' ' || c == 0x7F) return false;
+  }
+  return text.find_first_of("\\/:*?\"<>|") == std::string::npos;
+}
 
 std::string Gestutzt(const std::string& text) {
   std::size_t von = 0;
@@ -86,6 +93,7 @@ TZQBlock BlockLesen(const std::string& fenster, const std::function<bool(const s
   for (const Einstellung& e : einstellungen) {
     if (e.schluessel != 'm') continue;
     block.Menue = e.wert;
+    block.Menues.push_back(e.wert);
     block.HatMenue = true;
   }
   for (const Einstellung& e : einstellungen) {

@@ -24,6 +24,7 @@ struct TZQBlock {
   std::string Name = "?";
   std::string Ziel;   // the last `z` value as written; folder codes are resolved by the installer
   std::string Menue;  // the last `m` value; its digits 1 to 5 offer the menu locations
+  std::vector<std::string> Menues;  // every `m` value in line order
   std::vector<TZQDateienInfo> Dateien = std::vector<TZQDateienInfo>(1);  // 1-based
 };
 
@@ -59,6 +60,11 @@ struct TZQUrteil {
 // setting or a file. Installer and maker's tool both build the text here.
 TZQUrteil Urteilen(const TZQBlock& block, const std::string& eigeneDatei,
                    const std::function<bool(const std::string& datei)>& vorhanden);
+
+// Whether a menu text can name a shortcut file and a verb key: not empty, not "." or "..", and
+// free of control characters and of \ / : * ? " < > |. Any other text would lead a shortcut or a
+// key out of its folder, or match other programs' entries as a pattern; it gets no entries.
+bool MenueTextBrauchbar(const std::string& text);
 
 // Leading and trailing blanks and control characters removed.
 std::string Gestutzt(const std::string& text);

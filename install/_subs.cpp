@@ -28,8 +28,7 @@ namespace {
 // the backslash rule like any other.
 std::string ShellOrdner(int ordner) {
   platform::ShellFolderItem eintrag;
-  // The application's window does not exist when the folders are first asked for.
-  eintrag.Locate(nullptr, ordner);
+  eintrag.Locate(aa != nullptr ? aa->Handle() : nullptr, ordner);
   return MitEndBackslash(eintrag.Path());
 }
 
@@ -83,7 +82,7 @@ void VerbsAnwenden(const platform::CheckBox* box, const TZQDateienInfo& datei) {
       continue;
     }
     platform::ClassesRootKey befehl;
-    if (befehl.Create(schluessel + "\\command") == 0) befehl.WriteDefault(Befehlszeile(datei));
+    if (befehl.Create(schluessel + "\\command", platform::kKeyWrite) == 0) befehl.WriteDefault(Befehlszeile(datei));
   }
 }
 
@@ -95,45 +94,46 @@ bool VerbsSuchen(const platform::CheckBox* box, const TZQDateienInfo& datei) {
     gefunden = true;
     platform::ClassesRootKey befehl;
     std::string text;
-    if (befehl.Open(pfad) == 0 && befehl.ReadDefault(text) == 0) BefehlZielLesen(text);
+    if (befehl.Open(pfad, platform::kKeyRead) == 0 && befehl.ReadDefault(text) == 0) BefehlZielLesen(text);
   }
   return gefunden;
 }
 
-// A shell link object that cannot be made ends the action, with the system's word for why.
-void LinkObjektMachen(platform::ShellLink& link) {
-  const long fehler = link.Create();
-  if (fehler == 0) return;
-  const std::string text = platform::ErrorText(fehler);
-  throw TZQFehler(text.empty() ? "Fehler " + ZahlAlsText(static_cast<std::uint32_t>(fehler)) : text);
-}
-
 }  // namespace
 
-void LinkErstellen(const std::string& linkPfad, const std::string& zielPfad) {
-  platform::ShellLink link;
-  LinkObjektMachen(link);
-  link.SetPath(zielPfad);
-  link.Save(linkPfad, false);
+std::string AktionsFehlerText(long fehler) {
+  const std::string text = platform::ErrorText(fehler);
+  return text.empty() ? "Fehler " + ZahlAlsText(static_cast<std::uint32_t>(fehler)) : text;
 }
 
-void LinkZielLesen(const std::string& linkPfad) {
+long LinkErstellen(const std::string& linkPfad, const std::string& zielPfad) {
   platform::ShellLink link;
-  LinkObjektMachen(link);
-  if (link.Load(linkPfad) != 0) return;
+  if (const long fehler = link.Create()) return fehler;
+  link.SetPath(zielPfad);
+  link.Save(linkPfad, false);
+  return 0;
+}
+
+long LinkZielLesen(const std::string& linkPfad) {
+  platform::ShellLink link;
+  if (const long fehler = link.Create()) return fehler;
+  if (link.Load(linkPfad) != 0) return 0;
   std::string ziel;
   link.GetPath(ziel);
   OrdnerVonLaufwerkUebernehmen(AdresseVerzeichnis(ziel));
+  return 0;
 }
 
 void BefehlZielLesen(const std::string& befehl) {
   OrdnerVonLaufwerkUebernehmen(AdresseVerzeichnis(BeideEndenStutzen(befehl, "\"")));
 }
 
-void MacheCheck(platform::CheckBox* box) {
+long MacheCheck(platform::CheckBox* box) {
   if (box == nullptr) {
-    for (platform::CheckBox* b : MenueBoxen()) MacheCheck(b);
-    return;
+    for (platform::CheckBox* b : MenueBoxen()) {
+      if (const long fehler = MacheCheck(b)) return fehler;
+    }
+    return 0;
   }
   const bool pruefen = !aa->Visible();
   const auto boxen = MenueBoxen();
@@ -142,32 +142,36 @@ void MacheCheck(platform::CheckBox* box) {
   bool gefunden = false;
   for (std::size_t i = 1; i < Dateien.size(); ++i) {
     const TZQDateienInfo& datei = Dateien[i];
-    if (datei.Text.empty()) continue;
+    if (!MenueTextBrauchbar(datei.Text)) continue;
     if (registry) {
       if (pruefen) gefunden = VerbsSuchen(box, datei);
       else VerbsAnwenden(box, datei);
       continue;
     }
     const std::string link = SpezialOrdner(std::string(1, static_cast<char>('1' + stelle))) + datei.Text + ".lnk";
+    long fehler = 0;
     if (pruefen) {
       gefunden = DateiExistiert(link);
-      if (gefunden) LinkZielLesen(link);
+      if (gefunden) fehler = LinkZielLesen(link);
     } else if (box->Checked()) {
-      LinkErstellen(link, MitEndBackslash(ZielOrt) + datei.Datei);
+      fehler = LinkErstellen(link, MitEndBackslash(ZielOrt) + datei.Datei);
     } else {
       AdresseLoeschen(link, false);
     }
+    if (fehler != 0) return fehler;
   }
   if (pruefen) box->SetChecked(gefunden);
+  return 0;
 }
 
-void AlleEintraegeEntfernen() {
+long AlleEintraegeEntfernen() {
+  // The probe shows only the last file's entries on a box, so every location is removed whatever
+  // its box showed.
+  for (platform::CheckBox* box : MenueBoxen()) box->SetStateQuietly(platform::CheckState::Unchecked);
   for (platform::CheckBox* box : MenueBoxen()) {
-    // Clearing a cleared box fires nothing, and the probe showed only the last file's entries.
-    const bool warGeloescht = box->State() == platform::CheckState::Unchecked;
-    box->SetChecked(false);
-    if (warGeloescht) MacheCheck(box);
+    if (const long fehler = MacheCheck(box)) return fehler;
   }
+  return 0;
 }
 
 namespace {
@@ -180,6 +184,7 @@ std::string ZielVorschlag(const std::string& wert) {
   return MitEndBackslash(wert);
 }
 
+// One `m` line: its visibilities replace those of an earlier line, its colouring stays.
 void MenuesZeigen(const std::string& menue) {
   const auto hat = [&](char ziffer) { return menue.find(ziffer) != std::string::npos; };
   aa->CheDesktop.SetVisible(hat('1'));
@@ -214,7 +219,7 @@ std::string EinstellungsFenster(const std::string& exe) {
 
 }  // namespace
 
-std::string InstallDatenLesen() {
+std::string InstallDatenLesen(long* aktionsFehler) {
   ProgName = "?";
   Dateien.assign(1, TZQDateienInfo{});
   const std::string exe = platform::ModuleFileName();
@@ -224,7 +229,7 @@ std::string InstallDatenLesen() {
   });
   ProgName = block.Name;
   if (block.HatZiel) aa->EdVerz.SetCaption(ZielVorschlag(block.Ziel));
-  if (block.HatMenue) MenuesZeigen(block.Menue);
+  for (const std::string& menue : block.Menues) MenuesZeigen(menue);
   Dateien = block.Dateien;
 
   aa->SetCaption(ProgName + " installieren");
@@ -235,7 +240,12 @@ std::string InstallDatenLesen() {
   });
   if (urteil.Vollstaendig) {
     Dateien.push_back({AdresseDateiName(exe), "", {""}});
-    if (urteil.Fehler.empty()) MacheCheck();
+    if (urteil.Fehler.empty()) {
+      if (const long abbruch = MacheCheck()) {
+        if (aktionsFehler != nullptr) *aktionsFehler = abbruch;
+        return {};
+      }
+    }
   }
   aa->LaFehler.SetCaption(urteil.Fehler);
   return urteil.Fehler;

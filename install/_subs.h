@@ -1,6 +1,5 @@
 // The installer's state for the whole run, and the routines of the installer logic.
 #pragma once
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,30 +17,32 @@ extern std::vector<TZQDateienInfo> Dateien;
 // program files, "w" Windows. Any other text (upper-case letters included) gives the empty text.
 std::string SpezialOrdner(const std::string& code);
 
-// An error that ends the action it happens in; the message loop shows its text in a message box.
-struct TZQFehler : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
 namespace platform {
 class CheckBox;
 }
 
-// Writes the shortcut `linkPfad` whose only property is the target `zielPfad`. A shell link object
-// that cannot be made ends the action with TZQFehler.
-void LinkErstellen(const std::string& linkPfad, const std::string& zielPfad);
+// A shell link object that cannot be made ends the action it happens in: the routines below then
+// stop at once and hand the system's error code up to the handler that started the action, which
+// shows AktionsFehlerText in a message box. 0 means done.
+
+// Writes the shortcut `linkPfad` whose only property is the target `zielPfad`.
+long LinkErstellen(const std::string& linkPfad, const std::string& zielPfad);
 // Sets ZielOrt to the folder of the shortcut's target when that lies on a drive letter.
-void LinkZielLesen(const std::string& linkPfad);
+long LinkZielLesen(const std::string& linkPfad);
 // Sets ZielOrt to the folder of an Explorer verb's command line when that lies on a drive letter.
 void BefehlZielLesen(const std::string& befehl);
 
 // Applies the menu location of `box` (the main window visible) or probes it (hidden). Without a
 // box, all five in turn: desktop, start menu, quick launch, folder menu, file menu.
-void MacheCheck(platform::CheckBox* box = nullptr);
+long MacheCheck(platform::CheckBox* box = nullptr);
 // Removes the entries of all five locations for every file with a menu text, whatever the boxes
 // show, and leaves the boxes cleared.
-void AlleEintraegeEntfernen();
+long AlleEintraegeEntfernen();
+
+// The system's text for an error that ended an action, or "Fehler " and its number.
+std::string AktionsFehlerText(long fehler);
 
 // Reads the configuration, checks the files, probes for an earlier installation. The result, also
 // the caption of LaFehler, is empty when the installation can go ahead, else the German error text.
-std::string InstallDatenLesen();
+// A probe that had to stop leaves its error in `aktionsFehler` (where given) and the rest undone.
+std::string InstallDatenLesen(long* aktionsFehler = nullptr);

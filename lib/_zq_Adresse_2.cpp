@@ -1,6 +1,7 @@
 #include "lib/_zq_Adresse_2.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "platform/ShellFileOperation.h"
@@ -128,17 +129,19 @@ bool VerzeichnisMachen(const std::string& adresse, bool dauerhaft) {
   }
   if (q == 0) return false;
 
+  std::vector<std::string> gemacht;
   for (std::size_t i = q + 1; i <= p.size(); ++i) {
     if (p[i - 1] != '\\') continue;
     const std::string stufe = p.substr(0, i - 1);
-    if (!platform::MakeFolder(stufe) && !IstOrdner(stufe)) break;
+    if (platform::MakeFolder(stufe)) gemacht.push_back(stufe);
+    else if (!IstOrdner(stufe)) break;
   }
   const bool ergebnis = IstOrdner(p);
 
-  // The level after q was missing before; if it exists now, this call made it.
+  // Only what this call made goes again, innermost first, and only while empty: a folder that
+  // another process made or filled meanwhile stays with its content.
   if (!ergebnis || !dauerhaft) {
-    const std::size_t j = p.find('\\', q);
-    if (j != std::string::npos && IstOrdner(p.substr(0, j + 1))) AdresseLoeschen(p.substr(0, j), false);
+    for (auto stufe = gemacht.rbegin(); stufe != gemacht.rend(); ++stufe) platform::RemoveEmptyFolder(*stufe);
   }
   return ergebnis;
 }

@@ -32,8 +32,8 @@ bool AdresseExistiert(const std::string& adresse);
 bool DateiExistiert(const std::string& adresse);
 
 // Makes the folder with every missing parent; true when it exists or was made. A failed creation
-// leaves none of the levels that it made; with `dauerhaft` off the call only probes and leaves
-// the disk as it was. Nothing is created when not even the drive or the first level exists.
+// removes the levels that it made (each only while empty); with `dauerhaft` off the call only
+// probes and does the same. Nothing is created when not even the drive or the first level exists.
 bool VerzeichnisMachen(const std::string& adresse, bool dauerhaft);
 // Deletes a file or a folder with its contents through the shell, to the recycle bin when
 // `papierkorb` is on. Never by pattern: a path holding "*" or "?" gives false and deletes nothing.

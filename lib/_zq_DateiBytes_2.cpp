@@ -1,7 +1,5 @@
 #include "lib/_zq_DateiBytes_2.h"
 
-#include <new>
-
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 
@@ -19,12 +17,11 @@ std::int64_t DateiBytesLesen(const std::string& dateiName, std::vector<std::uint
 
   // On a 32-bit build a count beyond the address space would wrap; it cannot be held either way.
   if (static_cast<std::uint64_t>(anzahl) >= daten.max_size()) return 0;
-  try {
-    daten.resize(static_cast<std::size_t>(anzahl) + 1);
-  } catch (const std::bad_alloc&) {
-    daten.resize(1);
-    return 0;
-  }
+  // No more room than the file can deliver from the position on.
+  const std::int64_t rest = datei.Size() - (position - 1);
+  if (rest <= 0) return 0;
+  if (anzahl > rest) anzahl = rest;
+  daten.resize(static_cast<std::size_t>(anzahl) + 1);
 
   // One request per byte, as the reader always did; the only caller asks for 2000.
   std::int64_t gelesen = 0;

@@ -22,6 +22,8 @@ class CheckBox : public Control {
   CheckState State() const;
   // BM_SETCHECK; runs OnClick when the state changed.
   void SetState(CheckState state);
+  // BM_SETCHECK alone: OnClick does not run.
+  void SetStateQuietly(CheckState state);
   bool Checked() const { return State() == CheckState::Checked; }
   void SetChecked(bool checked) { SetState(checked ? CheckState::Checked : CheckState::Unchecked); }
 

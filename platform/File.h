@@ -14,8 +14,10 @@ class File {
 
   // CreateFileA with read access, sharing read and write, for an existing file.
   bool OpenRead(const std::string& name);
-  // SetFilePointer from the start of the file.
+  // SetFilePointerEx from the start of the file.
   bool Seek(std::int64_t offset);
+  // GetFileSizeEx: the size in bytes, -1 when the system cannot tell.
+  std::int64_t Size() const;
   // ReadFile of up to `count` bytes; the number of bytes delivered, 0 at the end or on failure.
   std::uint32_t Read(void* buffer, std::uint32_t count);
   // CloseHandle, once.

@@ -39,6 +39,8 @@ std::uint32_t FileAttributes(const std::string& name);
 bool ChangeFileAttributes(const std::string& name, std::uint32_t attributes);
 // CreateDirectoryA without security attributes: one folder whose parent exists.
 bool MakeFolder(const std::string& name);
+// RemoveDirectoryA: one folder, only while it is empty.
+bool RemoveEmptyFolder(const std::string& name);
 
 inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFF;
 inline constexpr std::uint32_t kAttributeReadOnly = 1;

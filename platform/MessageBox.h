@@ -7,6 +7,7 @@ namespace platform {
 class Window;
 
 inline constexpr unsigned kMbOk = 0x0;
+inline constexpr unsigned kMbIconError = 0x10;
 inline constexpr unsigned kMbIconInformation = 0x40;
 inline constexpr int kIdOk = 1;
 

@@ -1,9 +1,13 @@
-// Keys and default values under HKEY_CLASSES_ROOT, opened with full access. Results are the
-// registry's own error codes (0 is success).
+// Keys and default values under HKEY_CLASSES_ROOT, opened with the access the caller asks for.
+// Results are the registry's own error codes (0 is success).
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace platform {
+
+inline constexpr std::uint32_t kKeyRead = 0x20019;   // KEY_READ
+inline constexpr std::uint32_t kKeyWrite = 0x20006;  // KEY_WRITE
 
 class ClassesRootKey {
  public:
@@ -12,10 +16,10 @@ class ClassesRootKey {
   ClassesRootKey& operator=(const ClassesRootKey&) = delete;
   ~ClassesRootKey() { Close(); }
 
-  // RegCreateKeyExA: opens `path`, creating it and every missing parent.
-  long Create(const std::string& path);
-  // RegOpenKeyExA of an existing key.
-  long Open(const std::string& path);
+  // RegCreateKeyExA: opens `path` with `access`, creating it and every missing parent.
+  long Create(const std::string& path, std::uint32_t access);
+  // RegOpenKeyExA of an existing key with `access`.
+  long Open(const std::string& path, std::uint32_t access);
   // RegQueryValueExA of the default value; a value that is no text reads as the empty text.
   long ReadDefault(std::string& text) const;
   // RegSetValueExA of the default value as REG_SZ.
@@ -29,7 +33,8 @@ class ClassesRootKey {
 
 // RegOpenKeyExA succeeds for `path` (the key is closed again at once).
 bool ClassesRootKeyExists(const std::string& path);
-// RegDeleteTreeA: `path` with all its subkeys and values.
+// `path` with all its subkeys and values, deepest first (RegDeleteKeyA, which every Windows has);
+// the first error stops it.
 long ClassesRootDeleteTree(const std::string& path);
 
 }  // namespace platform

@@ -22,8 +22,10 @@ foreach(folder ${ZQ_TEST_FOLDERS})
   target_link_libraries(${target} PRIVATE zq_core GTest::gtest_main)
   zq_target(${target})
   if(WIN32)
-    add_test(NAME wine.${folder} COMMAND ${target})
-    set_tests_properties(wine.${folder} PROPERTIES LABELS wine)
+    # Listed through the emulator when ctest starts, so that each case runs in its own process
+    # and a crash fails that case alone.
+    gtest_discover_tests(${target} TEST_PREFIX "wine.${folder}." DISCOVERY_MODE PRE_TEST
+                         DISCOVERY_TIMEOUT 120 PROPERTIES LABELS wine TIMEOUT 300)
   else()
     gtest_discover_tests(${target} TEST_PREFIX "${folder}." PROPERTIES LABELS native)
   endif()

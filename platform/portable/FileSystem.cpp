@@ -17,4 +17,6 @@ bool ChangeFileAttributes(const std::string&, std::uint32_t) { return false; }
 
 bool MakeFolder(const std::string&) { return false; }
 
+bool RemoveEmptyFolder(const std::string&) { return false; }
+
 }  // namespace platform

@@ -99,11 +99,15 @@ constexpr unsigned char Trennstrich = 0xAD;
 
 constexpr unsigned char U(char c) { return static_cast<unsigned char>(c); }
 
+// Not constexpr: reached while the table is built at compile time, they stop the build.
+void ZeichenZweimalGelistet() {}
+void ZeichenOhneGewicht() {}
+
 constexpr std::array<Gewicht, 256> GewichteBauen() {
   std::array<Gewicht, 256> g{};
   std::array<bool, 256> belegt{};
   auto belegen = [&](unsigned char c, Gewicht w) {
-    if (belegt[c]) throw "character listed twice";
+    if (belegt[c]) ZeichenZweimalGelistet();
     belegt[c] = true;
     g[c] = w;
   };
@@ -123,7 +127,7 @@ constexpr std::array<Gewicht, 256> GewichteBauen() {
     if (klein != c) belegen(static_cast<unsigned char>(c), g[klein]);
   }
   for (bool b : belegt)
-    if (!b) throw "character without a weight";
+    if (!b) ZeichenOhneGewicht();
   return g;
 }
 

@@ -16,8 +16,12 @@ CheckState CheckBox::State() const {
 
 void CheckBox::SetState(CheckState state) {
   if (state == State()) return;
-  ::SendMessageA(ControlAccess::Hwnd(*this), BM_SETCHECK, static_cast<WPARAM>(state), 0);
+  SetStateQuietly(state);
   Click();
+}
+
+void CheckBox::SetStateQuietly(CheckState state) {
+  ::SendMessageA(ControlAccess::Hwnd(*this), BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
 void CheckBox::Notify(unsigned code) {

@@ -1,11 +1,11 @@
 #include "platform/Control.h"
 
 #include <algorithm>
-#include <exception>
 #include <set>
 #include <string>
 
 #include "platform/Application.h"
+#include "platform/ShellLink.h"
 #include "platform/Window.h"
 #include "platform/win32/Internal.h"
 
@@ -28,6 +28,16 @@ void RegisterOwnClass(const char* name) {
   wc.lpszClassName = name;
   ::RegisterClassExA(&wc);
   registered.insert(name);
+}
+
+// Nothing can be shown or done without the window: the program ends with the system's word for
+// why, rather than work on a null handle.
+[[noreturn]] void EndWithoutWindow(DWORD code) {
+  std::string text = "Ein Fenster des Installations-Programms kann nicht hergestellt werden.";
+  const std::string grund = ErrorText(static_cast<long>(code));
+  if (!grund.empty()) text += "\r\n\r\n" + grund;
+  ::MessageBoxA(nullptr, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
+  ::ExitProcess(1);
 }
 
 int NextControlId() {
@@ -66,14 +76,7 @@ LRESULT CALLBACK ControlAccess::Procedure(HWND window, UINT message, WPARAM wpar
     return r;
   }
   std::intptr_t result = 0;
-  // The application's error handler: an exception ends the action that raised it, and its text is
-  // shown; it must not unwind through the system's frames.
-  try {
-    if (control->HandleMessage(message, wparam, lparam, result)) return static_cast<LRESULT>(result);
-  } catch (const std::exception& fehler) {
-    ::MessageBoxA(::GetAncestor(window, GA_ROOT), fehler.what(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
-    return 0;
-  }
+  if (control->HandleMessage(message, wparam, lparam, result)) return static_cast<LRESULT>(result);
   return control->CallDefault(message, wparam, lparam);
 }
 
@@ -124,8 +127,10 @@ void Control::CreateOwnHandle(const char* windowClass, std::uint32_t style, std:
   if (parent_ != nullptr) style |= WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE;
   HMENU id = parent_ != nullptr ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId()))
                                 : nullptr;
-  ::CreateWindowExA(exStyle, windowClass, "", style, 0, 0, 0, 0, parent, id,
-                    ::GetModuleHandleA(nullptr), this);
+  if (::CreateWindowExA(exStyle, windowClass, "", style, 0, 0, 0, 0, parent, id,
+                        ::GetModuleHandleA(nullptr), this) == nullptr) {
+    EndWithoutWindow(::GetLastError());
+  }
   FinishCreation();
 }
 
@@ -136,7 +141,7 @@ void Control::CreateSystemHandle(const char* windowClass, std::uint32_t style,
       static_cast<HWND>(parent_->handle_),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())), ::GetModuleHandleA(nullptr),
       nullptr);
-  if (h == nullptr) return;
+  if (h == nullptr) EndWithoutWindow(::GetLastError());
   handle_ = h;
   ::SetPropA(h, kObjectProperty, this);
   systemProc_ = reinterpret_cast<void*>(::SetWindowLongPtrA(

@@ -14,9 +14,14 @@ bool File::OpenRead(const std::string& name) {
 }
 
 bool File::Seek(std::int64_t offset) {
-  LONG hoch = static_cast<LONG>(offset >> 32);
-  DWORD tief = ::SetFilePointer(handle_, static_cast<LONG>(offset & 0xFFFFFFFF), &hoch, FILE_BEGIN);
-  return !(tief == INVALID_SET_FILE_POINTER && ::GetLastError() != NO_ERROR);
+  LARGE_INTEGER stelle;
+  stelle.QuadPart = offset;
+  return ::SetFilePointerEx(handle_, stelle, nullptr, FILE_BEGIN) != FALSE;
+}
+
+std::int64_t File::Size() const {
+  LARGE_INTEGER groesse;
+  return ::GetFileSizeEx(handle_, &groesse) ? groesse.QuadPart : -1;
 }
 
 std::uint32_t File::Read(void* buffer, std::uint32_t count) {

@@ -46,4 +46,6 @@ bool ChangeFileAttributes(const std::string& name, std::uint32_t attributes) {
 
 bool MakeFolder(const std::string& name) { return ::CreateDirectoryA(name.c_str(), nullptr) != 0; }
 
+bool RemoveEmptyFolder(const std::string& name) { return ::RemoveDirectoryA(name.c_str()) != 0; }
+
 }  // namespace platform

@@ -4,19 +4,19 @@
 
 namespace platform {
 
-long ClassesRootKey::Create(const std::string& path) {
+long ClassesRootKey::Create(const std::string& path, std::uint32_t access) {
   Close();
   HKEY key = nullptr;
   LONG result = ::RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                  KEY_ALL_ACCESS, nullptr, &key, nullptr);
+                                  access, nullptr, &key, nullptr);
   if (result == ERROR_SUCCESS) key_ = key;
   return result;
 }
 
-long ClassesRootKey::Open(const std::string& path) {
+long ClassesRootKey::Open(const std::string& path, std::uint32_t access) {
   Close();
   HKEY key = nullptr;
-  LONG result = ::RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_ALL_ACCESS, &key);
+  LONG result = ::RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, access, &key);
   if (result == ERROR_SUCCESS) key_ = key;
   return result;
 }
@@ -58,6 +58,30 @@ bool ClassesRootKeyExists(const std::string& path) {
   return true;
 }
 
-long ClassesRootDeleteTree(const std::string& path) { return ::RegDeleteTreeA(HKEY_CLASSES_ROOT, path.c_str()); }
+namespace {
+
+LONG DeleteTree(HKEY parent, const char* path) {
+  HKEY key = nullptr;
+  LONG result = ::RegOpenKeyExA(parent, path, 0, KEY_ENUMERATE_SUB_KEYS, &key);
+  if (result != ERROR_SUCCESS) return result;
+  // Each deletion moves the next subkey to index 0.
+  for (;;) {
+    char name[256];
+    DWORD size = sizeof name;
+    result = ::RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr);
+    if (result == ERROR_NO_MORE_ITEMS) break;
+    if (result == ERROR_SUCCESS) result = DeleteTree(key, name);
+    if (result != ERROR_SUCCESS) {
+      ::RegCloseKey(key);
+      return result;
+    }
+  }
+  ::RegCloseKey(key);
+  return ::RegDeleteKeyA(parent, path);
+}
+
+}  // namespace
+
+long ClassesRootDeleteTree(const std::string& path) { return DeleteTree(HKEY_CLASSES_ROOT, path.c_str()); }
 
 }  // namespace platform

@@ -9,6 +9,12 @@ namespace platform {
 
 namespace {
 
+// The link's identifiers, here rather than from the uuid library, whose one object would bring
+// every identifier of the system along.
+constexpr CLSID kShellLinkClass = {0x00021401, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kShellLinkA = {0x000214EE, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr IID kPersistFile = {0x0000010B, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+
 IShellLinkA* Link(void* p) { return static_cast<IShellLinkA*>(p); }
 IPersistFile* File(void* p) { return static_cast<IPersistFile*>(p); }
 
@@ -26,11 +32,11 @@ long ComInitialize() { return ::CoInitialize(nullptr); }
 long ShellLink::Create() {
   Release();
   void* link = nullptr;
-  HRESULT result = ::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, &link);
+  HRESULT result = ::CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, kShellLinkA, &link);
   if (FAILED(result)) return result;
   link_ = link;
   void* file = nullptr;
-  result = Link(link_)->QueryInterface(IID_IPersistFile, &file);
+  result = Link(link_)->QueryInterface(kPersistFile, &file);
   if (FAILED(result)) {
     Release();
     return result;

@@ -33,7 +33,7 @@ class Diagnosefenster : public Fall {
 
   static HWND Oeffnen(const Installer& s) {
     s.Druecken({'J', 'X'}, kStrgAltUmschalt);
-    return s.Diagnosefenster(3000);
+    return s.Diagnosefenster(10000);
   }
 
   std::string menue_;
@@ -73,7 +73,7 @@ TEST_F(Diagnosefenster, OeffnetNurMitJUndXBeiStrgAltUmschalt) {
   Maustaste(true);
   Taste('X');
   ModifikatorenLoslassen(kStrgAltUmschalt);
-  HWND gg = s.Diagnosefenster(3000);
+  HWND gg = s.Diagnosefenster(10000);
   ASSERT_NE(gg, nullptr) << "J, F5, X with the modifiers did not open it";
 
   EXPECT_EQ(automation::Text(gg), "Fenster schließen --->");

@@ -18,6 +18,8 @@ namespace e2e {
 
 // The Setup.exe under test, as a Windows path (given on the command line).
 const std::string& SetupExe();
+// A path of the host system as Wine sees it; a Windows path stays as it is.
+std::string WindowsPfad(const std::string& pfad);
 
 // A configuration block as a maker appends it: the leader line, the markers, the setting lines
 // (each given without its line end), CR LF after every line.
@@ -62,9 +64,16 @@ class Fall : public ::testing::Test {
     return MitBackslash(pfad);
   }
 
-  // Setup.exe in the case's folder with `anhang` appended (a block, or nothing).
-  void SetupAblegen(const std::string& anhang) {
-    const std::string ziel = ordner_ + "Setup.exe";
+  // A file outside the case's folder that the case may make; removed before and after.
+  std::string FremdeDatei(const std::string& pfad) {
+    Entfernen(pfad);
+    fremdeOrdner_.push_back(pfad);
+    return pfad;
+  }
+
+  // Setup.exe in the case's folder (or at `ziel`) with `anhang` appended (a block, or nothing).
+  void SetupAblegen(const std::string& anhang, std::string ziel = {}) {
+    if (ziel.empty()) ziel = ordner_ + "Setup.exe";
     ASSERT_TRUE(::CopyFileA(SetupExe().c_str(), ziel.c_str(), FALSE))
         << SetupExe() << " -> " << ziel << ": " << ::GetLastError();
     if (anhang.empty()) return;
@@ -82,10 +91,12 @@ class Fall : public ::testing::Test {
     ASSERT_TRUE(DateiSchreiben(ordner_ + name, "Inhalt von " + name + "\r\n")) << name;
   }
 
-  // Starts the installer of the case's folder; a later start ends the earlier one first.
-  Installer& Starten() {
+  // Starts the installer of the case's folder (or `exe` in `ordner`); a later start ends the
+  // earlier one first.
+  Installer& Starten() { return Starten(ordner_ + "Setup.exe", ordner_); }
+  Installer& Starten(const std::string& exe, const std::string& ordner) {
     installer_.reset();
-    installer_ = std::make_unique<Installer>(ordner_ + "Setup.exe", ordner_);
+    installer_ = std::make_unique<Installer>(exe, ordner);
     return *installer_;
   }
 

@@ -24,7 +24,7 @@ namespace e2e {
 
 // Polls `bedingung` every 10 ms until it holds or `millisekunden` have passed; answers whether it
 // held.
-inline bool WartenBis(const std::function<bool()>& bedingung, DWORD millisekunden = 5000) {
+inline bool WartenBis(const std::function<bool()>& bedingung, DWORD millisekunden = 10000) {
   const DWORD start = ::GetTickCount();
   for (;;) {
     if (bedingung()) return true;
@@ -94,12 +94,28 @@ inline void ModifikatorenLoslassen(unsigned halten) {
   Eingeben(folge);
 }
 
+// Whether every modifier in `halten` is down in the system's key state.
+inline bool Gehalten(unsigned halten) {
+  for (WORD m : Modifikatoren(halten)) {
+    if ((::GetAsyncKeyState(m) & 0x8000) == 0) return false;
+  }
+  return true;
+}
+
 // Presses and releases each key of `tasten` (virtual keys) in turn while the modifiers in
-// `halten` stay held throughout, as a user's hand does.
+// `halten` stay held throughout, as a user's hand does. Wine sets the modifiers to the X
+// keyboard's state, where nothing is held, when a window gets the X input focus, which can come
+// late on a busy machine (see Vordergrund); a sequence during which a modifier was let go that way
+// did not reach the window as sent, and is sent again.
 inline void Tasten(std::initializer_list<WORD> tasten, unsigned halten = 0) {
-  ModifikatorenDruecken(halten);
-  for (WORD t : tasten) Eingeben({TastenEingabe(t, false), TastenEingabe(t, true)});
-  ModifikatorenLoslassen(halten);
+  for (int versuch = 0; versuch < 5; ++versuch) {
+    ModifikatorenDruecken(halten);
+    for (WORD t : tasten) Eingeben({TastenEingabe(t, false), TastenEingabe(t, true)});
+    const bool heil = Gehalten(halten);
+    ModifikatorenLoslassen(halten);
+    if (heil) return;
+  }
+  ADD_FAILURE() << "the modifier keys were let go during every attempt";
 }
 
 inline void Taste(WORD taste, unsigned halten = 0) { Tasten({taste}, halten); }
@@ -119,11 +135,13 @@ inline HWND vordergrundFenster = nullptr;
 inline DWORD vordergrundSeit = 0;
 inline constexpr DWORD kFokusRuhe = 500;
 
-// Makes `fenster` the foreground window and waits until keys reach it.
+// Makes `fenster` the foreground window and waits until keys reach it: the settling time has
+// passed and the window's thread has taken its pending messages since (the X focus comes to it as
+// such an event, so a busy thread may take it late).
 inline bool Vordergrund(HWND fenster) {
   if (::GetForegroundWindow() != fenster) {
     ::SetForegroundWindow(fenster);
-    if (!WartenBis([&] { return ::GetForegroundWindow() == fenster; }, 2000)) return false;
+    if (!WartenBis([&] { return ::GetForegroundWindow() == fenster; }, 10000)) return false;
   }
   if (vordergrundFenster != fenster) {
     vordergrundFenster = fenster;
@@ -131,6 +149,8 @@ inline bool Vordergrund(HWND fenster) {
   }
   const DWORD dauer = ::GetTickCount() - vordergrundSeit;
   if (dauer < kFokusRuhe) ::Sleep(kFokusRuhe - dauer);
+  DWORD_PTR antwort = 0;
+  ::SendMessageTimeoutA(fenster, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &antwort);
   return ::GetForegroundWindow() == fenster;
 }
 
@@ -161,20 +181,27 @@ inline void MausKlick(HWND oben, HWND control) {
   letzterKlick = ::GetTickCount();
 }
 
+// Starts `exe` with `argumente` in `ordner`; a failure fails the test.
+inline bool Starten(const std::string& exe, const std::string& argumente, const std::string& ordner,
+                    PROCESS_INFORMATION& prozess) {
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  std::string befehl = "\"" + exe + "\"" + argumente;
+  if (!::CreateProcessA(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE, 0, nullptr, ordner.c_str(), &si,
+                        &prozess)) {
+    ADD_FAILURE() << "CreateProcessA " << exe << " failed: " << ::GetLastError();
+    return false;
+  }
+  return true;
+}
+
 class Installer {
  public:
   // Starts `exe` with `ordner` as its current folder and waits for its main window to show.
   Installer(const std::string& exe, const std::string& ordner) {
     // A window handle of an earlier process may come again.
     vordergrundFenster = nullptr;
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    std::string befehl = "\"" + exe + "\"";
-    if (!::CreateProcessA(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          ordner.c_str(), &si, &prozess_)) {
-      ADD_FAILURE() << "CreateProcessA " << exe << " failed: " << ::GetLastError();
-      return;
-    }
+    if (!Starten(exe, "", ordner, prozess_)) return;
     WartenBis([&] {
       aa_ = FensterDesProzesses(prozess_.dwProcessId, "aa");
       return aa_ != nullptr && automation::OwnVisible(aa_);
@@ -242,7 +269,7 @@ class Installer {
   }
 
   // Waits until exactly `seite` is the visible page.
-  bool WartenAufSeite(const std::string& seite, DWORD millisekunden = 5000) const {
+  bool WartenAufSeite(const std::string& seite, DWORD millisekunden = 10000) const {
     return WartenBis([&] { return SichtbareSeiten() == std::vector<std::string>{seite}; }, millisekunden);
   }
 
@@ -274,7 +301,7 @@ class Installer {
     return gg != nullptr && automation::OwnVisible(gg) ? gg : nullptr;
   }
 
-  bool DiagnosefensterZu(DWORD millisekunden = 3000) const {
+  bool DiagnosefensterZu(DWORD millisekunden = 10000) const {
     return WartenBis([&] {
       HWND gg = FensterDesProzesses(prozess_.dwProcessId, "gg");
       return gg == nullptr || !automation::OwnVisible(gg);
@@ -285,7 +312,7 @@ class Installer {
   bool Beenden() const {
     if (!Laeuft()) return false;
     Klicken("BuClose");
-    return ::WaitForSingleObject(prozess_.hProcess, 5000) == WAIT_OBJECT_0;
+    return ::WaitForSingleObject(prozess_.hProcess, 10000) == WAIT_OBJECT_0;
   }
 
  private:

@@ -152,7 +152,7 @@ TEST_F(ZweiDateien, EntfernenNimmtDieEintraegeDerErstenDatei) {
 
   // The existing-installation page through the diagnostics window's page box.
   s.Druecken({'J', 'X'}, kStrgAltUmschalt);
-  HWND gg = s.Diagnosefenster(3000);
+  HWND gg = s.Diagnosefenster(10000);
   ASSERT_NE(gg, nullptr) << "the diagnostics window did not open";
   MausKlick(gg, Installer::TeilVon(gg, "ChePanelIstSchonDa"));
   EXPECT_TRUE(WartenBis([&] { return s.Sichtbar("PaIstSchonDa"); }));

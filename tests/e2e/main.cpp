@@ -14,8 +14,10 @@ namespace {
 
 std::string setupExe;
 
+}  // namespace
+
 // winepath's mapping where Wine offers it, else the drive Z: that a prefix maps to the host root.
-std::string WindowsPfad(const std::string& pfad) {
+std::string e2e::WindowsPfad(const std::string& pfad) {
   if (pfad.empty() || pfad[0] != '/') return pfad;
   using Umwandlung = WCHAR* (*)(const char*);
   auto umwandeln = reinterpret_cast<Umwandlung>(
@@ -35,17 +37,16 @@ std::string WindowsPfad(const std::string& pfad) {
   return ergebnis;
 }
 
-}  // namespace
-
 const std::string& e2e::SetupExe() { return setupExe; }
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
   if (argc < 2) {
     std::fprintf(stderr, "usage: tests_e2e SETUP_EXE [gtest options]\n");
     return 2;
   }
-  setupExe = WindowsPfad(argv[1]);
+  setupExe = e2e::WindowsPfad(argv[1]);
   if (::GetFileAttributesA(setupExe.c_str()) == INVALID_FILE_ATTRIBUTES) {
     std::fprintf(stderr, "tests_e2e: %s does not exist\n", setupExe.c_str());
     return 2;

@@ -88,6 +88,7 @@ TEST(BlockLesen, LastNameTargetAndMenuWinEveryFileLineCounts) {
   EXPECT_EQ(b.Ziel, "D");
   EXPECT_TRUE(b.HatMenue);
   EXPECT_EQ(b.Menue, "");
+  EXPECT_EQ(b.Menues, (std::vector<std::string>{"1", ""}));
   ASSERT_EQ(b.Dateien.size(), 3u);
   EXPECT_EQ(b.Dateien[1].Datei, "b.exe");
   EXPECT_EQ(b.Dateien[2].Datei, "a.exe");
@@ -174,4 +175,25 @@ TEST(Gestutzt, RemovesBlanksAndControlCharactersAtBothEnds) {
   EXPECT_EQ(Gestutzt(" \t\x01 a b \r\x1f"), "a b");
   EXPECT_EQ(Gestutzt("  "), "");
   EXPECT_EQ(Gestutzt("ä"), "ä");
+}
+
+TEST(MenueTextBrauchbar, OnlyPlainFileNamesMakeEntries) {
+  for (const std::string& text : std::vector<std::string>{"Mein Menü-Text", "Version 2.0", "a", "(x) & [y]", "..a", "Neu!"}) {
+    EXPECT_TRUE(MenueTextBrauchbar(text)) << text;
+  }
+  for (const std::string& text : std::vector<std::string>{"", ".", "..", "..\\..\\x", "a\\b", "a/b", "C:x", "Neu*", "Neu?", "a\"b",
+                                 "a<b", "a>b", "a|b", "a\tb", std::string("a\x01", 2), "a\x7f"}) {
+    EXPECT_FALSE(MenueTextBrauchbar(text)) << text;
+  }
+}
+
+TEST(BlockLesen, FileLinesWhoseMenuTextsCannotBeNamesDoNotComplete) {
+  const TZQBlock b = BlockLesen(
+      Block({"#n=x", "#z=P", "#m=1", "#d=a.exe,..\\..\\Users\\x", "#d=b.exe,Neu?", "#d=c.exe,.."}), Keine);
+  // The lines stay files to install, with their texts as written.
+  ASSERT_EQ(b.Dateien.size(), 4u);
+  EXPECT_EQ(b.Dateien[2].Text, "Neu?");
+  EXPECT_EQ(FalscheDatenText(b), "Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Dateien");
+  EXPECT_EQ(FalscheDatenText(BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=b.exe,Neu?", "#d=a.exe,A"}), Keine)),
+            "");
 }

@@ -126,3 +126,24 @@ TEST_F(Konfiguration, FolderCodesAreCaseInsensitive) {
   InstallDatenLesen();
   EXPECT_EQ(fenster.EdVerz.Caption(), "\\");
 }
+
+TEST_F(Konfiguration, EveryMenuLineIsAppliedInTurn) {
+  Schreiben(ExePfad + "a.txt", "x");
+  // The visibilities of the last line win; a panel that an earlier line showed keeps its colours.
+  Block("#n=Prog\r\n#z=w\r\n#m=4\r\n#d=a.txt,A\r\n#m=5\r\n");
+  EXPECT_EQ(InstallDatenLesen(), "");
+  EXPECT_FALSE(fenster.PaMausL.Visible());
+  EXPECT_TRUE(fenster.PaMausR.Visible() && fenster.PaExplorer.Visible());
+  for (platform::Label* name : {&fenster.LaNameL2, &fenster.LaNameR2}) {
+    EXPECT_EQ(name->BackColor(), platform::Color::Highlight()) << name->Name();
+    EXPECT_EQ(name->Font().color, platform::Color::HighlightText()) << name->Name();
+  }
+
+  Block("#n=Prog\r\n#z=w\r\n#m=1245\r\n#d=a.txt,A\r\n#m=3\r\n");
+  EXPECT_EQ(InstallDatenLesen(), "");
+  EXPECT_FALSE(fenster.CheDesktop.Visible() || fenster.LaDesktop.Visible());
+  EXPECT_FALSE(fenster.CheStart.Visible() || fenster.PaStart.Visible());
+  EXPECT_EQ(fenster.PaStart3.Bevel(), platform::BevelKind::Raised);
+  EXPECT_TRUE(fenster.CheSchnell.Visible());
+  EXPECT_FALSE(fenster.PaMausL.Visible() || fenster.PaMausR.Visible() || fenster.PaExplorer.Visible());
+}

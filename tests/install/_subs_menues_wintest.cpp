@@ -31,7 +31,7 @@ std::string LinkZiel(const std::string& link) {
 std::string Befehl(const std::string& schluessel) {
   platform::ClassesRootKey key;
   std::string text;
-  if (key.Open(schluessel + "\\command") == 0) key.ReadDefault(text);
+  if (key.Open(schluessel + "\\command", platform::kKeyRead) == 0) key.ReadDefault(text);
   return text;
 }
 
@@ -150,10 +150,48 @@ TEST_F(Menues, RemovingEverythingReachesEntriesThatTheBoxesDidNotShow) {
   ASSERT_EQ(aa->CheDesktop.State(), CheckState::Unchecked);
 
   fenster.Show();
+  // The boxes are cleared without their handler: each location is removed once, explicitly.
+  int klicks = 0;
+  for (platform::CheckBox* box : Boxen()) box->OnClick = [&](platform::Control&) { ++klicks; };
   AlleEintraegeEntfernen();
+  EXPECT_EQ(klicks, 0);
   for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Name();
   EXPECT_FALSE(DateiExistiert(SpezialOrdner("1") + texte[0] + ".lnk"));
   EXPECT_FALSE(platform::ClassesRootKeyExists("*\\shell\\" + texte[0] + " ..."));
+}
+
+TEST_F(Menues, MenuTextsThatAreNoPlainNamesAreNeitherMadeNorProbedNorRemoved) {
+  // Another program's shortcut that the pattern "zq Neu?" would match, and a file outside the
+  // desktop folder that "..\\" would reach.
+  const std::string fremd = SpezialOrdner("1") + "zq NeuX.lnk";
+  const std::string draussen = SpezialOrdner("1") + "..\\zq draussen.lnk";
+  ASSERT_EQ(LinkZiel(fremd), "");
+  {
+    platform::ShellLink link;
+    ASSERT_EQ(link.Create(), 0);
+    link.SetPath("C:\\Fremd\\neu.exe");
+    ASSERT_EQ(link.Save(fremd, false), 0);
+    ASSERT_EQ(link.Save(draussen, false), 0);
+  }
+  Dateien = {{}, Datei("x.exe", "zq Neu?"), Datei("y.exe", "..\\zq draussen")};
+  for (const char* text : {"zq a\\b", "zq a/b", "zq a:b", "zq a*", "zq a\"b", "zq a<b", "zq a>b", "zq a|b", "zq a\tb", ".", ".."}) {
+    Dateien.push_back(Datei("z.exe", text));
+  }
+  ZielOrt = "C:\\Prog\\";
+  Pruefen();
+  for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Name();
+  EXPECT_EQ(ZielOrt, "C:\\Prog\\") << "a foreign shortcut was taken for an earlier installation";
+
+  for (platform::CheckBox* box : Boxen()) Anwenden(*box, true);
+  EXPECT_FALSE(platform::ClassesRootKeyExists("*\\shell\\zq Neu? ..."));
+  EXPECT_FALSE(platform::ClassesRootKeyExists("*\\shell\\zq a ..."));
+  for (platform::CheckBox* box : Boxen()) Anwenden(*box, false);
+  fenster.Show();
+  AlleEintraegeEntfernen();
+  EXPECT_EQ(LinkZiel(fremd), "C:\\Fremd\\neu.exe");
+  EXPECT_EQ(LinkZiel(draussen), "C:\\Fremd\\neu.exe");
+  AdresseLoeschen(fremd, false);
+  AdresseLoeschen(draussen, false);
 }
 
 TEST_F(Menues, NoTargetNoVerbButAShortcutAllTheSame) {
@@ -173,7 +211,7 @@ TEST_F(Menues, TargetsOffADriveLetterAreFoundButNotTaken) {
   Dateien = {{}, Datei("x.exe", texte[0])};
   {
     platform::ClassesRootKey key;
-    ASSERT_EQ(key.Create("*\\shell\\" + texte[0] + " ...\\command"), 0);
+    ASSERT_EQ(key.Create("*\\shell\\" + texte[0] + " ...\\command", platform::kKeyWrite), 0);
     key.WriteDefault("\"\\\\server\\freigabe\\x.exe\" \"%1\"");
   }
   ZielOrt = "\\\\server\\freigabe\\";
@@ -212,18 +250,17 @@ TEST(Befehlszeilen, YieldTheFolderOnADriveLetter) {
 TEST(LinkErstellen, WithoutTheComponentLibraryEndsTheActionWithTheSystemsText) {
   // A thread that never initialised the component-object library cannot make a link object.
   const std::string link = SpezialOrdner("1") + "zq ohne COM.lnk";
-  std::string text;
-  bool abgebrochen = false;
+  long fehler = 0;
+  long lesen = 0;
   std::thread ohneCom([&] {
-    try {
-      LinkErstellen(link, "C:\\x.exe");
-    } catch (const TZQFehler& fehler) {
-      abgebrochen = true;
-      text = fehler.what();
-    }
+    fehler = LinkErstellen(link, "C:\\x.exe");
+    lesen = LinkZielLesen(link);
   });
   ohneCom.join();
-  EXPECT_TRUE(abgebrochen);
-  EXPECT_FALSE(text.empty());
+  EXPECT_NE(fehler, 0);
+  EXPECT_EQ(lesen, fehler);
   EXPECT_FALSE(DateiExistiert(link));
+  EXPECT_FALSE(AktionsFehlerText(fehler).empty());
+  // A code the system has no text for is named by its number.
+  EXPECT_EQ(AktionsFehlerText(0x20001234), "Fehler 536875572");
 }

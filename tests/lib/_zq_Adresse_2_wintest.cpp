@@ -1,9 +1,11 @@
 // The file operations on real folders of the Wine prefix's drive C:.
 #include "lib/_zq_Adresse_2.h"
 
+#include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <set>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -232,6 +234,47 @@ TEST(VerzeichnisMachen, RollsBackAChainThatCannotBeFinished) {
   EXPECT_EQ(o.Lesen("A\\alt.txt"), "alt");
   EXPECT_EQ(o.Lesen("A\\datei"), "eine Datei, kein Ordner");
   EXPECT_TRUE(fs::is_directory(o.Voll("A\\alt")));
+}
+
+// Another thread stands for another process: as soon as a probing call has made the level "neu",
+// it puts a file of its own there. The probe then takes back only its own empty folders. Where
+// the thread gets in differs from run to run, so the race is run several times.
+TEST(VerzeichnisMachen, KeepsWhatAnotherProcessPutIntoAFolderItMade) {
+  Ordner o;
+  o.Unterordner("A");
+  const std::string neu = o.Voll("A\\neu");
+  const std::string fremd = neu + "\\fremd.txt";
+  for (int runde = 0; runde < 10; ++runde) {
+    SCOPED_TRACE(runde);
+    std::atomic<bool> drin{false};
+    std::atomic<bool> aufhoeren{false};
+    std::thread anderer([&] {
+      while (!aufhoeren) {
+        if (platform::MakeFolder(neu)) {
+          // Made by this thread, not by a probe: it does not count, and goes as soon as a probe's
+          // levels in it are gone.
+          while (!platform::RemoveEmptyFolder(neu) && !aufhoeren) {
+          }
+          continue;
+        }
+        std::FILE* f = std::fopen(fremd.c_str(), "wb");
+        if (f == nullptr) continue;
+        std::fputs("fremd", f);
+        std::fclose(f);
+        drin = true;
+        return;
+      }
+    });
+    for (int i = 0; i < 20000 && !drin; ++i) VerzeichnisMachen(neu + "\\x\\y\\", false);
+    aufhoeren = true;
+    anderer.join();
+    ASSERT_TRUE(drin) << "the other thread never got between a probe's creation and its roll-back";
+    VerzeichnisMachen(neu + "\\x\\y\\", false);
+    EXPECT_EQ(o.Lesen("A\\neu\\fremd.txt"), "fremd");
+    EXPECT_EQ(o.Namen("A\\neu"), std::set<std::string>{"fremd.txt"});
+    std::remove(fremd.c_str());
+    platform::RemoveEmptyFolder(neu);
+  }
 }
 
 TEST(AdresseLoeschen, DeletesFilesAndFoldersWithTheirContents) {

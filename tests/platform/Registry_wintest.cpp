@@ -19,7 +19,7 @@ TEST_F(ClassesRoot, CreatesAPathWithItsParentsAndKeepsTheDefaultText) {
   EXPECT_FALSE(platform::ClassesRootKeyExists(pfad));
   {
     platform::ClassesRootKey key;
-    ASSERT_EQ(key.Create(pfad), 0);
+    ASSERT_EQ(key.Create(pfad, platform::kKeyWrite), 0);
     EXPECT_EQ(key.WriteDefault("\"C:\\Prog\\x.exe\" \"a b\" \"%1\""), 0);
     EXPECT_EQ(key.Close(), 0);
   }
@@ -27,7 +27,7 @@ TEST_F(ClassesRoot, CreatesAPathWithItsParentsAndKeepsTheDefaultText) {
   EXPECT_TRUE(platform::ClassesRootKeyExists(pfad));
 
   platform::ClassesRootKey key;
-  ASSERT_EQ(key.Open(pfad), 0);
+  ASSERT_EQ(key.Open(pfad, platform::kKeyRead), 0);
   std::string text;
   EXPECT_EQ(key.ReadDefault(text), 0);
   EXPECT_EQ(text, "\"C:\\Prog\\x.exe\" \"a b\" \"%1\"");
@@ -35,7 +35,7 @@ TEST_F(ClassesRoot, CreatesAPathWithItsParentsAndKeepsTheDefaultText) {
 
 TEST_F(ClassesRoot, ReadsAMissingDefaultAsAFailureWithEmptyText) {
   platform::ClassesRootKey key;
-  ASSERT_EQ(key.Create(wurzel + "\\leer"), 0);
+  ASSERT_EQ(key.Create(wurzel + "\\leer", platform::kKeyRead | platform::kKeyWrite), 0);
   std::string text = "alt";
   EXPECT_NE(key.ReadDefault(text), 0);
   EXPECT_EQ(text, "");
@@ -47,8 +47,10 @@ TEST_F(ClassesRoot, ReadsAMissingDefaultAsAFailureWithEmptyText) {
 TEST_F(ClassesRoot, DeletesAKeyWithAllItsSubkeysAndNothingBeside) {
   {
     platform::ClassesRootKey key;
-    ASSERT_EQ(key.Create(wurzel + "\\a ...\\command"), 0);
-    ASSERT_EQ(key.Create(wurzel + "\\b ...\\command"), 0);
+    ASSERT_EQ(key.Create(wurzel + "\\a ...\\command\\tiefer", platform::kKeyWrite), 0);
+    ASSERT_EQ(key.WriteDefault("x"), 0);
+    ASSERT_EQ(key.Create(wurzel + "\\a ...\\zweiter", platform::kKeyWrite), 0);
+    ASSERT_EQ(key.Create(wurzel + "\\b ...\\command", platform::kKeyWrite), 0);
   }
   EXPECT_EQ(platform::ClassesRootDeleteTree(wurzel + "\\a ..."), 0);
   EXPECT_FALSE(platform::ClassesRootKeyExists(wurzel + "\\a ..."));
@@ -58,6 +60,20 @@ TEST_F(ClassesRoot, DeletesAKeyWithAllItsSubkeysAndNothingBeside) {
 
 TEST_F(ClassesRoot, OpeningAMissingKeyFails) {
   platform::ClassesRootKey key;
-  EXPECT_NE(key.Open(wurzel + "\\fehlt"), 0);
+  EXPECT_NE(key.Open(wurzel + "\\fehlt", platform::kKeyRead), 0);
   EXPECT_EQ(key.Close(), 0);
+}
+
+TEST_F(ClassesRoot, AKeyOpenedForReadingCannotBeWritten) {
+  {
+    platform::ClassesRootKey key;
+    ASSERT_EQ(key.Create(wurzel + "\\lesen", platform::kKeyWrite), 0);
+    ASSERT_EQ(key.WriteDefault("vorher"), 0);
+  }
+  platform::ClassesRootKey key;
+  ASSERT_EQ(key.Open(wurzel + "\\lesen", platform::kKeyRead), 0);
+  EXPECT_NE(key.WriteDefault("nachher"), 0);
+  std::string text;
+  EXPECT_EQ(key.ReadDefault(text), 0);
+  EXPECT_EQ(text, "vorher");
 }

@@ -81,18 +81,12 @@ bool DateizeileLesen(const std::string& zeile, TZQDateienInfo& datei) {
   return true;
 }
 
-// What makes a menu text a path, or unfit for a file name; empty when it is a plain name.
-std::string Pfadgrund(const std::string& text) {
-  for (char c : text) {
-    if (c == '\\' || c == '/' || c == ':') return std::string("enthält ") + Zitat(std::string(1, c));
-  }
-  return text == ".." ? "ist " + Zitat(text) : std::string();
-}
+// Why a menu text that the installer does not take cannot name a shortcut file.
 std::string Namensgrund(const std::string& text) {
-  if (text == ".") return "ist " + Zitat(text);
+  if (text == "." || text == "..") return "ist " + Zitat(text);
   for (char c : text) {
-    if (static_cast<unsigned char>(c) < 0x20) return "enthält ein Steuerzeichen";
-    if (std::strchr("*?\"<>|", c) != nullptr) return "enthält " + Zitat(std::string(1, c));
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return "enthält ein Steuerzeichen";
+    if (std::strchr("\\/:*?\"<>|", c) != nullptr) return "enthält " + Zitat(std::string(1, c));
   }
   return {};
 }
@@ -365,16 +359,14 @@ void Pruefer::Dateizeilen() {
                                   "Explorer-Eintrag.");
       continue;
     }
-    mitText = true;
-    if (const std::string grund = Pfadgrund(text); !grund.empty()) {
-      Warnen(e.zeile, "menuetext-pfad",
-             "Der Menütext " + Zitat(text) + " " + grund + ": er wird Teil eines Pfads (" + LinkOrdner('1') + text +
-                 ".lnk) und eines Registry-Schlüssels; die Einträge landen anderswo oder entstehen nicht.");
-    } else if (const std::string name = Namensgrund(text); !name.empty()) {
+    if (!MenueTextBrauchbar(text)) {
       Warnen(e.zeile, "menuetext-kein-dateiname",
-             "Der Menütext " + Zitat(text) + " " + name +
-                 " und kann kein Dateiname sein: dafür entsteht keine Verknüpfung.");
+             "Der Menütext " + Zitat(text) + " " + Namensgrund(text) +
+                 " und kann kein Dateiname sein: die Datei bekommt weder Verknüpfung noch Explorer-Eintrag und "
+                 "zählt nicht als Programm-Datei mit Menütext.");
+      continue;
     }
+    mitText = true;
     const auto [frueher, neu] = texte.emplace(TextKlein(text), e.zeile);
     if (!neu) {
       Warnen(e.zeile, "menuetext-doppelt",
@@ -391,7 +383,8 @@ void Pruefer::Dateizeilen() {
   }
   if (!dateiZeilen_.empty() && !mitText) {
     Warnen(0, "keine-menuetexte",
-           "Keine Dateizeile hat einen Menütext: das Installationsprogramm meldet „- Programm-Dateien“.");
+           "Keine Dateizeile hat einen Menütext, der ein Dateiname sein kann: das Installationsprogramm meldet "
+           "„- Programm-Dateien“.");
   }
 }
 
@@ -414,7 +407,7 @@ void Pruefer::Lesen(const std::string& eigeneDatei) {
     s.Zeile = zeilenPassen ? dateiZeilen_[i - 1] : 0;
     const std::string& text = s.Datei.Text;
     for (char ziffer : b_.Menues) {
-      if (text.empty()) break;
+      if (!MenueTextBrauchbar(text)) break;
       if (ziffer <= '3') s.Verknuepfungen.push_back(LinkOrdner(ziffer) + text + ".lnk");
       if (ziffer == '4') {
         s.Verben.push_back("HKEY_CLASSES_ROOT\\Drive\\shell\\" + text + " ...");

@@ -195,12 +195,17 @@ TEST(Warnungen, EmptyFieldsMoveTheFollowingForward) {
 TEST(Warnungen, MenuTextsThatCannotBeFileNames) {
   const TZQBefund b = Seitendatei(Block({"#n=x", "#z=P", "#m=15", "#d=a.exe,Was ist neu?", "#d=b.exe,..\\..\\Autostart",
                                          "#d=c.exe,Hilfe: Start", "#d=d.exe,Öffnen mit...", "#d=e.exe,.", "#d=f.exe,A/B"}));
-  EXPECT_EQ(Bei(b, "menuetext-kein-dateiname"), (Zeilen{6, 10}));
-  EXPECT_EQ(Bei(b, "menuetext-pfad"), (Zeilen{7, 8, 11}));
-  EXPECT_NE(Warnung(b, "menuetext-pfad").find("<Desktop aller Benutzer>\\..\\..\\Autostart.lnk"), std::string::npos);
-  // What the installer does with them today: it counts them and tries the entries.
+  EXPECT_EQ(Bei(b, "menuetext-kein-dateiname"), (Zeilen{6, 7, 8, 10, 11}));
+  EXPECT_NE(Warnung(b, "menuetext-kein-dateiname").find("enthält „?“"), std::string::npos);
+  // The installer makes no entries for them; the plain text completes the block.
   EXPECT_TRUE(b.Urteil.Fehler.empty());
-  EXPECT_EQ(b.Dateien[1].Verknuepfungen[0], "<Desktop aller Benutzer>\\..\\..\\Autostart.lnk");
+  EXPECT_TRUE(b.Dateien[1].Verknuepfungen.empty());
+  EXPECT_TRUE(b.Dateien[1].Verben.empty());
+  EXPECT_EQ(b.Dateien[3].Verknuepfungen.size(), 1u);
+
+  const TZQBefund keiner = Seitendatei(Block({"#n=x", "#z=P", "#m=1", "#d=a.exe,a\\b", "#d=b.exe,.."}));
+  EXPECT_EQ(Bei(keiner, "keine-menuetexte"), Zeilen{0});
+  EXPECT_NE(keiner.Urteil.Fehler.find("- Programm-Dateien"), std::string::npos);
 }
 
 TEST(Warnungen, TwoFilesWithOneMenuText) {

@@ -1,8 +1,9 @@
 // The host system: paths are UTF-8, "/" separates folders and letter case counts.
+#include "maker/Pfade.h"
+
 #include <vector>
 
 #include "lib/_zq_ZeichenEinfach_1.h"
-#include "maker/Pfade.h"
 #include "maker/Zeichensatz.h"
 #include "platform/FolderListing.h"
 

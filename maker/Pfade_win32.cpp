@@ -1,7 +1,8 @@
 // Windows: the tool's paths are the system's own, in the code page the installer uses.
+#include "maker/Pfade.h"
+
 #include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
-#include "maker/Pfade.h"
 #include "platform/FileSystem.h"
 
 std::string PfadOrdner(const std::string& pfad) {

@@ -1,5 +1,6 @@
 #include "install/_block.h"
 
+#include "lib/_zq_Feld_3.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
 #include "lib/_zq_ZeichenKomplex_1.h"
 
@@ -101,6 +102,11 @@ TZQBlock BlockLesen(const std::string& fenster, const std::function<bool(const s
   return block;
 }
 
+bool BlockGefunden(const std::string& fenster) {
+  std::string inhalt;
+  return Inhalt(fenster, inhalt);
+}
+
 std::string FalscheDatenText(const TZQBlock& block) {
   if (block.HatName && block.HatDateien && block.HatZiel && block.HatMenue) return {};
   std::string text = "Das Installations-Programm enthält falsche Daten für:";
@@ -117,4 +123,22 @@ std::string FehlendeDateienText(const std::vector<std::string>& namen, const std
   text += "\r\n\r\nDiese Dateien fehlen:";
   for (const std::string& name : fehlend) text += "\r\n- " + name;
   return text;
+}
+
+TZQUrteil Urteilen(const TZQBlock& block, const std::string& eigeneDatei,
+                   const std::function<bool(const std::string&)>& vorhanden) {
+  TZQUrteil urteil;
+  urteil.Fehler = FalscheDatenText(block);
+  urteil.Vollstaendig = urteil.Fehler.empty();
+  if (urteil.Vollstaendig) {
+    for (std::size_t i = 1; i < block.Dateien.size(); ++i) urteil.Namen.push_back(block.Dateien[i].Datei);
+    urteil.Namen.push_back(eigeneDatei);
+    DoppelteEntfernen(0, urteil.Namen);
+    for (std::size_t i = 1; i < urteil.Namen.size(); ++i) {
+      if (!vorhanden(urteil.Namen[i])) urteil.Fehlend.push_back(urteil.Namen[i]);
+    }
+    if (!urteil.Fehlend.empty()) urteil.Fehler = FehlendeDateienText(urteil.Namen, urteil.Fehlend);
+  }
+  if (!urteil.Fehler.empty()) urteil.Fehler = "Die Installation ist nicht möglich.\r\n\r\n" + urteil.Fehler;
+  return urteil;
 }

@@ -36,12 +36,30 @@ inline constexpr char kBlockMarke[] = "#ZQ1#";
 TZQBlock BlockLesen(const std::string& fenster,
                     const std::function<bool(const std::string& datei)>& optionalVorhanden);
 
+// Whether the window holds a block that the reader finds; its settings may still be missing.
+bool BlockGefunden(const std::string& fenster);
+
 // "Das Installations-Programm enthält falsche Daten für:" with one line for every setting that is
 // missing; empty when the block is complete.
 std::string FalscheDatenText(const TZQBlock& block);
 
 // The list of files to install and the list of those that are missing.
 std::string FehlendeDateienText(const std::vector<std::string>& namen, const std::vector<std::string>& fehlend);
+
+// What the installer concludes from a block and the files beside it.
+struct TZQUrteil {
+  bool Vollstaendig = false;              // every setting given; only then are the files looked at
+  std::vector<std::string> Namen = {""};  // 1-based: each file to install once, the installer last
+  std::vector<std::string> Fehlend;       // the names of `Namen` that `vorhanden` did not find
+  std::string Fehler;                     // the error page's text; empty when the installation can go on
+};
+
+// The verdict on a block: for a complete one, the names of its files and then `eigeneDatei` (the
+// installer's own file name), those that differ only in letter case once in their first spelling,
+// and the names that `vorhanden` does not find; the error page's text for a block that misses a
+// setting or a file. Installer and maker's tool both build the text here.
+TZQUrteil Urteilen(const TZQBlock& block, const std::string& eigeneDatei,
+                   const std::function<bool(const std::string& datei)>& vorhanden);
 
 // Whether a menu text can name a shortcut file and a verb key: not empty, not "." or "..", and
 // free of control characters and of \ / : * ? " < > |. Any other text would lead a shortcut or a

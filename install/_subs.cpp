@@ -8,7 +8,6 @@
 #include "forms/_Form_Anfang.h"
 #include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_DateiBytes_2.h"
-#include "lib/_zq_Feld_3.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
 #include "lib/_zq_ZeichenKomplex_1.h"
 #include "platform/Application.h"
@@ -236,24 +235,18 @@ std::string InstallDatenLesen(long* aktionsFehler) {
   aa->SetCaption(ProgName + " installieren");
   platform::SetApplicationTitle(ProgName + " installieren");
 
-  std::string fehler = FalscheDatenText(block);
-  if (fehler.empty()) {
+  const TZQUrteil urteil = Urteilen(block, AdresseDateiName(exe), [](const std::string& datei) {
+    return DateiExistiert(ExePfad + datei);
+  });
+  if (urteil.Vollstaendig) {
     Dateien.push_back({AdresseDateiName(exe), "", {""}});
-    std::vector<std::string> namen(1);
-    for (std::size_t i = 1; i < Dateien.size(); ++i) namen.push_back(Dateien[i].Datei);
-    DoppelteEntfernen(0, namen);
-    std::vector<std::string> fehlend;
-    for (std::size_t i = 1; i < namen.size(); ++i) {
-      if (!DateiExistiert(ExePfad + namen[i])) fehlend.push_back(namen[i]);
-    }
-    if (!fehlend.empty()) {
-      fehler = FehlendeDateienText(namen, fehlend);
-    } else if (const long abbruch = MacheCheck()) {
-      if (aktionsFehler != nullptr) *aktionsFehler = abbruch;
-      return {};
+    if (urteil.Fehler.empty()) {
+      if (const long abbruch = MacheCheck()) {
+        if (aktionsFehler != nullptr) *aktionsFehler = abbruch;
+        return {};
+      }
     }
   }
-  if (!fehler.empty()) fehler = "Die Installation ist nicht möglich.\r\n\r\n" + fehler;
-  aa->LaFehler.SetCaption(fehler);
-  return fehler;
+  aa->LaFehler.SetCaption(urteil.Fehler);
+  return urteil.Fehler;
 }

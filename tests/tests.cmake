@@ -31,6 +31,8 @@ foreach(folder ${ZQ_TEST_FOLDERS})
   endif()
 endforeach()
 
+include(tests/maker/tests.cmake)
+
 if(WIN32 AND EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
   add_subdirectory(tests/e2e)
 endif()

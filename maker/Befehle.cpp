@@ -1,0 +1,363 @@
+#include "maker/Befehle.h"
+
+#include <cstring>
+
+#include "install/_block.h"
+#include "lib/_zq_ZeichenEinfach_1.h"
+#include "maker/Bericht.h"
+#include "maker/Blocktext.h"
+#include "maker/Pfade.h"
+#include "maker/Programmdatei.h"
+#include "maker/Pruefung.h"
+#include "maker/Vorlage.h"
+#include "maker/Zeichensatz.h"
+#include "platform/WholeFile.h"
+
+namespace {
+
+const char kAufruf[] =
+    "Aufruf:\n"
+    "  setupblock vorlage\n"
+    "  setupblock pruefen DATEI [--ordner ORDNER] [--json]\n"
+    "  setupblock anhaengen SETUP.EXE BLOCK -o AUSGABE.EXE\n"
+    "  setupblock seitendatei BLOCK -o SETUP.INI\n"
+    "  setupblock -h | --help\n";
+
+std::string Zitat(const std::string& t) { return "„" + t + "“"; }
+std::string Zahl(std::size_t z) { return ZahlAlsText(static_cast<std::int64_t>(z)); }
+
+std::string Hilfe() {
+  const std::size_t vorlage = QuelleAusBlocktext(Vorlage()).Bytes.size();
+  const std::size_t frei = kFenster - vorlage;
+  return std::string("setupblock schreibt, prüft und hängt den Einstellungsblock von Setup.exe an.\n\n") + kAufruf +
+         "\n"
+         "vorlage\n"
+         "  Gibt die Vorlage des Blocks aus, UTF-8 mit Zeilenenden LF, zum Ausfüllen im Texteditor:\n"
+         "  setupblock vorlage > block.txt\n"
+         "  Die Vorlage belegt " + Zahl(vorlage) + " der 2000 Bytes, die das Installationsprogramm liest; es\n"
+         "  bleiben " + Zahl(frei) + " Bytes für Name, Ziel-Pfad und Dateizeilen, etwa " + Zahl(frei / 62) +
+         " Dateizeilen zu 60 Zeichen.\n"
+         "pruefen DATEI [--ordner ORDNER] [--json]\n"
+         "  Zeigt, was das Installationsprogramm aus dem Block macht: Name, Ziel-Pfad, Menüs, je Datei\n"
+         "  Menütext, Parameter, Verknüpfungen, Explorer-Einträge und Befehlszeile. Prüft die Dateien\n"
+         "  neben dem Installationsprogramm (oder in ORDNER), zeigt dessen Fehlerseite Byte für Byte und\n"
+         "  warnt vor Fallen, mit Zeilennummer.\n"
+         "  DATEI ist ein Setup.exe mit Block (eine Seitendatei daneben gewinnt, wie beim\n"
+         "  Installationsprogramm), eine Seitendatei *.INI (Byte für Byte gelesen) oder ein Blocktext\n"
+         "  (UTF-8 oder Codepage 1252, Zeilenenden LF oder CR LF; gelesen, wie anhaengen ihn umwandelt).\n"
+         "  --json gibt dasselbe als ein JSON-Objekt aus.\n"
+         "anhaengen SETUP.EXE BLOCK -o AUSGABE.EXE\n"
+         "  Wandelt BLOCK in Codepage 1252 mit CR LF um, setzt die Zeile „Codierung:“ davor, wenn sie fehlt,\n"
+         "  und schreibt SETUP.EXE mit dem Block als AUSGABE.EXE. Ein Block am Ende von SETUP.EXE wird\n"
+         "  ersetzt; SETUP.EXE selbst bleibt unverändert.\n"
+         "seitendatei BLOCK -o SETUP.INI\n"
+         "  Dieselbe Umwandlung, geschrieben als Seitendatei, die neben Setup.exe liegt.\n"
+         "\n"
+         "Rückgabewert: 0 erledigt, auch mit Warnungen; 1 pruefen: das Installationsprogramm zeigt seine\n"
+         "Fehlerseite; 2 verweigert: falscher Aufruf, Datei nicht lesbar oder nicht schreibbar, kein\n"
+         "Windows-Programm, ein Zeichen außerhalb von Codepage 1252 oder ein Block über 2000 Bytes.\n";
+}
+
+struct Aufruf {
+  std::string befehl;
+  std::vector<std::string> frei;  // the arguments that are no options
+  std::string ausgabe;            // -o
+  bool mitAusgabe = false;
+  std::string ordner;             // --ordner
+  bool mitOrdner = false;
+  bool json = false;
+  bool hilfe = false;
+  bool falsch = false;            // an option that is unknown or lacks its value
+};
+
+Aufruf Zerlegen(const std::vector<std::string>& argumente) {
+  Aufruf a;
+  for (std::size_t i = 0; i < argumente.size(); ++i) {
+    const std::string& arg = argumente[i];
+    const bool wert = i + 1 < argumente.size();
+    if (arg == "-h" || arg == "--help") {
+      a.hilfe = true;
+    } else if (arg == "--json") {
+      a.json = true;
+    } else if (arg == "-o" && wert) {
+      a.ausgabe = argumente[++i];
+      a.mitAusgabe = true;
+    } else if (arg == "--ordner" && wert) {
+      a.ordner = argumente[++i];
+      a.mitOrdner = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      a.falsch = true;
+    } else if (a.befehl.empty()) {
+      a.befehl = arg;
+    } else {
+      a.frei.push_back(arg);
+    }
+  }
+  return a;
+}
+
+bool Verweigert(TZQLauf& lauf, const std::string& text) {
+  lauf.Status = kVerweigert;
+  lauf.Fehler += "setupblock: " + text + "\n";
+  return false;
+}
+
+TZQLauf Verweigern(const std::string& text) {
+  TZQLauf lauf;
+  Verweigert(lauf, text);
+  return lauf;
+}
+
+TZQLauf FalscherAufruf() { return Verweigern(std::string("falscher Aufruf.\n") + kAufruf); }
+
+bool EndetAuf(const std::string& name, const char* endung) {
+  const std::size_t n = std::strlen(endung);
+  return name.size() >= n && TextKlein(name.substr(name.size() - n)) == endung;
+}
+
+std::string Lesefehler(const std::string& datei) { return Zitat(PfadText(datei)) + " lässt sich nicht lesen."; }
+
+std::string Utf16Fehler(const std::string& datei) {
+  return Zitat(PfadText(datei)) + " ist als UTF-16 gespeichert; speichern Sie es als UTF-8 oder ANSI (Codepage 1252).";
+}
+
+bool GleicheEinstellungen(const TZQBlock& a, const TZQBlock& b) {
+  if (a.HatName != b.HatName || a.HatZiel != b.HatZiel || a.HatMenue != b.HatMenue ||
+      a.HatDateien != b.HatDateien || a.Name != b.Name || a.Ziel != b.Ziel || a.Menue != b.Menue ||
+      a.Dateien.size() != b.Dateien.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.Dateien.size(); ++i) {
+    const TZQDateienInfo& x = a.Dateien[i];
+    const TZQDateienInfo& y = b.Dateien[i];
+    if (x.Datei != y.Datei || x.Text != y.Text || x.Parameter != y.Parameter) return false;
+  }
+  return true;
+}
+
+// The maker's text converted for writing, with the warnings the maker should see. Refused when it
+// cannot be converted, does not fit the window, or holds no block the installer finds.
+bool BlockBereiten(const std::string& datei, TZQQuelle& q, std::string& hinweise, TZQLauf& lauf) {
+  std::string roh;
+  if (!platform::ReadWholeFile(datei, roh)) return Verweigert(lauf, Lesefehler(datei));
+  q = QuelleAusBlocktext(roh);
+  if (q.Umwandlung.Utf16) return Verweigert(lauf, Utf16Fehler(datei));
+  if (!q.Umwandlung.Fremdzeichen.empty()) {
+    std::string text = Zitat(PfadText(datei)) + " enthält Zeichen, die es in Codepage 1252 nicht gibt:";
+    for (const TZQFremdzeichen& f : q.Umwandlung.Fremdzeichen) {
+      text += "\n  Zeile " + ZahlAlsText(f.Zeile) + ", Spalte " + ZahlAlsText(f.Spalte) + ": " + UnicodeName(f.Zeichen);
+    }
+    return Verweigert(lauf, text);
+  }
+  if (q.Bytes.size() > kFenster) {
+    return Verweigert(lauf, "Der Block aus " + Zitat(PfadText(datei)) + " ist " + Zahl(q.Bytes.size()) +
+                                " Bytes lang, " + Zahl(q.Bytes.size() - kFenster) +
+                                " zu viel: das Installationsprogramm liest nur die letzten 2000 Bytes.");
+  }
+  const TZQBefund befund = Pruefen(q, nullptr, "Setup.exe");
+  if (!befund.Gefunden) {
+    return Verweigert(lauf, "In " + Zitat(PfadText(datei)) + " fände das Installationsprogramm keinen Block:\n" +
+                                WarnungenText(befund.Warnungen));
+  }
+  // Line ends and the leader are what the conversion is for.
+  for (const TZQWarnung& w : befund.Warnungen) {
+    if (w.Art == "zeilenende" || w.Art == "kein-vorspann") continue;
+    hinweise += WarnungenText({w});
+  }
+  if (!befund.Urteil.Fehler.empty()) {
+    hinweise += "  Dem Block fehlen Einstellungen: das Installationsprogramm zeigt damit seine Fehlerseite "
+                "(setupblock pruefen zeigt sie).\n";
+  }
+  return true;
+}
+
+// Writes through a file beside the target, read back with the installer's reader before it takes
+// the target's name, so that a failure leaves the target as it was.
+bool Schreiben(const std::string& ziel, const std::string& inhalt, const std::string& block, TZQLauf& lauf) {
+  const std::string zwischen = ziel + ".setupblock-neu";
+  if (!platform::WriteWholeFile(zwischen, inhalt)) {
+    platform::RemoveFile(zwischen);
+    return Verweigert(lauf, Zitat(PfadText(ziel)) + " lässt sich nicht schreiben.");
+  }
+  const auto alle = [](const std::string&) { return true; };
+  std::string zurueck;
+  const bool gelesen = platform::ReadWholeFile(zwischen, zurueck);
+  if (!gelesen || !BlockGefunden(Fenster(zurueck)) ||
+      !GleicheEinstellungen(BlockLesen(Fenster(zurueck), alle), BlockLesen(block, alle))) {
+    platform::RemoveFile(zwischen);
+    return Verweigert(lauf, "Zurückgelesen fände das Installationsprogramm nicht die Einstellungen des Blocks; " +
+                                Zitat(PfadText(ziel)) + " bleibt, wie es war.");
+  }
+  if (!platform::RenameReplacing(zwischen, ziel)) {
+    platform::RemoveFile(zwischen);
+    return Verweigert(lauf, Zitat(PfadText(ziel)) + " lässt sich nicht ersetzen.");
+  }
+  return true;
+}
+
+// Where a block appended earlier begins in the appended data: at its leader's line, or at the start
+// when nothing visible precedes it; the end when there is none.
+std::size_t AlterBlock(const std::string& anhang) {
+  const TZQAufbau a = AufbauLesen(anhang);
+  if (a.Marken.empty()) return anhang.size();
+  const std::size_t vorspann = VorspannAnfang(anhang, a, a.HatBlock ? a.Eroeffnung : a.Marken[0]);
+  return Gestutzt(anhang.substr(0, vorspann)).empty() ? 0 : vorspann;
+}
+
+TZQLauf BefehlPruefen(const Aufruf& a) {
+  if (a.frei.size() != 1 || a.mitAusgabe) return FalscherAufruf();
+  const std::string& datei = a.frei[0];
+  std::string bytes;
+  if (!platform::ReadWholeFile(datei, bytes)) return Verweigern(Lesefehler(datei));
+  const std::string ordner = a.mitOrdner ? AlsOrdner(a.ordner) : PfadOrdner(datei);
+  if (!OrdnerDa(ordner)) return Verweigern("Den Ordner " + Zitat(PfadText(a.ordner)) + " gibt es nicht.");
+
+  TZQKopf kopf;
+  kopf.Datei = PfadText(datei);
+  kopf.Gelesen = kopf.Datei;
+  kopf.Ordner = PfadText(ordner);
+  const std::string name = PfadName(datei);
+  std::string eigene;
+  std::vector<TZQWarnung> vorab;
+  TZQQuelle q;
+  const TZQProgramm programm = ProgrammLesen(bytes);
+  if (programm.Gueltig) {
+    kopf.Art = "programm";
+    eigene = PfadText(name);
+    const bool angehaengt = bytes.size() > programm.AnhangAnfang;
+    if (programm.Signiert) {
+      vorab.push_back({0, "signiert",
+                       Zitat(kopf.Datei) + " ist digital signiert: " +
+                           (angehaengt ? "der angehängte Block hat die Signatur ungültig gemacht"
+                                       : "ein angehängter Block macht die Signatur ungültig") +
+                           ". Nehmen Sie die Seitendatei (setupblock seitendatei)."});
+    }
+    const std::string seite = SeitendateiVon(datei);
+    if (!seite.empty()) {
+      std::string seitenBytes;
+      // An unreadable side file gives the installer an empty text, and so no block.
+      if (!platform::ReadWholeFile(seite, seitenBytes)) {
+        vorab.push_back({0, "seitendatei-unlesbar", "Die Seitendatei lässt sich nicht lesen."});
+      }
+      if (angehaengt) {
+        vorab.push_back({0, "block-uebergangen",
+                         "Am Ende von " + Zitat(kopf.Datei) +
+                             " hängt auch etwas an; das Installationsprogramm liest es nicht, solange die Seitendatei "
+                             "daneben liegt."});
+      }
+      kopf.Gelesen = PfadText(seite);
+      kopf.Beschreibung = "die Seitendatei " + Zitat(kopf.Gelesen) + "; neben " + Zitat(kopf.Datei) +
+                          " gewinnt sie über einen Block am Ende des Programms.";
+      q = QuelleAusBytes(TZQQuellart::Seitendatei, seitenBytes, 0);
+    } else {
+      kopf.Beschreibung = "der Block am Ende von " + Zitat(kopf.Datei) +
+                          ", in dessen letzten 2000 Bytes; Zeile 1 ist die erste nach dem Programm.";
+      q = QuelleAusBytes(TZQQuellart::Programm, bytes, programm.AnhangAnfang);
+    }
+  } else if (EndetAuf(name, ".exe")) {
+    return Verweigern(Zitat(kopf.Datei) + " ist kein Windows-Programm.");
+  } else if (EndetAuf(name, ".ini")) {
+    kopf.Art = "seitendatei";
+    eigene = PfadText(name.substr(0, name.size() - 3)) + "exe";
+    kopf.Beschreibung = "die Seitendatei " + Zitat(kopf.Datei) + ", Byte für Byte, wie das Installationsprogramm sie liest.";
+    q = QuelleAusBytes(TZQQuellart::Seitendatei, bytes, 0);
+  } else {
+    kopf.Art = "blocktext";
+    eigene = "Setup.exe";
+    q = QuelleAusBlocktext(bytes);
+    if (q.Umwandlung.Utf16) return Verweigern(Utf16Fehler(datei));
+    kopf.Beschreibung = "der Blocktext " + Zitat(kopf.Datei) + " (" +
+                        (q.Umwandlung.Utf8 ? "UTF-8" : "Codepage 1252") +
+                        "), wie setupblock anhaengen ihn umwandelt: Codepage 1252 mit CR LF" +
+                        (q.VorspannErgaenzt ? ", die Zeile „Codierung:“ davor." : ".");
+  }
+
+  TZQBefund befund = Pruefen(q, &ordner, eigene);
+  befund.Warnungen.insert(befund.Warnungen.begin(), vorab.begin(), vorab.end());
+  TZQLauf lauf;
+  lauf.Ausgabe = a.json ? BerichtJson(kopf, befund) : BerichtText(kopf, befund);
+  lauf.Status = befund.Urteil.Fehler.empty() ? kFertig : kFehlerseite;
+  return lauf;
+}
+
+TZQLauf BefehlAnhaengen(const Aufruf& a) {
+  if (a.frei.size() != 2 || !a.mitAusgabe || a.mitOrdner || a.json) return FalscherAufruf();
+  const std::string& setup = a.frei[0];
+  const std::string& blockDatei = a.frei[1];
+  const std::string& ausgabe = a.ausgabe;
+  std::string programm;
+  if (!platform::ReadWholeFile(setup, programm)) return Verweigern(Lesefehler(setup));
+  const TZQProgramm p = ProgrammLesen(programm);
+  if (!p.Gueltig) return Verweigern(Zitat(PfadText(setup)) + " ist kein Windows-Programm.");
+  if (platform::SameFile(setup, ausgabe) || platform::SameFile(blockDatei, ausgabe)) {
+    return Verweigern(Zitat(PfadText(ausgabe)) + " ist eine der Eingaben; setupblock schreibt nie in sie.");
+  }
+  TZQLauf lauf;
+  TZQQuelle q;
+  std::string hinweise;
+  if (!BlockBereiten(blockDatei, q, hinweise, lauf)) return lauf;
+  const std::size_t alt = p.AnhangAnfang + AlterBlock(programm.substr(p.AnhangAnfang));
+  if (p.Signiert) {
+    hinweise += "  " + Zitat(PfadText(setup)) +
+                " ist digital signiert: der angehängte Block macht die Signatur ungültig. Nehmen Sie die "
+                "Seitendatei (setupblock seitendatei).\n";
+  }
+  if (!Schreiben(ausgabe, programm.substr(0, alt) + q.Bytes, q.Bytes, lauf)) return lauf;
+
+  lauf.Ausgabe = Zitat(PfadText(ausgabe)) + " geschrieben: " + Zitat(PfadText(setup)) + " mit dem Block aus " +
+                 Zitat(PfadText(blockDatei)) + ", " + Zahl(q.Bytes.size()) + " von 2000 Bytes.\n";
+  if (alt < programm.size()) {
+    lauf.Ausgabe += "Was am Ende von " + Zitat(PfadText(setup)) + " hing (" + Zahl(programm.size() - alt) +
+                    " Bytes), hat der neue Block ersetzt.\n";
+  }
+  if (const std::string seite = SeitendateiVon(ausgabe); !seite.empty()) {
+    hinweise += "  Neben " + Zitat(PfadText(ausgabe)) + " liegt die Seitendatei " + Zitat(PfadText(seite)) +
+                "; das Installationsprogramm liest sie statt des angehängten Blocks.\n";
+  }
+  if (!hinweise.empty()) lauf.Ausgabe += "Warnungen:\n" + hinweise;
+  return lauf;
+}
+
+TZQLauf BefehlSeitendatei(const Aufruf& a) {
+  if (a.frei.size() != 1 || !a.mitAusgabe || a.mitOrdner || a.json) return FalscherAufruf();
+  const std::string& blockDatei = a.frei[0];
+  const std::string& ausgabe = a.ausgabe;
+  if (platform::SameFile(blockDatei, ausgabe)) {
+    return Verweigern(Zitat(PfadText(ausgabe)) + " ist die Eingabe; setupblock schreibt nie in sie.");
+  }
+  TZQLauf lauf;
+  TZQQuelle q;
+  std::string hinweise;
+  if (!BlockBereiten(blockDatei, q, hinweise, lauf)) return lauf;
+  if (!EndetAuf(PfadName(ausgabe), "ini")) {
+    hinweise += "  Das Installationsprogramm sucht seine Seitendatei unter dem eigenen Namen mit „INI“ statt der "
+                "letzten drei Buchstaben, Setup.INI neben Setup.exe.\n";
+  }
+  if (!Schreiben(ausgabe, q.Bytes, q.Bytes, lauf)) return lauf;
+  lauf.Ausgabe = Zitat(PfadText(ausgabe)) + " geschrieben: der Block aus " + Zitat(PfadText(blockDatei)) + ", " +
+                 Zahl(q.Bytes.size()) + " von 2000 Bytes.\n";
+  if (!hinweise.empty()) lauf.Ausgabe += "Warnungen:\n" + hinweise;
+  return lauf;
+}
+
+}  // namespace
+
+TZQLauf Ausfuehren(const std::vector<std::string>& argumente) {
+  const Aufruf a = Zerlegen(argumente);
+  if (a.hilfe || argumente.empty()) {
+    TZQLauf lauf;
+    lauf.Ausgabe = Hilfe();
+    return lauf;
+  }
+  if (a.falsch) return FalscherAufruf();
+  if (a.befehl == "vorlage") {
+    if (!a.frei.empty() || a.mitAusgabe || a.mitOrdner || a.json) return FalscherAufruf();
+    TZQLauf lauf;
+    lauf.Ausgabe = Vorlage();
+    return lauf;
+  }
+  if (a.befehl == "pruefen") return BefehlPruefen(a);
+  if (a.befehl == "anhaengen") return BefehlAnhaengen(a);
+  if (a.befehl == "seitendatei") return BefehlSeitendatei(a);
+  return FalscherAufruf();
+}

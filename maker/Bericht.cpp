@@ -1,0 +1,221 @@
+#include "maker/Bericht.h"
+
+#include "lib/_zq_ZeichenEinfach_1.h"
+
+namespace {
+
+std::string Zitat(const std::string& t) { return "„" + t + "“"; }
+
+// The settings the installer misses, in the order of its error text.
+std::vector<std::string> Fehlende(const TZQBlock& b) {
+  std::vector<std::string> fehlend;
+  if (!b.HatName) fehlend.push_back("Programm-Name");
+  if (!b.HatDateien) fehlend.push_back("Programm-Dateien");
+  if (!b.HatZiel) fehlend.push_back("Ziel-Pfad");
+  if (!b.HatMenue) fehlend.push_back("Menüs");
+  return fehlend;
+}
+
+bool Fehlt(const TZQUrteil& urteil, const std::string& name) {
+  for (const std::string& f : urteil.Fehlend) {
+    if (f == name) return true;
+  }
+  return false;
+}
+
+// One JSON object or array after the other; texts are escaped, the 1252 characters kept.
+class Json {
+ public:
+  std::string text;
+
+  Json& Auf(char klammer) {
+    Trenner();
+    text += klammer;
+    erstes_ = true;
+    return *this;
+  }
+  Json& Zu(char klammer) {
+    text += klammer;
+    erstes_ = false;
+    return *this;
+  }
+  Json& Schluessel(const char* name) {
+    Trenner();
+    Zeichenkette(name);
+    text += ':';
+    erstes_ = true;
+    return *this;
+  }
+  Json& Wert(const std::string& t) {
+    Trenner();
+    Zeichenkette(t);
+    return *this;
+  }
+  Json& Wert(const char* t) { return Wert(std::string(t)); }
+  Json& Zahl(std::int64_t z) {
+    Trenner();
+    text += ZahlAlsText(z);
+    return *this;
+  }
+  Json& Wahr(bool w) {
+    Trenner();
+    text += w ? "true" : "false";
+    return *this;
+  }
+  Json& Nichts() {
+    Trenner();
+    text += "null";
+    return *this;
+  }
+  Json& Liste(const char* name, const std::vector<std::string>& werte, std::size_t ab = 0) {
+    Schluessel(name).Auf('[');
+    for (std::size_t i = ab; i < werte.size(); ++i) Wert(werte[i]);
+    return Zu(']');
+  }
+
+ private:
+  void Trenner() {
+    if (!erstes_) text += ',';
+    erstes_ = false;
+  }
+  void Zeichenkette(const std::string& t) {
+    static const char kHex[] = "0123456789abcdef";
+    text += '"';
+    for (char c : t) {
+      const auto u = static_cast<unsigned char>(c);
+      if (c == '"' || c == '\\') text += std::string("\\") + c;
+      else if (c == '\r') text += "\\r";
+      else if (c == '\n') text += "\\n";
+      else if (c == '\t') text += "\\t";
+      else if (u < 0x20) text += std::string("\\u00") + kHex[u >> 4] + kHex[u & 15];
+      else text += c;
+    }
+    text += '"';
+  }
+  bool erstes_ = true;
+};
+
+}  // namespace
+
+std::string WarnungenText(const std::vector<TZQWarnung>& warnungen) {
+  std::string text;
+  for (const TZQWarnung& w : warnungen) {
+    text += w.Zeile > 0 ? "  Zeile " + ZahlAlsText(w.Zeile) + ": " : std::string("  ");
+    text += w.Text + "\n";
+  }
+  return text;
+}
+
+std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund) {
+  const TZQBlock& b = befund.Block;
+  const char* fehlt = "(fehlt)";
+  std::string t = "Gelesen: " + kopf.Beschreibung + "\n";
+  if (befund.BlockGroesse > 0) t += "Block: " + ZahlAlsText(befund.BlockGroesse) + " von 2000 Bytes\n";
+  t += "Programm-Name: " + (b.HatName ? b.Name : fehlt) + "\n";
+  t += "Ziel-Pfad: " + (b.HatZiel ? befund.Zielvorschlag : fehlt) + "\n";
+  t += "Menüs: ";
+  if (!b.HatMenue) t += fehlt;
+  else if (befund.Menues.empty()) t += "keine";
+  for (std::size_t i = 0; i < befund.Menues.size(); ++i) {
+    t += (i > 0 ? ", " : "") + std::string(1, befund.Menues[i]) + " " + OrtName(befund.Menues[i]);
+  }
+  t += "\nDateien:";
+  if (befund.Dateien.empty()) t += " keine";
+  t += "\n";
+  for (const TZQDateiSicht& s : befund.Dateien) {
+    t += "  " + (s.Zeile > 0 ? "Zeile " + ZahlAlsText(s.Zeile) + ": " : std::string()) + s.Datei.Datei + "\n";
+    t += "    Menütext: " + (s.Datei.Text.empty() ? std::string("(keiner)") : s.Datei.Text) + "\n";
+    if (s.Datei.Parameter.size() > 1) {
+      t += "    Parameter:";
+      for (std::size_t p = 1; p < s.Datei.Parameter.size(); ++p) t += " " + Zitat(s.Datei.Parameter[p]);
+      t += "\n";
+    }
+    for (const std::string& v : s.Verknuepfungen) t += "    Verknüpfung: " + v + "\n";
+    for (const std::string& v : s.Verben) t += "    Explorer-Eintrag: " + v + "\n";
+    if (!s.Befehlszeile.empty()) t += "    Befehlszeile: " + s.Befehlszeile + "\n";
+  }
+  const TZQUrteil& u = befund.Urteil;
+  if (u.Vollstaendig) {
+    t += "Dateien neben dem Installationsprogramm, in " + Zitat(kopf.Ordner.empty() ? "." : kopf.Ordner) + ":\n";
+    for (std::size_t i = 1; i < u.Namen.size(); ++i) {
+      t += "  " + u.Namen[i] + (Fehlt(u, u.Namen[i]) ? ": fehlt\n" : ": vorhanden\n");
+    }
+  }
+  if (!befund.Warnungen.empty()) t += "Warnungen:\n" + WarnungenText(befund.Warnungen);
+  if (u.Fehler.empty()) {
+    t += "Ergebnis: in Ordnung, das Installationsprogramm zeigt keine Fehlerseite.\n";
+  } else {
+    // The text as the installer builds it, its CR LF included.
+    t += "Ergebnis: das Installationsprogramm zeigt diese Fehlerseite:\n" + u.Fehler + "\n";
+  }
+  return t;
+}
+
+std::string BerichtJson(const TZQKopf& kopf, const TZQBefund& befund) {
+  const TZQBlock& b = befund.Block;
+  Json j;
+  j.Auf('{');
+  j.Schluessel("quelle").Auf('{');
+  j.Schluessel("art").Wert(kopf.Art);
+  j.Schluessel("datei").Wert(kopf.Datei);
+  j.Schluessel("gelesen").Wert(kopf.Gelesen);
+  j.Schluessel("beschreibung").Wert(kopf.Beschreibung);
+  j.Zu('}');
+  j.Schluessel("blockGefunden").Wahr(befund.Gefunden);
+  j.Schluessel("blockBytes").Zahl(static_cast<std::int64_t>(befund.BlockGroesse));
+  j.Liste("fehlendeEinstellungen", Fehlende(b));
+  j.Schluessel("programmName");
+  if (b.HatName) j.Wert(b.Name);
+  else j.Nichts();
+  j.Schluessel("zielPfad");
+  if (b.HatZiel) j.Auf('{').Schluessel("wert").Wert(b.Ziel).Schluessel("vorschlag").Wert(befund.Zielvorschlag).Zu('}');
+  else j.Nichts();
+  j.Schluessel("menues").Auf('[');
+  for (char ziffer : befund.Menues) {
+    j.Auf('{').Schluessel("ziffer").Zahl(ziffer - '0').Schluessel("ort").Wert(OrtName(ziffer)).Zu('}');
+  }
+  j.Zu(']');
+  j.Schluessel("dateien").Auf('[');
+  for (const TZQDateiSicht& s : befund.Dateien) {
+    j.Auf('{');
+    j.Schluessel("zeile");
+    if (s.Zeile > 0) j.Zahl(s.Zeile);
+    else j.Nichts();
+    j.Schluessel("datei").Wert(s.Datei.Datei);
+    j.Schluessel("menueText").Wert(s.Datei.Text);
+    j.Liste("parameter", s.Datei.Parameter, 1);
+    j.Liste("verknuepfungen", s.Verknuepfungen);
+    j.Liste("explorerEintraege", s.Verben);
+    j.Schluessel("befehlszeile");
+    if (s.Befehlszeile.empty()) j.Nichts();
+    else j.Wert(s.Befehlszeile);
+    j.Zu('}');
+  }
+  j.Zu(']');
+  j.Schluessel("ordner").Wert(kopf.Ordner);
+  const TZQUrteil& u = befund.Urteil;
+  j.Schluessel("dateiPruefung");
+  if (u.Vollstaendig) {
+    j.Auf('[');
+    for (std::size_t i = 1; i < u.Namen.size(); ++i) {
+      j.Auf('{').Schluessel("name").Wert(u.Namen[i]).Schluessel("vorhanden").Wahr(!Fehlt(u, u.Namen[i])).Zu('}');
+    }
+    j.Zu(']');
+  } else {
+    j.Nichts();
+  }
+  j.Schluessel("fehlerseite");
+  if (u.Fehler.empty()) j.Nichts();
+  else j.Wert(u.Fehler);
+  j.Schluessel("warnungen").Auf('[');
+  for (const TZQWarnung& w : befund.Warnungen) {
+    j.Auf('{').Schluessel("zeile");
+    if (w.Zeile > 0) j.Zahl(w.Zeile);
+    else j.Nichts();
+    j.Schluessel("art").Wert(w.Art).Schluessel("text").Wert(w.Text).Zu('}');
+  }
+  j.Zu(']');
+  j.Schluessel("ergebnis").Wert(u.Fehler.empty() ? "bereit" : "fehlerseite");
+  j.Zu('}');
+  return j.text + "\n";
+}

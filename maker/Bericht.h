@@ -1,0 +1,22 @@
+// How a check is shown: as text for people, or as one JSON object for build pipelines. Both are
+// 1252 text like everything inside the tool; the console output makes UTF-8 of them.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "maker/Pruefung.h"
+
+// What was read, in the words of the report.
+struct TZQKopf {
+  std::string Art;           // "programm", "seitendatei" or "blocktext"
+  std::string Datei;         // the file given
+  std::string Gelesen;       // the file whose block the installer reads
+  std::string Beschreibung;  // a sentence for people on what was read and how
+  std::string Ordner;        // where the files beside the installer were looked for
+};
+
+std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund);
+std::string BerichtJson(const TZQKopf& kopf, const TZQBefund& befund);
+
+// The warnings as lines of text, each with its line number.
+std::string WarnungenText(const std::vector<TZQWarnung>& warnungen);

@@ -1,0 +1,82 @@
+#include "platform/WholeFile.h"
+
+#include <windows.h>
+
+namespace platform {
+
+namespace {
+
+// A file handle closed at the end of its scope.
+class Handle {
+ public:
+  explicit Handle(HANDLE h) : h_(h) {}
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  ~Handle() {
+    if (valid()) ::CloseHandle(h_);
+  }
+  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return h_; }
+  bool Close() {
+    const HANDLE h = h_;
+    h_ = INVALID_HANDLE_VALUE;
+    return ::CloseHandle(h) != 0;
+  }
+
+ private:
+  HANDLE h_;
+};
+
+bool FileIdentity(const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
+  // No access rights are needed to read the identity, and folders open only with backup semantics.
+  Handle datei(::CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  return datei.valid() && ::GetFileInformationByHandle(datei.get(), &info) != 0;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& name, std::string& content) {
+  content.clear();
+  Handle datei(::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!datei.valid()) return false;
+  char puffer[65536];
+  for (;;) {
+    DWORD gelesen = 0;
+    if (!::ReadFile(datei.get(), puffer, sizeof puffer, &gelesen, nullptr)) return false;
+    if (gelesen == 0) return true;
+    content.append(puffer, gelesen);
+  }
+}
+
+bool WriteWholeFile(const std::string& name, const std::string& content) {
+  Handle datei(::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                             nullptr));
+  if (!datei.valid()) return false;
+  std::size_t geschrieben = 0;
+  while (geschrieben < content.size()) {
+    const std::size_t rest = content.size() - geschrieben;
+    const DWORD stueck = rest > 0x10000000 ? 0x10000000 : static_cast<DWORD>(rest);
+    DWORD n = 0;
+    if (!::WriteFile(datei.get(), content.data() + geschrieben, stueck, &n, nullptr) || n == 0) return false;
+    geschrieben += n;
+  }
+  return ::FlushFileBuffers(datei.get()) != 0 && datei.Close();
+}
+
+bool RenameReplacing(const std::string& from, const std::string& to) {
+  return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool RemoveFile(const std::string& name) { return ::DeleteFileA(name.c_str()) != 0; }
+
+bool SameFile(const std::string& a, const std::string& b) {
+  BY_HANDLE_FILE_INFORMATION x{};
+  BY_HANDLE_FILE_INFORMATION y{};
+  if (!FileIdentity(a, x) || !FileIdentity(b, y)) return false;
+  return x.dwVolumeSerialNumber == y.dwVolumeSerialNumber && x.nFileIndexHigh == y.nFileIndexHigh &&
+         x.nFileIndexLow == y.nFileIndexLow;
+}
+
+}  // namespace platform

@@ -1,5 +1,13 @@
 # Test tiers: `native` (host build, also under the sanitizers), `wine` (the same unit tests and the
 # platform layer, cross-built and run through wine64), `e2e` (the real Setup.exe driven from outside).
+# The i686 build runs the same Windows tiers as `wine32` and `e2e32`, under Wine's WoW64 mode.
+if(ZQ_MINGW_ARCH STREQUAL "i686")
+  set(ZQ_WINE_TIER wine32)
+  set(ZQ_E2E_TIER e2e32)
+else()
+  set(ZQ_WINE_TIER wine)
+  set(ZQ_E2E_TIER e2e)
+endif()
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -24,8 +32,8 @@ foreach(folder ${ZQ_TEST_FOLDERS})
   if(WIN32)
     # Listed through the emulator when ctest starts, so that each case runs in its own process
     # and a crash fails that case alone.
-    gtest_discover_tests(${target} TEST_PREFIX "wine.${folder}." DISCOVERY_MODE PRE_TEST
-                         DISCOVERY_TIMEOUT 120 PROPERTIES LABELS wine TIMEOUT 300)
+    gtest_discover_tests(${target} TEST_PREFIX "${ZQ_WINE_TIER}.${folder}." DISCOVERY_MODE PRE_TEST
+                         DISCOVERY_TIMEOUT 120 PROPERTIES LABELS ${ZQ_WINE_TIER} TIMEOUT 300)
   else()
     gtest_discover_tests(${target} TEST_PREFIX "${folder}." PROPERTIES LABELS native)
   endif()

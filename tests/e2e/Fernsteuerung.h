@@ -33,23 +33,26 @@ inline bool WartenBis(const std::function<bool()>& bedingung, DWORD millisekunde
   }
 }
 
+struct ProzessFensterSuche {
+  DWORD pid;
+  const std::string* name;
+  HWND fund;
+};
+
+// A callback of the system: its calling convention (stdcall on i686) is not a lambda's.
+inline BOOL CALLBACK ProzessFensterVergleichen(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<ProzessFensterSuche*>(p);
+  DWORD von = 0;
+  ::GetWindowThreadProcessId(w, &von);
+  if (von != s->pid || automation::ComponentName(w) != *s->name) return TRUE;
+  s->fund = w;
+  return FALSE;
+}
+
 // The top-level window of process `pid` with the component name `name`, or null.
 inline HWND FensterDesProzesses(DWORD pid, const std::string& name) {
-  struct Suche {
-    DWORD pid;
-    const std::string* name;
-    HWND fund;
-  } suche{pid, &name, nullptr};
-  ::EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Suche*>(p);
-        DWORD von = 0;
-        ::GetWindowThreadProcessId(w, &von);
-        if (von != s->pid || automation::ComponentName(w) != *s->name) return TRUE;
-        s->fund = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&suche));
+  ProzessFensterSuche suche{pid, &name, nullptr};
+  ::EnumWindows(&ProzessFensterVergleichen, reinterpret_cast<LPARAM>(&suche));
   return suche.fund;
 }
 

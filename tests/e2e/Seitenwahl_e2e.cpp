@@ -79,45 +79,47 @@ TEST_F(Seitenwahl, InstallerImWurzelverzeichnis) {
   EXPECT_TRUE(s.Beenden());
 }
 
+// Windows of a class: the visible top-level one of a process, or the texts of a window's children.
+struct KlassenSuche {
+  const char* klasse;
+  DWORD pid;
+  HWND fund;
+  std::vector<std::string> texte;
+};
+
+bool VonKlasse(HWND w, const char* klasse) {
+  char name[64] = {};
+  ::GetClassNameA(w, name, sizeof name);
+  return std::string(name) == klasse;
+}
+
+BOOL CALLBACK SichtbaresFensterVergleichen(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<KlassenSuche*>(p);
+  DWORD von = 0;
+  ::GetWindowThreadProcessId(w, &von);
+  if (von != s->pid || !VonKlasse(w, s->klasse) || !::IsWindowVisible(w)) return TRUE;
+  s->fund = w;
+  return FALSE;
+}
+
+BOOL CALLBACK KindTextSammeln(HWND w, LPARAM p) {
+  auto* s = reinterpret_cast<KlassenSuche*>(p);
+  if (VonKlasse(w, s->klasse)) s->texte.push_back(automation::Text(w));
+  return TRUE;
+}
+
 // The top-level window of class `klasse` that process `pid` shows, or null.
 HWND SichtbaresFenster(DWORD pid, const char* klasse) {
-  struct Suche {
-    DWORD pid;
-    const char* klasse;
-    HWND fund;
-  } suche{pid, klasse, nullptr};
-  ::EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Suche*>(p);
-        DWORD von = 0;
-        ::GetWindowThreadProcessId(w, &von);
-        char name[64] = {};
-        ::GetClassNameA(w, name, sizeof name);
-        if (von != s->pid || std::string(name) != s->klasse || !::IsWindowVisible(w)) return TRUE;
-        s->fund = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&suche));
+  KlassenSuche suche{klasse, pid, nullptr, {}};
+  ::EnumWindows(&SichtbaresFensterVergleichen, reinterpret_cast<LPARAM>(&suche));
   return suche.fund;
 }
 
 // The texts of the children of `fenster` whose class is `klasse`, in their order.
 std::vector<std::string> KinderTexte(HWND fenster, const char* klasse) {
-  struct Sammlung {
-    const char* klasse;
-    std::vector<std::string> texte;
-  } sammlung{klasse, {}};
-  ::EnumChildWindows(
-      fenster,
-      [](HWND w, LPARAM p) -> BOOL {
-        auto* s = reinterpret_cast<Sammlung*>(p);
-        char name[64] = {};
-        ::GetClassNameA(w, name, sizeof name);
-        if (std::string(name) == s->klasse) s->texte.push_back(automation::Text(w));
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&sammlung));
-  return sammlung.texte;
+  KlassenSuche suche{klasse, 0, nullptr, {}};
+  ::EnumChildWindows(fenster, &KindTextSammeln, reinterpret_cast<LPARAM>(&suche));
+  return suche.texte;
 }
 
 TEST_F(Seitenwahl, FussZeigtDieVersionImHinweisfenster) {

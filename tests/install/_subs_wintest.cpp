@@ -25,7 +25,8 @@ TEST(SpezialOrdner, GivesThePrefixsFoldersWithATrailingBackslash) {
       {"1", "C:\\users\\Public\\Desktop\\"},
       {"2", "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\"},
       {"a", "C:\\ProgramData\\"},
-      {"p", "C:\\Program Files\\"},
+      // A 32-bit process on 64-bit Windows is given the 32-bit program-files folder.
+      {"p", sizeof(void*) == 4 ? "C:\\Program Files (x86)\\" : "C:\\Program Files\\"},
       {"w", "C:\\windows\\"},
   };
   for (const Fall& f : faelle) {

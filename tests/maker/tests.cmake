@@ -6,8 +6,8 @@ add_executable(tests_maker ${ZQ_MAKER_TESTS})
 target_link_libraries(tests_maker PRIVATE zq_maker GTest::gtest_main)
 zq_target(tests_maker)
 if(WIN32)
-  gtest_discover_tests(tests_maker TEST_PREFIX "wine.maker." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-                       PROPERTIES LABELS wine TIMEOUT 300)
+  gtest_discover_tests(tests_maker TEST_PREFIX "${ZQ_WINE_TIER}.maker." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                       PROPERTIES LABELS ${ZQ_WINE_TIER} TIMEOUT 300)
 else()
   gtest_discover_tests(tests_maker TEST_PREFIX "maker." PROPERTIES LABELS native)
 endif()

@@ -48,9 +48,7 @@ void Taa::LoadDesign() {
   SetClientSize(872, 463);
   SetCenterOnFirstShow(true);
   SetKeyPreview(true);
-  OnKeyDown = [this](platform::Control& s, unsigned short& key, platform::ShiftState shift) {
-    FormKeyDown(s, key, shift);
-  };
+  OnKeyDown = platform::Bind<&Taa::FormKeyDown>(this);
 
   LaZielOrt.SetBounds(8, 4, 60, 15);
   LaZielOrt.SetFont(kFett);
@@ -67,7 +65,7 @@ void Taa::LoadDesign() {
   BuClose.SetCaption("Beenden");
   BuClose.SetDefault(true);
   BuClose.SetCancel(true);
-  BuClose.OnClick = [this](platform::Control& s) { BuCloseClick(s); };
+  BuClose.OnClick = platform::Bind<&Taa::BuCloseClick>(this);
 
   // The pages, side by side.
   PaFehler.SetBounds(8, 24, 480, 270);
@@ -85,7 +83,7 @@ void Taa::LoadDesign() {
   BuFehler.SetFont(kFett);
   BuFehler.SetCaption("zurück zur vorherigen Anzeige");
   BuFehler.SetVisible(false);
-  BuFehler.OnClick = [this](platform::Control& s) { BuFehlerClick(s); };
+  BuFehler.OnClick = platform::Bind<&Taa::BuFehlerClick>(this);
 
   PaRahmen.SetBounds(4, 300, 480, 260);
   PaRahmen.SetBackColor(Color::Rgb(0x000000));
@@ -102,7 +100,7 @@ void Taa::LoadDesign() {
   LaDesktop.SetLayout(platform::TextLayout::Center);
   LaDesktop.SetWordWrap(true);
   LaDesktop.SetCaption("Hintergrund-Fläche");
-  LaDesktop.OnClick = [this](platform::Control& s) { LaDesktopClick(s); };
+  LaDesktop.OnClick = platform::Bind<&Taa::LaDesktopClick>(this);
 
   LaMacheChecks.SetBounds(10, 10, 100, 16);
   LaMacheChecks.SetBackColor(Color::Rgb(0x0000FF));
@@ -156,7 +154,7 @@ void Taa::LoadDesign() {
   CheExplorerD.SetTabStop(false);
   // The five boxes stand in the third state until the configuration and the probe set them.
   CheExplorerD.SetState(platform::CheckState::Grayed);
-  CheExplorerD.OnClick = [this](platform::Control& s) { CheDesktopClick(s); };
+  CheExplorerD.OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
 
   PaMausL.SetBounds(10, 60, 130, 65);
 
@@ -171,12 +169,12 @@ void Taa::LoadDesign() {
   CheExplorerV.SetCaption("Mauszeiger-Menü");
   CheExplorerV.SetTabStop(false);
   CheExplorerV.SetState(platform::CheckState::Grayed);
-  CheExplorerV.OnClick = [this](platform::Control& s) { CheDesktopClick(s); };
+  CheExplorerV.OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
 
   CheDesktop.SetBounds(45, 45, 15, 15);
   CheDesktop.SetTabStop(false);
   CheDesktop.SetState(platform::CheckState::Grayed);
-  CheDesktop.OnClick = [this](platform::Control& s) { CheDesktopClick(s); };
+  CheDesktop.OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
 
   PaSchnell.SetBounds(0, 225, 400, 25);
 
@@ -197,7 +195,7 @@ void Taa::LoadDesign() {
   CheSchnell.SetCaption("XP-Schnell-Start-Bereich");
   CheSchnell.SetTabStop(false);
   CheSchnell.SetState(platform::CheckState::Grayed);
-  CheSchnell.OnClick = [this](platform::Control& s) { CheDesktopClick(s); };
+  CheSchnell.OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
 
   PaStart3.SetBounds(1, 3, 39, 20);
   PaStart3.SetBevel(BevelKind::Lowered, 1);
@@ -214,14 +212,14 @@ void Taa::LoadDesign() {
   CheStart.SetCaption("Start-Menü");
   CheStart.SetTabStop(false);
   CheStart.SetState(platform::CheckState::Grayed);
-  CheStart.OnClick = [this](platform::Control& s) { CheDesktopClick(s); };
+  CheStart.OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
 
   PaFuss2.SetBounds(600, 330, 210, 20);
   PaFuss2.SetBackColor(Color::Rgb(0x000000));
   PaFuss2.SetBevel(BevelKind::None, 1);
   PaFuss2.SetFont(Schrift(platform::kHeight8pt, false, Color::Rgb(0x808080)));
   PaFuss2.SetCaption("Installations-Programm, Version");
-  PaFuss2.OnClick = [this](platform::Control& s) { PaFuss2Click(s); };
+  PaFuss2.OnClick = platform::Bind<&Taa::PaFuss2Click>(this);
 
   PaFuss1.SetBounds(600, 360, 80, 50);
   PaFuss1.SetBackColor(Color::Rgb(0x000000));
@@ -240,7 +238,7 @@ void Taa::LoadDesign() {
 
   SpeVerzSuche.SetBounds(380, 190, 65, 22);
   SpeVerzSuche.SetCaption("suchen ...");
-  SpeVerzSuche.OnClick = [this](platform::Control& s) { SpeVerzSucheClick(s); };
+  SpeVerzSuche.OnClick = platform::Bind<&Taa::SpeVerzSucheClick>(this);
 
   LaKopiert.SetBounds(300, 220, 70, 29);
   LaKopiert.SetBackColor(Color::Rgb(0x00FF00));
@@ -254,17 +252,17 @@ void Taa::LoadDesign() {
   BuNichtKopieren.SetFont(kFett);
   BuNichtKopieren.SetCaption("sie sollen für immer dort bleiben, wo sie jetzt sind");
   BuNichtKopieren.SetTabStop(false);
-  BuNichtKopieren.OnClick = [this](platform::Control& s) { BuVerzKopieClick(s); };
+  BuNichtKopieren.OnClick = platform::Bind<&Taa::BuVerzKopieClick>(this);
 
   BuVerzKopie.SetBounds(10, 220, 250, 25);
   BuVerzKopie.SetFont(kFett);
   BuVerzKopie.SetCaption("sie sollen in dieses Verzeichnis kopiert werden");
   BuVerzKopie.SetTabStop(false);
-  BuVerzKopie.OnClick = [this](platform::Control& s) { BuVerzKopieClick(s); };
+  BuVerzKopie.OnClick = platform::Bind<&Taa::BuVerzKopieClick>(this);
 
   EdVerz.SetBounds(10, 160, 400, 22);
   EdVerz.SetTabStop(false);
-  EdVerz.OnChange = [this](platform::Control& s) { EdVerzChange(s); };
+  EdVerz.OnChange = platform::Bind<&Taa::EdVerzChange>(this);
 
   PaIstSchonDa.SetBounds(300, 80, 480, 270);
   PaIstSchonDa.SetBackColor(Color::Rgb(0x8055FF));
@@ -280,7 +278,7 @@ void Taa::LoadDesign() {
   for (platform::Button* knopf : {&BuBehalten, &BuEntfUndNeu, &BuEntfernen}) {
     knopf->SetFont(kFett);
     knopf->SetTabStop(false);
-    knopf->OnClick = [this](platform::Control& s) { BuBehaltenClick(s); };
+    knopf->OnClick = platform::Bind<&Taa::BuBehaltenClick>(this);
   }
   BuBehalten.SetBounds(10, 120, 250, 25);
   BuBehalten.SetCaption("die vorhandene Installation soll geändert werden");

@@ -65,12 +65,12 @@ void TZQEditPop::Klick(platform::MenuItem& Sender) {
 
 void EditPopupSetzen(platform::Window& fenster) {
   TZQEditPop& menue = fenster.Own(std::make_unique<TZQEditPop>());
-  menue.OnPopup = [&menue](platform::PopupMenu& sender) { menue.PopAuf(sender); };
+  menue.OnPopup = platform::Bind<&TZQEditPop::PopAuf>(&menue);
   for (int i = 1; i <= 10; ++i) {
     platform::MenuItem& punkt = menue.Add(kBeschriftungen[i]);
     menue.Punkte.push_back(&punkt);
     punkt.SetTag(i);
-    punkt.OnClick = [&menue](platform::MenuItem& sender) { menue.Klick(sender); };
+    punkt.OnClick = platform::Bind<&TZQEditPop::Klick>(&menue);
   }
   menue.SetDefaultItem(*menue.Punkte[1]);
   for (platform::Component* teil : fenster.Components()) {

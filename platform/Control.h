@@ -16,7 +16,6 @@
 // among themselves a later one lies above an earlier one. Every child clips its siblings.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +23,7 @@
 
 #include "platform/Color.h"
 #include "platform/Font.h"
+#include "platform/Handler.h"
 
 namespace platform {
 
@@ -109,7 +109,7 @@ class Control : public Component {
 
   // Runs OnClick.
   virtual void Click();
-  std::function<void(Control& sender)> OnClick;
+  Handler<Control&> OnClick;
 
  protected:
   // `color` is the background the control starts with.

@@ -2,7 +2,6 @@
 // every change of the text (EN_CHANGE), also when the text is set from code. A popup menu set
 // with SetPopupMenu replaces the system's context menu (right click or the context-menu key).
 #pragma once
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,7 +44,7 @@ class Edit : public Control {
   void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
   PopupMenu* GetPopupMenu() const { return popupMenu_; }
 
-  std::function<void(Control& sender)> OnChange;
+  Handler<Control&> OnChange;
 
   // Also "ReadOnly": 1 when read-only, else 0.
   std::optional<long> OrdinalProperty(std::string_view name) const override;

@@ -3,7 +3,6 @@
 // item's OnClick. An item whose caption is "-" is a separator line. Enabled states and the default
 // item are kept in the menu itself and read back from it.
 #pragma once
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,7 +29,7 @@ class MenuItem {
   unsigned Command() const { return command_; }
   PopupMenu& Menu() const { return menu_; }
 
-  std::function<void(MenuItem& sender)> OnClick;
+  Handler<MenuItem&> OnClick;
 
  private:
   friend class PopupMenu;
@@ -61,7 +60,7 @@ class PopupMenu : public Component {
   Control* PopupComponent() const { return popupComponent_; }
   void SetPopupComponent(Control* component) { popupComponent_ = component; }
 
-  std::function<void(PopupMenu& sender)> OnPopup;
+  Handler<PopupMenu&> OnPopup;
 
   // The menu handle (HMENU).
   void* Handle() const { return handle_; }

@@ -45,7 +45,7 @@ class Window : public Control {
   // with Alt arrive as WM_SYSKEYDOWN and are previewed as well); setting `key` to 0 swallows it.
   void SetKeyPreview(bool preview) { keyPreview_ = preview; }
   bool KeyPreview() const { return keyPreview_; }
-  std::function<void(Control& sender, unsigned short& key, ShiftState shift)> OnKeyDown;
+  Handler<Control&, unsigned short&, ShiftState> OnKeyDown;
 
   // Enter presses the focused push button, or else the default button; Escape presses the cancel
   // button; Tab and Shift+Tab move the focus between the visible, enabled tab stops in creation

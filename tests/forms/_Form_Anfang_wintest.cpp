@@ -310,8 +310,10 @@ TEST_F(Hauptfenster, HandlersAreWiredToTheirControls) {
 
 TEST_F(Hauptfenster, EscapeAndEnterPressTheCloseButton) {
   int beenden = 0, kopieren = 0;
-  fenster.BuClose.OnClick = [&](platform::Control&) { ++beenden; };
-  fenster.BuVerzKopie.OnClick = [&](platform::Control&) { ++kopieren; };
+  auto beendenKlick = [&](platform::Control&) { ++beenden; };
+  auto kopierenKlick = [&](platform::Control&) { ++kopieren; };
+  fenster.BuClose.OnClick = testfenster::An(beendenKlick);
+  fenster.BuVerzKopie.OnClick = testfenster::An(kopierenKlick);
   fenster.PaPfad.SetVisible(true);
   fenster.Show();
   testfenster::Warten();

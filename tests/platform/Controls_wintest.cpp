@@ -36,9 +36,10 @@ TEST(CheckBox, SettingTheStateFromCodeRunsTheClickHandlerOnChangeOnly) {
   platform::Window fenster("Fenster");
   platform::CheckBox box(fenster, "box");
   std::vector<CheckState> gesehen;
-  box.OnClick = [&](platform::Control& s) {
+  auto klick = [&](platform::Control& s) {
     gesehen.push_back(static_cast<platform::CheckBox&>(s).State());
   };
+  box.OnClick = testfenster::An(klick);
   box.SetState(CheckState::Grayed);
   box.SetState(CheckState::Grayed);
   box.SetChecked(true);
@@ -56,7 +57,8 @@ TEST(CheckBox, AClickGoesFromGrayedToTickedThenToggles) {
   box.SetBounds(5, 5, 100, 15);
   box.SetState(CheckState::Grayed);
   std::vector<CheckState> gesehen;
-  box.OnClick = [&](platform::Control&) { gesehen.push_back(box.State()); };
+  auto klick = [&](platform::Control&) { gesehen.push_back(box.State()); };
+  box.OnClick = testfenster::An(klick);
   for (int i = 0; i < 3; ++i) ::SendMessageA(H(box), BM_CLICK, 0, 0);
   EXPECT_EQ(gesehen, (std::vector<CheckState>{CheckState::Checked, CheckState::Unchecked,
                                               CheckState::Checked}));
@@ -120,8 +122,10 @@ TEST(Label, AClickRunsTheHandlerAndTakesNoFocus) {
   testfenster::Warten();
   feld.SetFocus();
   int klicks = 0;
-  label.OnClick = [&](platform::Control&) { ++klicks; };
-  knopf.OnClick = [&](platform::Control&) { klicks += 10; };
+  auto labelKlick = [&](platform::Control&) { ++klicks; };
+  auto knopfKlick = [&](platform::Control&) { klicks += 10; };
+  label.OnClick = testfenster::An(labelKlick);
+  knopf.OnClick = testfenster::An(knopfKlick);
   Klicken(H(label));
   Klicken(H(knopf));
   // Released outside: no click.
@@ -196,7 +200,8 @@ TEST(Edit, TextSelectionReadOnlyAndChanges) {
   platform::Edit feld(fenster, "feld");
   feld.SetBounds(0, 0, 200, 22);
   int aenderungen = 0;
-  feld.OnChange = [&](platform::Control&) { ++aenderungen; };
+  auto aenderung = [&](platform::Control&) { ++aenderungen; };
+  feld.OnChange = testfenster::An(aenderung);
   feld.SetText("C:\\Programme\\Müll\\");
   EXPECT_EQ(aenderungen, 1);
   EXPECT_EQ(automation::Text(H(feld)), "C:\\Programme\\Müll\\");
@@ -268,12 +273,12 @@ TEST(PopupMenu, PopupRecordsTheComponentRunsOnPopupAndTheChosenItem) {
   testfenster::Warten();
   platform::PopupMenu menue;
   std::vector<std::string> ablauf;
-  menue.OnPopup = [&](platform::PopupMenu& m) {
+  auto auf = [&](platform::PopupMenu& m) {
     ablauf.push_back(m.PopupComponent() == &feld ? "auf feld" : "auf ?");
   };
-  for (const char* text : {"&Eins", "&Zwei"}) {
-    menue.Add(text).OnClick = [&](platform::MenuItem& p) { ablauf.push_back(p.Caption()); };
-  }
+  auto gewaehlt = [&](platform::MenuItem& p) { ablauf.push_back(p.Caption()); };
+  menue.OnPopup = testfenster::An(auf);
+  for (const char* text : {"&Eins", "&Zwei"}) menue.Add(text).OnClick = testfenster::An(gewaehlt);
   feld.SetPopupMenu(&menue);
   menueBesitzer = H(fenster);
   menueTaste = 'z';

@@ -4,8 +4,19 @@
 
 #include "platform/Application.h"
 #include "platform/Control.h"
+#include "platform/Handler.h"
 
 namespace testfenster {
+
+// An event slot bound to a callable that the test keeps alive (a lambda in a variable).
+template <class F, class... Args>
+platform::Handler<Args...> AnImpl(F& f, void (F::*)(Args...) const) {
+  return platform::Handler<Args...>(&f, [](void* t, Args... args) { (*static_cast<F*>(t))(args...); });
+}
+template <class F>
+auto An(F& f) {
+  return AnImpl(f, &F::operator());
+}
 
 inline HWND H(const platform::Control& control) { return static_cast<HWND>(control.Handle()); }
 

@@ -22,12 +22,12 @@ using platform::BevelKind;
 using platform::Color;
 using platform::FontStyle;
 
-FontStyle Schrift(int hoehe, bool fett, Color farbe) { return FontStyle{"Tahoma", hoehe, fett, farbe}; }
+constexpr FontStyle Schrift(int hoehe, bool fett, Color farbe) { return FontStyle{"Tahoma", hoehe, fett, farbe}; }
 
-const FontStyle kFett = Schrift(platform::kHeight8pt, true, Color::WindowText());
-const FontStyle kFettButton = Schrift(platform::kHeight8pt, true, Color::BtnText());
-const FontStyle kNormalButton = Schrift(platform::kHeight8pt, false, Color::BtnText());
-const FontStyle kSeitenText = Schrift(platform::kHeight10pt, true, Color::Rgb(0xFFFFFF));
+constexpr FontStyle kFett = Schrift(platform::kHeight8pt, true, Color::WindowText());
+constexpr FontStyle kFettButton = Schrift(platform::kHeight8pt, true, Color::BtnText());
+constexpr FontStyle kNormalButton = Schrift(platform::kHeight8pt, false, Color::BtnText());
+constexpr FontStyle kSeitenText = Schrift(platform::kHeight10pt, true, Color::Rgb(0xFFFFFF));
 
 }  // namespace
 

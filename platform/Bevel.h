@@ -9,7 +9,7 @@ namespace platform {
 
 class Bevel : public Control {
  public:
-  Bevel(Control& parent, std::string name);
+  Bevel(Control& parent, const char* name);
 
  protected:
   void Paint(void* dc) override;

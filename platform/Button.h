@@ -11,7 +11,7 @@ namespace platform {
 class Button : public Control {
  public:
   // A tab stop, neither default nor cancel button.
-  Button(Control& parent, std::string name);
+  Button(Control& parent, const char* name);
 
   // BS_DEFPUSHBUTTON.
   void SetDefault(bool isDefault);

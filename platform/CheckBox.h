@@ -16,7 +16,7 @@ enum class CheckState { Unchecked = 0, Checked = 1, Grayed = 2 };
 class CheckBox : public Control {
  public:
   // Unchecked, a tab stop.
-  CheckBox(Control& parent, std::string name);
+  CheckBox(Control& parent, const char* name);
 
   // BM_GETCHECK.
   CheckState State() const;

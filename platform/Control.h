@@ -35,15 +35,16 @@ inline constexpr char kNameProperty[] = "ZQ.Name";
 // Anything a window owns: its controls and its popup menus.
 class Component {
  public:
-  explicit Component(std::string name) : name_(std::move(name)) {}
+  // `name` outlives the component (a literal, as a rule).
+  explicit Component(const char* name) : name_(name) {}
   virtual ~Component() = default;
   Component(const Component&) = delete;
   Component& operator=(const Component&) = delete;
 
-  const std::string& Name() const { return name_; }
+  const char* Name() const { return name_; }
 
  private:
-  std::string name_;
+  const char* name_;
 };
 
 enum class Alignment { Left, Center };
@@ -83,7 +84,8 @@ class Control : public Component {
 
   // The window text.
   std::string Caption() const;
-  virtual void SetCaption(const std::string& caption);
+  virtual void SetCaption(const char* caption);
+  void SetCaption(const std::string& caption) { SetCaption(caption.c_str()); }
   const FontStyle& Font() const { return font_; }
   virtual void SetFont(const FontStyle& font);
   Color BackColor() const { return color_; }
@@ -113,9 +115,9 @@ class Control : public Component {
 
  protected:
   // `color` is the background the control starts with.
-  Control(Control* parent, std::string name, Color color, bool drawnOnly);
+  Control(Control* parent, const char* name, Color color, bool drawnOnly);
   // For a window: no parent, the window itself is its form.
-  Control(std::string name, Color color);
+  Control(const char* name, Color color);
 
   // Creates the window: one of the layer's own classes (painted by Paint) or a system class
   // (subclassed). Children get WS_CHILD, WS_CLIPSIBLINGS and WS_VISIBLE; a window without parent

@@ -15,7 +15,7 @@ class PopupMenu;
 class Edit : public Control {
  public:
   // Empty, writable, a tab stop; background COLOR_WINDOW.
-  Edit(Control& parent, std::string name);
+  Edit(Control& parent, const char* name);
 
   std::string Text() const { return Caption(); }
   void SetText(const std::string& text) { SetCaption(text); }

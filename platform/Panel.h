@@ -13,7 +13,7 @@ enum class BevelKind { None, Raised, Lowered };
 class Panel : public Control {
  public:
   // Starts with the background COLOR_BTNFACE, a raised bevel of 1 pixel and a centred caption.
-  Panel(Control& parent, std::string name);
+  Panel(Control& parent, const char* name);
 
   void SetBevel(BevelKind kind, int width);
   BevelKind Bevel() const { return bevel_; }

@@ -44,7 +44,7 @@ class MenuItem {
 
 class PopupMenu : public Component {
  public:
-  explicit PopupMenu(std::string name = "");
+  explicit PopupMenu(const char* name = "");
   ~PopupMenu() override;
 
   // Appends an item, owned by the menu, enabled.

@@ -10,7 +10,7 @@ namespace platform {
 class Shape : public Control {
  public:
   // White fill, black outline.
-  Shape(Control& parent, std::string name);
+  Shape(Control& parent, const char* name);
 
   void SetFill(Color color);
   Color Fill() const { return fill_; }

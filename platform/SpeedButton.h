@@ -10,7 +10,7 @@ namespace platform {
 
 class SpeedButton : public Control {
  public:
-  SpeedButton(Control& parent, std::string name);
+  SpeedButton(Control& parent, const char* name);
 
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,

@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Bevel::Bevel(Control& parent, std::string name)
-    : Control(&parent, std::move(name), parent.BackColor(), true) {
+Bevel::Bevel(Control& parent, const char* name)
+    : Control(&parent, name, parent.BackColor(), true) {
   CreateOwnHandle("ZQBevel", 0, 0);
 }
 

@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Button::Button(Control& parent, std::string name)
-    : Control(&parent, std::move(name), parent.BackColor(), false) {
+Button::Button(Control& parent, const char* name)
+    : Control(&parent, name, parent.BackColor(), false) {
   CreateSystemHandle("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0);
 }
 

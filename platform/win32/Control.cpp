@@ -1,7 +1,6 @@
 #include "platform/Control.h"
 
 #include <algorithm>
-#include <set>
 #include <string>
 
 #include "platform/Application.h"
@@ -15,9 +14,9 @@ namespace {
 
 constexpr char kObjectProperty[] = "ZQ.Control";
 
+// Every creation registers its class; from the second time on the system answers
+// ERROR_CLASS_ALREADY_EXISTS and keeps the first registration, which is the same.
 void RegisterOwnClass(const char* name) {
-  static std::set<std::string> registered;
-  if (registered.count(name) != 0) return;
   WNDCLASSEXA wc = {};
   wc.cbSize = sizeof wc;
   // Own classes paint everything in WM_PAINT; redrawing on resize keeps centred texts right.
@@ -27,7 +26,6 @@ void RegisterOwnClass(const char* name) {
   wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.lpszClassName = name;
   ::RegisterClassExA(&wc);
-  registered.insert(name);
 }
 
 // Nothing can be shown or done without the window: the program ends with the system's word for
@@ -80,8 +78,8 @@ LRESULT CALLBACK ControlAccess::Procedure(HWND window, UINT message, WPARAM wpar
   return control->CallDefault(message, wparam, lparam);
 }
 
-Control::Control(Control* parent, std::string name, Color color, bool drawnOnly)
-    : Component(std::move(name)),
+Control::Control(Control* parent, const char* name, Color color, bool drawnOnly)
+    : Component(name),
       parent_(parent),
       form_(parent->form_),
       font_(parent->font_),
@@ -91,7 +89,7 @@ Control::Control(Control* parent, std::string name, Color color, bool drawnOnly)
   if (form_ != nullptr) form_->components_.push_back(this);
 }
 
-Control::Control(std::string name, Color color) : Component(std::move(name)), color_(color) {}
+Control::Control(const char* name, Color color) : Component(name), color_(color) {}
 
 Control::~Control() {
   HWND h = static_cast<HWND>(handle_);
@@ -152,8 +150,8 @@ void Control::CreateSystemHandle(const char* windowClass, std::uint32_t style,
 void Control::FinishCreation() {
   HWND h = static_cast<HWND>(handle_);
   if (h == nullptr) return;
-  if (!Name().empty()) {
-    nameAtom_ = ::GlobalAddAtomA(Name().c_str());
+  if (*Name() != '\0') {
+    nameAtom_ = ::GlobalAddAtomA(Name());
     if (nameAtom_ != 0) {
       ::SetPropA(h, kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(nameAtom_)));
     }
@@ -343,9 +341,9 @@ std::string Control::Caption() const {
   return text;
 }
 
-void Control::SetCaption(const std::string& caption) {
+void Control::SetCaption(const char* caption) {
   HWND h = static_cast<HWND>(handle_);
-  ::SetWindowTextA(h, caption.c_str());
+  ::SetWindowTextA(h, caption);
   if (systemProc_ == nullptr) ::InvalidateRect(h, nullptr, TRUE);
 }
 

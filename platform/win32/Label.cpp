@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Label::Label(Control& parent, std::string name)
-    : Control(&parent, std::move(name), parent.BackColor(), true) {
+Label::Label(Control& parent, const char* name)
+    : Control(&parent, name, parent.BackColor(), true) {
   CreateOwnHandle("ZQLabel", 0, 0);
 }
 
@@ -55,7 +55,7 @@ void Label::SetLayout(TextLayout layout) {
   ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
 }
 
-void Label::SetCaption(const std::string& caption) {
+void Label::SetCaption(const char* caption) {
   Control::SetCaption(caption);
   AdjustBounds();
 }

@@ -20,7 +20,7 @@ bool MenuItem::Enabled() const {
   return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
 }
 
-PopupMenu::PopupMenu(std::string name) : Component(std::move(name)) {
+PopupMenu::PopupMenu(const char* name) : Component(name) {
   handle_ = ::CreatePopupMenu();
 }
 

@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Shape::Shape(Control& parent, std::string name)
-    : Control(&parent, std::move(name), parent.BackColor(), true) {
+Shape::Shape(Control& parent, const char* name)
+    : Control(&parent, name, parent.BackColor(), true) {
   CreateOwnHandle("ZQShape", 0, 0);
 }
 

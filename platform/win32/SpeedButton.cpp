@@ -4,8 +4,8 @@
 
 namespace platform {
 
-SpeedButton::SpeedButton(Control& parent, std::string name)
-    : Control(&parent, std::move(name), parent.BackColor(), true) {
+SpeedButton::SpeedButton(Control& parent, const char* name)
+    : Control(&parent, name, parent.BackColor(), true) {
   CreateOwnHandle("ZQSpeedButton", 0, 0);
 }
 

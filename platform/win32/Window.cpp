@@ -42,8 +42,8 @@ ShiftState KeyShiftState(LPARAM keyData) {
   return shift;
 }
 
-Window::Window(std::string name, BorderIcons icons, Window* owner)
-    : Control(std::move(name), Color::BtnFace()) {
+Window::Window(const char* name, BorderIcons icons, Window* owner)
+    : Control(name, Color::BtnFace()) {
   form_ = this;
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   if (icons.minimize) style |= WS_MINIMIZEBOX;

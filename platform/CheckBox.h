@@ -3,9 +3,7 @@
 // from grayed to ticked, and runs OnClick once. The background is the control's colour (its
 // parent's at creation), the text in the font's colour.
 #pragma once
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "platform/Control.h"
 
@@ -26,9 +24,6 @@ class CheckBox : public Control {
   void SetStateQuietly(CheckState state);
   bool Checked() const { return State() == CheckState::Checked; }
   void SetChecked(bool checked) { SetState(checked ? CheckState::Checked : CheckState::Unchecked); }
-
-  // Also "State": 0 cleared, 1 ticked, 2 grayed.
-  std::optional<long> OrdinalProperty(std::string_view name) const override;
 
  protected:
   void Notify(unsigned code) override;

@@ -16,9 +16,7 @@
 // among themselves a later one lies above an earlier one. Every child clips its siblings.
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "platform/Color.h"
@@ -27,6 +25,7 @@
 
 namespace platform {
 
+class Edit;
 class Window;
 struct ControlAccess;
 
@@ -101,10 +100,8 @@ class Control : public Component {
   // Width of `text` in `font`, measured in this control's drawing surface.
   int TextWidth(const FontStyle& font, const std::string& text) const;
 
-  // A property by name, for code that asks about a control without knowing its class:
-  // "Visible", "Enabled" for every control, more in the derived classes. Empty when the control
-  // has no such property.
-  virtual std::optional<long> OrdinalProperty(std::string_view name) const;
+  // The control as an edit field, or null: the one downcast that the layers above need.
+  virtual Edit* AsEdit() { return nullptr; }
 
   // The window handle (HWND), for the platform layer and for tests that inspect real windows.
   void* Handle() const { return handle_; }

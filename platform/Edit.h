@@ -2,9 +2,7 @@
 // every change of the text (EN_CHANGE), also when the text is set from code. A popup menu set
 // with SetPopupMenu replaces the system's context menu (right click or the context-menu key).
 #pragma once
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "platform/Control.h"
 
@@ -46,8 +44,7 @@ class Edit : public Control {
 
   Handler<Control&> OnChange;
 
-  // Also "ReadOnly": 1 when read-only, else 0.
-  std::optional<long> OrdinalProperty(std::string_view name) const override;
+  Edit* AsEdit() override { return this; }
 
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,

@@ -61,16 +61,16 @@ class Window : public Control {
   void ShowModal();
   bool Modal() const { return modal_; }
 
-  // Every component on the window, in creation order.
-  const std::vector<Component*>& Components() const { return components_; }
+  // Every control on the window at any depth, in creation order.
+  const std::vector<Control*>& Controls() const { return controls_; }
   // Takes ownership of a component (a popup menu, for example); it lives as long as the window.
   template <class T>
   T& Own(std::unique_ptr<T> component) {
     T& ref = *component;
-    components_.push_back(component.get());
     owned_.push_back(std::move(component));
     return ref;
   }
+  const std::vector<std::unique_ptr<Component>>& Owned() const { return owned_; }
 
 
  protected:
@@ -80,16 +80,18 @@ class Window : public Control {
 
  private:
   friend class Control;
+  friend class Button;
   friend struct ControlAccess;
 
   bool PreviewKey(unsigned short& key, ShiftState shift);
-  Button* FindButton(bool cancel) const;
   // The tab stop after (or before) `from` (an HWND), wrapping; the first one when `from` is none.
   void* NextTabStop(void* from, bool backwards) const;
   void RestoreFocus();
 
-  std::vector<Component*> components_;
+  std::vector<Control*> controls_;
   std::vector<std::unique_ptr<Component>> owned_;
+  Button* defaultButton_ = nullptr;
+  Button* cancelButton_ = nullptr;
   bool centerOnFirstShow_ = false;
   bool shownBefore_ = false;
   bool keyPreview_ = false;

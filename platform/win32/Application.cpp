@@ -26,7 +26,8 @@ std::string& Title() {
 
 void ControlAccess::DispatchWithKeys(MSG& message) {
   if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
-    Window* window = AsWindow(FromHandle(::GetAncestor(message.hwnd, GA_ROOT)));
+    Control* root = FromHandle(::GetAncestor(message.hwnd, GA_ROOT));
+    Window* window = root != nullptr ? root->Form() : nullptr;
     if (window != nullptr) {
       unsigned short key = static_cast<unsigned short>(message.wParam);
       if (window->PreviewKey(key, KeyShiftState(message.lParam))) return;

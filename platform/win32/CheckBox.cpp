@@ -36,9 +36,4 @@ void* CheckBox::ControlColor(void* surface) {
   return BackBrush();
 }
 
-std::optional<long> CheckBox::OrdinalProperty(std::string_view name) const {
-  if (name == "State") return static_cast<long>(State());
-  return Control::OrdinalProperty(name);
-}
-
 }  // namespace platform

@@ -55,8 +55,6 @@ Control* ControlAccess::FromHandle(HWND window) {
   return static_cast<Control*>(::GetPropA(window, kObjectProperty));
 }
 
-Window* ControlAccess::AsWindow(Control* control) { return dynamic_cast<Window*>(control); }
-
 LRESULT CALLBACK ControlAccess::Procedure(HWND window, UINT message, WPARAM wparam,
                                           LPARAM lparam) {
   Control* control = FromHandle(window);
@@ -86,7 +84,7 @@ Control::Control(Control* parent, const char* name, Color color, bool drawnOnly)
       color_(color),
       drawnOnly_(drawnOnly) {
   parent_->children_.push_back(this);
-  if (form_ != nullptr) form_->components_.push_back(this);
+  if (form_ != nullptr) form_->controls_.push_back(this);
 }
 
 Control::Control(const char* name, Color color) : Component(name), color_(color) {}
@@ -103,7 +101,7 @@ Control::~Control() {
   }
   for (Control* child : children_) child->parent_ = nullptr;
   if (parent_ != nullptr) RemoveFrom(parent_->children_, this);
-  if (form_ != nullptr && form_ != this) RemoveFrom(form_->components_, this);
+  if (form_ != nullptr && form_ != this) RemoveFrom(form_->controls_, this);
   if (fontHandle_ != nullptr) ::DeleteObject(static_cast<HFONT>(fontHandle_));
   if (brush_ != nullptr) ::DeleteObject(static_cast<HBRUSH>(brush_));
 }
@@ -402,12 +400,6 @@ int Control::TextWidth(const FontStyle& font, const std::string& text) const {
   ::DeleteObject(gdiFont);
   ::ReleaseDC(h, dc);
   return size.cx;
-}
-
-std::optional<long> Control::OrdinalProperty(std::string_view name) const {
-  if (name == "Visible") return Visible() ? 1 : 0;
-  if (name == "Enabled") return Enabled() ? 1 : 0;
-  return std::nullopt;
 }
 
 void Control::Click() {

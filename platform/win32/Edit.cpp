@@ -75,9 +75,4 @@ void Edit::Notify(unsigned code) {
   if (code == EN_CHANGE && OnChange) OnChange(*this);
 }
 
-std::optional<long> Edit::OrdinalProperty(std::string_view name) const {
-  if (name == "ReadOnly") return ReadOnly() ? 1 : 0;
-  return Control::OrdinalProperty(name);
-}
-
 }  // namespace platform

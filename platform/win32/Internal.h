@@ -14,7 +14,6 @@ struct ControlAccess {
   static Control* FromHandle(HWND window);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static HWND Hwnd(const Control& control) { return static_cast<HWND>(control.handle_); }
-  static Window* AsWindow(Control* control);
   // TranslateMessage and DispatchMessageA, keys first through the key preview and the dialog
   // keys of the window they belong to.
   static void DispatchWithKeys(MSG& message);

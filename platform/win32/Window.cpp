@@ -54,9 +54,7 @@ Window::Window(const char* name, BorderIcons icons, Window* owner)
 }
 
 Window::~Window() {
-  for (Component* c : components_) {
-    if (auto* control = dynamic_cast<Control*>(c)) control->form_ = nullptr;
-  }
+  for (Control* control : controls_) control->form_ = nullptr;
   owned_.clear();
   form_ = nullptr;
 }
@@ -115,19 +113,10 @@ bool Window::PreviewKey(unsigned short& key, ShiftState shift) {
   return DialogKey(key, shift);
 }
 
-Button* Window::FindButton(bool cancel) const {
-  for (Component* c : components_) {
-    auto* button = dynamic_cast<Button*>(c);
-    if (button != nullptr && (cancel ? button->Cancel() : button->Default())) return button;
-  }
-  return nullptr;
-}
-
 void* Window::NextTabStop(void* from, bool backwards) const {
   std::vector<HWND> stops;
-  for (Component* c : components_) {
-    auto* control = dynamic_cast<Control*>(c);
-    if (control == nullptr || control->Handle() == nullptr) continue;
+  for (Control* control : controls_) {
+    if (control->Handle() == nullptr) continue;
     HWND w = ControlAccess::Hwnd(*control);
     if ((::GetWindowLongA(w, GWL_STYLE) & WS_TABSTOP) != 0 && CanPress(*control)) {
       stops.push_back(w);
@@ -159,13 +148,13 @@ bool Window::DialogKey(unsigned short key, ShiftState shift) {
   if ((key != VK_RETURN && key != VK_ESCAPE) || modifiers) return false;
   if ((wants & DLGC_WANTALLKEYS) != 0) return false;
   if (key == VK_ESCAPE) {
-    Button* cancel = FindButton(true);
-    if (cancel == nullptr || !CanPress(*cancel)) return false;
-    cancel->Click();
+    if (cancelButton_ == nullptr || !CanPress(*cancelButton_)) return false;
+    cancelButton_->Click();
     return true;
   }
-  Button* pressed = dynamic_cast<Button*>(ControlAccess::FromHandle(focus));
-  if (pressed == nullptr || pressed->Form() != this) pressed = FindButton(false);
+  Control* pressed = ControlAccess::FromHandle(focus);
+  const bool pushButton = (wants & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+  if (!pushButton || pressed == nullptr || pressed->Form() != this) pressed = defaultButton_;
   if (pressed == nullptr || !CanPress(*pressed)) return false;
   pressed->Click();
   return true;

@@ -136,9 +136,7 @@ TEST_F(Hauptfenster, EveryControlHasItsParentAndBounds) {
   EXPECT_EQ(Lage("LaMacheChecks").height, automation::Font(Teil("LaMacheChecks")).lineHeight);
   // Every control of the table exists once, created in the table's order.
   std::vector<std::string> erzeugt;
-  for (platform::Component* c : fenster.Components()) {
-    if (dynamic_cast<platform::Control*>(c) != nullptr) erzeugt.push_back(c->Name());
-  }
+  for (platform::Control* c : fenster.Controls()) erzeugt.push_back(c->Name());
   std::vector<std::string> tabelle;
   for (const Zeile& z : kTabelle) tabelle.push_back(z.name);
   EXPECT_EQ(erzeugt, tabelle);
@@ -287,7 +285,7 @@ TEST_F(Hauptfenster, PagesLieAboveTheFrameAndTheCloseButtonOnTop) {
 }
 
 TEST_F(Hauptfenster, OnlyTheTargetFolderFieldHasTheEditMenu) {
-  auto* menue = dynamic_cast<TZQEditPop*>(fenster.EdVerz.GetPopupMenu());
+  auto* menue = static_cast<TZQEditPop*>(fenster.EdVerz.GetPopupMenu());
   ASSERT_NE(menue, nullptr);
   EXPECT_EQ(menue->Punkte.size(), 11u);
   EXPECT_EQ(menue->Punkte[1]->Caption(), "&dieses Menü abbrechen");

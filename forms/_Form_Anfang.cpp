@@ -1,6 +1,9 @@
 #include "forms/_Form_Anfang.h"
 
 #include <cstdint>
+#include <iterator>
+#include <optional>
+#include <vector>
 
 #include "forms/_Form_Geheim.h"
 
@@ -41,262 +44,173 @@ Taa::~Taa() {
   if (aa == this) aa = nullptr;
 }
 
-// The values of the window definition: what FormCreate starts from. Bounds that FormCreate sets
-// are only a parking place here; the others are final.
+// The values of the window definition: what FormCreate starts from, one row per control in
+// creation order (the order of the members). Bounds that FormCreate sets are only a parking place
+// here; the others are final.
+namespace {
+
+enum Art : unsigned char { kLabel, kPanel, kButton, kCheckBox, kShape, kSonst };
+
+enum Merkmal : unsigned short {
+  kVerborgen = 1 << 0,
+  kOhneTabStop = 1 << 1,
+  kAutoSize = 1 << 2,       // label
+  kWordWrap = 1 << 3,       // label
+  kTransparent = 1 << 4,    // label
+  kMitteSenkrecht = 1 << 5, // label: text centred vertically
+  kTextMitte = 1 << 6,      // label: text centred horizontally
+  kTextLinks = 1 << 7,      // panel: caption left-aligned
+  kOhneRand = 1 << 8,       // panel: no bevel
+  kVertieft = 1 << 9,       // panel: lowered bevel of 1 pixel
+  kErhaben2 = 1 << 10,      // panel: raised bevel of 2 pixels
+  kGrau = 1 << 11,          // check box: the third state
+  kStandard = 1 << 12,      // button: default and cancel button
+  kOhneUmriss = 1 << 13,    // shape
+};
+
+// No colour of its own in the design: the control keeps the one it was made with.
+constexpr Color kBleibt = Color::System(-1);
+
+struct Entwurf {
+  Art art;
+  short left, top, width, height;
+  unsigned short merkmale;
+  Color farbe;               // background; a shape's fill
+  const FontStyle* schrift;  // null: the parent's
+  const char* text;          // null: none
+};
+
+constexpr FontStyle kNormal = Schrift(platform::kHeight8pt, false, Color::WindowText());
+constexpr FontStyle kTitel = Schrift(platform::kHeight8pt, false, Color::CaptionText());
+constexpr FontStyle kFussText = Schrift(platform::kHeight8pt, false, Color::Rgb(0x808080));
+constexpr FontStyle kKopiert = Schrift(platform::kHeight8pt, true, Color::Rgb(0x000000));
+
+constexpr char kMausText[] = "(nachdem die rechte Maus-Taste gedrückt worden ist)";
+
+constexpr Entwurf kEntwurf[] = {
+    /* LaZielOrt       */ {kLabel, 8, 4, 60, 15, kAutoSize, kBleibt, &kFett, "LaZielOrt"},
+    /* LaSchritt       */ {kLabel, 8, 440, 60, 15, kAutoSize, kBleibt, &kFett, "LaSchritt"},
+    /* BuClose         */ {kButton, 784, 416, 80, 40, kStandard, kBleibt, &kFett, "Beenden"},
+    // The pages, side by side.
+    /* PaFehler        */ {kPanel, 8, 24, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0xFF0000), nullptr, nullptr},
+    /* LaFehler        */ {kLabel, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800000), &kSeitenText, "LaFehler"},
+    /* BuFehler        */ {kButton, 10, 200, 250, 30, kVerborgen, kBleibt, &kFett, "zurück zur vorherigen Anzeige"},
+    /* PaRahmen        */ {kPanel, 4, 300, 480, 260, kOhneRand, Color::Rgb(0x000000), nullptr, nullptr},
+    /* PaChecks        */ {kPanel, 100, 40, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr, nullptr},
+    /* LaDesktop       */ {kLabel, 10, 65, 85, 30, kMitteSenkrecht | kWordWrap, Color::BtnFace(), &kFettButton, "Hintergrund-Fläche"},
+    /* LaMacheChecks   */ {kLabel, 10, 10, 100, 16, kAutoSize, Color::Rgb(0x0000FF), &kSeitenText, "Letzte Frage: Wo soll das Programm angezeigt werden?"},
+    /* PaExplorer      */ {kPanel, 130, 45, 300, 160, 0, Color::BtnFace(), &kNormal, nullptr},
+    /* PaExOben        */ {kPanel, 1, 1, 290, 17, kTextLinks | kOhneRand, Color::ActiveCaption(), &kTitel, "Windows-Explorer"},
+    /* PaExLinks       */ {kPanel, 1, 20, 140, 130, kOhneRand, Color::Window(), nullptr, nullptr},
+    /* LaNameL2        */ {kLabel, 4, 8, 90, 15, kAutoSize, Color::Window(), &kNormal, " Verzeichnis-Namen "},
+    /* PaExRechts      */ {kPanel, 150, 20, 140, 130, kOhneRand, Color::Window(), nullptr, nullptr},
+    /* LaNameR2        */ {kLabel, 4, 8, 90, 15, kAutoSize, Color::Window(), &kNormal, " Datei-Namen "},
+    /* PaMausR         */ {kPanel, 160, 60, 130, 65, 0, kBleibt, nullptr, nullptr},
+    /* Label7          */ {kLabel, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, &kNormalButton, kMausText},
+    // The five boxes stand in the third state until the configuration and the probe set them.
+    /* CheExplorerD    */ {kCheckBox, 4, 3, 125, 15, kOhneTabStop | kGrau, kBleibt, &kFettButton, "Mauszeiger-Menü"},
+    /* PaMausL         */ {kPanel, 10, 60, 130, 65, 0, kBleibt, nullptr, nullptr},
+    /* Label1          */ {kLabel, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, &kNormalButton, kMausText},
+    /* CheExplorerV    */ {kCheckBox, 5, 3, 124, 15, kOhneTabStop | kGrau, kBleibt, &kFettButton, "Mauszeiger-Menü"},
+    /* CheDesktop      */ {kCheckBox, 45, 45, 15, 15, kOhneTabStop | kGrau, kBleibt, nullptr, nullptr},
+    /* PaSchnell       */ {kPanel, 0, 225, 400, 25, 0, kBleibt, nullptr, nullptr},
+    /* ShaSchnell1     */ {kShape, 45, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr, nullptr},
+    /* ShaSchnell2     */ {kShape, 60, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr, nullptr},
+    /* LaSchnell       */ {kLabel, 250, 6, 150, 13, 0, kBleibt, &kNormalButton, "(wenn der Bereich sichtbar ist)"},
+    /* CheSchnell      */ {kCheckBox, 75, 5, 163, 15, kOhneTabStop | kGrau, kBleibt, &kFettButton, "XP-Schnell-Start-Bereich"},
+    /* PaStart3        */ {kPanel, 1, 3, 39, 20, kVertieft, kBleibt, &kNormalButton, "Start"},
+    /* PaStart         */ {kPanel, 0, 127, 100, 100, kErhaben2, kBleibt, nullptr, nullptr},
+    /* Bevel1          */ {kSonst, 5, 30, 90, 2, 0, kBleibt, nullptr, nullptr},
+    /* CheStart        */ {kCheckBox, 5, 10, 85, 15, kOhneTabStop | kGrau, kBleibt, &kFettButton, "Start-Menü"},
+    /* PaFuss2         */ {kPanel, 600, 330, 210, 20, kOhneRand, Color::Rgb(0x000000), &kFussText, "Installations-Programm, Version"},
+    /* PaFuss1         */ {kPanel, 600, 360, 80, 50, kOhneRand, Color::Rgb(0x000000), nullptr, nullptr},
+    /* PaPfad          */ {kPanel, 200, 60, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x40A040), nullptr, nullptr},
+    /* LaPfad          */ {kLabel, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), &kSeitenText, "Das Programm ist noch nicht neu installiert worden."},
+    /* SpeVerzSuche    */ {kSonst, 380, 190, 65, 22, 0, kBleibt, nullptr, "suchen ..."},
+    /* LaKopiert       */ {kLabel, 300, 220, 70, 29, kTextMitte | kMitteSenkrecht | kVerborgen, Color::Rgb(0x00FF00), &kKopiert, "kopiert ..."},
+    /* BuNichtKopieren */ {kButton, 10, 100, 250, 25, kOhneTabStop, kBleibt, &kFett, "sie sollen für immer dort bleiben, wo sie jetzt sind"},
+    /* BuVerzKopie     */ {kButton, 10, 220, 250, 25, kOhneTabStop, kBleibt, &kFett, "sie sollen in dieses Verzeichnis kopiert werden"},
+    /* EdVerz          */ {kSonst, 10, 160, 400, 22, kOhneTabStop, kBleibt, nullptr, nullptr},
+    /* PaIstSchonDa    */ {kPanel, 300, 80, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x8055FF), nullptr, nullptr},
+    /* LaIstSchonDa    */ {kLabel, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800080), &kSeitenText, "Eine alte Installation ist schon vorhanden."},
+    /* BuBehalten      */ {kButton, 10, 120, 250, 25, kOhneTabStop, kBleibt, &kFett, "die vorhandene Installation soll geändert werden"},
+    /* BuEntfUndNeu    */ {kButton, 10, 160, 250, 25, kOhneTabStop, kBleibt, &kFett, "die Installation soll ganz neu gemacht werden"},
+    /* BuEntfernen     */ {kButton, 10, 80, 250, 25, kOhneTabStop, kBleibt, &kFett, "die vorhandene Installation soll nur entfernt werden"},
+    /* PaLeer          */ {kPanel, 392, 100, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr, nullptr},
+    /* LaLeer          */ {kLabel, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), &kSeitenText, "Fertig."},
+};
+
+void Anwenden(platform::Control& teil, const Entwurf& e) {
+  const unsigned m = e.merkmale;
+  teil.SetBounds(e.left, e.top, e.width, e.height);
+  if (e.art != kShape && !(e.farbe == kBleibt)) teil.SetBackColor(e.farbe);
+  if (e.schrift != nullptr) teil.SetFont(*e.schrift);
+  if (e.text != nullptr) teil.SetCaption(e.text);
+  if (m & kVerborgen) teil.SetVisible(false);
+  if (m & kOhneTabStop) teil.SetTabStop(false);
+  switch (e.art) {
+    case kLabel: {
+      auto& label = static_cast<platform::Label&>(teil);
+      if (m & kWordWrap) label.SetWordWrap(true);
+      if (m & kTransparent) label.SetTransparent(true);
+      if (m & kMitteSenkrecht) label.SetLayout(platform::TextLayout::Center);
+      if (m & kTextMitte) label.SetAlignment(platform::Alignment::Center);
+      if (m & kAutoSize) label.SetAutoSize(true);
+      break;
+    }
+    case kPanel: {
+      auto& panel = static_cast<platform::Panel&>(teil);
+      if (m & kOhneRand) panel.SetBevel(BevelKind::None, 1);
+      if (m & kVertieft) panel.SetBevel(BevelKind::Lowered, 1);
+      if (m & kErhaben2) panel.SetBevel(BevelKind::Raised, 2);
+      if (m & kTextLinks) panel.SetAlignment(platform::Alignment::Left);
+      break;
+    }
+    case kButton:
+      if (m & kStandard) {
+        static_cast<platform::Button&>(teil).SetDefault(true);
+        static_cast<platform::Button&>(teil).SetCancel(true);
+      }
+      break;
+    case kCheckBox:
+      if (m & kGrau) static_cast<platform::CheckBox&>(teil).SetState(platform::CheckState::Grayed);
+      break;
+    case kShape: {
+      auto& shape = static_cast<platform::Shape&>(teil);
+      shape.SetFill(e.farbe);
+      if (m & kOhneUmriss) shape.SetOutline(std::nullopt);
+      break;
+    }
+    case kSonst:
+      break;
+  }
+}
+
+}  // namespace
+
 void Taa::LoadDesign() {
   SetCaption("Programm installieren");
   SetClientSize(872, 463);
   SetCenterOnFirstShow(true);
   SetKeyPreview(true);
+  const std::vector<platform::Control*>& teile = Controls();
+  for (std::size_t i = 0; i < std::size(kEntwurf); ++i) Anwenden(*teile[i], kEntwurf[i]);
+
   OnKeyDown = platform::Bind<&Taa::FormKeyDown>(this);
-
-  LaZielOrt.SetBounds(8, 4, 60, 15);
-  LaZielOrt.SetFont(kFett);
-  LaZielOrt.SetCaption("LaZielOrt");
-  LaZielOrt.SetAutoSize(true);
-
-  LaSchritt.SetBounds(8, 440, 60, 15);
-  LaSchritt.SetFont(kFett);
-  LaSchritt.SetCaption("LaSchritt");
-  LaSchritt.SetAutoSize(true);
-
-  BuClose.SetBounds(784, 416, 80, 40);
-  BuClose.SetFont(kFett);
-  BuClose.SetCaption("Beenden");
-  BuClose.SetDefault(true);
-  BuClose.SetCancel(true);
   BuClose.OnClick = platform::Bind<&Taa::BuCloseClick>(this);
-
-  // The pages, side by side.
-  PaFehler.SetBounds(8, 24, 480, 270);
-  PaFehler.SetBackColor(Color::Rgb(0xFF0000));
-  PaFehler.SetBevel(BevelKind::None, 1);
-  PaFehler.SetVisible(false);
-
-  LaFehler.SetBounds(10, 10, 300, 150);
-  LaFehler.SetBackColor(Color::Rgb(0x800000));
-  LaFehler.SetWordWrap(true);
-  LaFehler.SetFont(kSeitenText);
-  LaFehler.SetCaption("LaFehler");
-
-  BuFehler.SetBounds(10, 200, 250, 30);
-  BuFehler.SetFont(kFett);
-  BuFehler.SetCaption("zurück zur vorherigen Anzeige");
-  BuFehler.SetVisible(false);
   BuFehler.OnClick = platform::Bind<&Taa::BuFehlerClick>(this);
-
-  PaRahmen.SetBounds(4, 300, 480, 260);
-  PaRahmen.SetBackColor(Color::Rgb(0x000000));
-  PaRahmen.SetBevel(BevelKind::None, 1);
-
-  PaChecks.SetBounds(100, 40, 480, 270);
-  PaChecks.SetBackColor(Color::Rgb(0x0080FF));
-  PaChecks.SetBevel(BevelKind::None, 1);
-  PaChecks.SetVisible(false);
-
-  LaDesktop.SetBounds(10, 65, 85, 30);
-  LaDesktop.SetBackColor(Color::BtnFace());
-  LaDesktop.SetFont(kFettButton);
-  LaDesktop.SetLayout(platform::TextLayout::Center);
-  LaDesktop.SetWordWrap(true);
-  LaDesktop.SetCaption("Hintergrund-Fläche");
   LaDesktop.OnClick = platform::Bind<&Taa::LaDesktopClick>(this);
-
-  LaMacheChecks.SetBounds(10, 10, 100, 16);
-  LaMacheChecks.SetBackColor(Color::Rgb(0x0000FF));
-  LaMacheChecks.SetFont(kSeitenText);
-  LaMacheChecks.SetCaption("Letzte Frage: Wo soll das Programm angezeigt werden?");
-  LaMacheChecks.SetAutoSize(true);
-
-  PaExplorer.SetBounds(130, 45, 300, 160);
-  PaExplorer.SetBackColor(Color::BtnFace());
-  PaExplorer.SetBevel(BevelKind::Raised, 1);
-  PaExplorer.SetFont(Schrift(platform::kHeight8pt, false, Color::WindowText()));
-
-  PaExOben.SetBounds(1, 1, 290, 17);
-  PaExOben.SetBackColor(Color::ActiveCaption());
-  PaExOben.SetFont(Schrift(platform::kHeight8pt, false, Color::CaptionText()));
-  PaExOben.SetAlignment(platform::Alignment::Left);
-  PaExOben.SetBevel(BevelKind::None, 1);
-  PaExOben.SetCaption("Windows-Explorer");
-
-  PaExLinks.SetBounds(1, 20, 140, 130);
-  PaExLinks.SetBackColor(Color::Window());
-  PaExLinks.SetBevel(BevelKind::None, 1);
-
-  LaNameL2.SetBounds(4, 8, 90, 15);
-  LaNameL2.SetBackColor(Color::Window());
-  LaNameL2.SetFont(Schrift(platform::kHeight8pt, false, Color::WindowText()));
-  LaNameL2.SetCaption(" Verzeichnis-Namen ");
-  LaNameL2.SetAutoSize(true);
-
-  PaExRechts.SetBounds(150, 20, 140, 130);
-  PaExRechts.SetBackColor(Color::Window());
-  PaExRechts.SetBevel(BevelKind::None, 1);
-
-  LaNameR2.SetBounds(4, 8, 90, 15);
-  LaNameR2.SetBackColor(Color::Window());
-  LaNameR2.SetFont(Schrift(platform::kHeight8pt, false, Color::WindowText()));
-  LaNameR2.SetCaption(" Datei-Namen ");
-  LaNameR2.SetAutoSize(true);
-
-  PaMausR.SetBounds(160, 60, 130, 65);
-
-  Label7.SetBounds(21, 18, 110, 45);
-  Label7.SetTransparent(true);
-  Label7.SetWordWrap(true);
-  Label7.SetFont(kNormalButton);
-  Label7.SetCaption("(nachdem die rechte Maus-Taste gedrückt worden ist)");
-
-  CheExplorerD.SetBounds(4, 3, 125, 15);
-  CheExplorerD.SetFont(kFettButton);
-  CheExplorerD.SetCaption("Mauszeiger-Menü");
-  CheExplorerD.SetTabStop(false);
-  // The five boxes stand in the third state until the configuration and the probe set them.
-  CheExplorerD.SetState(platform::CheckState::Grayed);
-  CheExplorerD.OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
-
-  PaMausL.SetBounds(10, 60, 130, 65);
-
-  Label1.SetBounds(21, 18, 110, 45);
-  Label1.SetTransparent(true);
-  Label1.SetWordWrap(true);
-  Label1.SetFont(kNormalButton);
-  Label1.SetCaption("(nachdem die rechte Maus-Taste gedrückt worden ist)");
-
-  CheExplorerV.SetBounds(5, 3, 124, 15);
-  CheExplorerV.SetFont(kFettButton);
-  CheExplorerV.SetCaption("Mauszeiger-Menü");
-  CheExplorerV.SetTabStop(false);
-  CheExplorerV.SetState(platform::CheckState::Grayed);
-  CheExplorerV.OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
-
-  CheDesktop.SetBounds(45, 45, 15, 15);
-  CheDesktop.SetTabStop(false);
-  CheDesktop.SetState(platform::CheckState::Grayed);
-  CheDesktop.OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
-
-  PaSchnell.SetBounds(0, 225, 400, 25);
-
-  ShaSchnell1.SetBounds(45, 6, 13, 13);
-  ShaSchnell1.SetFill(Color::Rgb(0x808080));
-  ShaSchnell1.SetOutline(std::nullopt);
-
-  ShaSchnell2.SetBounds(60, 6, 13, 13);
-  ShaSchnell2.SetFill(Color::Rgb(0x808080));
-  ShaSchnell2.SetOutline(std::nullopt);
-
-  LaSchnell.SetBounds(250, 6, 150, 13);
-  LaSchnell.SetFont(kNormalButton);
-  LaSchnell.SetCaption("(wenn der Bereich sichtbar ist)");
-
-  CheSchnell.SetBounds(75, 5, 163, 15);
-  CheSchnell.SetFont(kFettButton);
-  CheSchnell.SetCaption("XP-Schnell-Start-Bereich");
-  CheSchnell.SetTabStop(false);
-  CheSchnell.SetState(platform::CheckState::Grayed);
-  CheSchnell.OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
-
-  PaStart3.SetBounds(1, 3, 39, 20);
-  PaStart3.SetBevel(BevelKind::Lowered, 1);
-  PaStart3.SetFont(kNormalButton);
-  PaStart3.SetCaption("Start");
-
-  PaStart.SetBounds(0, 127, 100, 100);
-  PaStart.SetBevel(BevelKind::Raised, 2);
-
-  Bevel1.SetBounds(5, 30, 90, 2);
-
-  CheStart.SetBounds(5, 10, 85, 15);
-  CheStart.SetFont(kFettButton);
-  CheStart.SetCaption("Start-Menü");
-  CheStart.SetTabStop(false);
-  CheStart.SetState(platform::CheckState::Grayed);
-  CheStart.OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
-
-  PaFuss2.SetBounds(600, 330, 210, 20);
-  PaFuss2.SetBackColor(Color::Rgb(0x000000));
-  PaFuss2.SetBevel(BevelKind::None, 1);
-  PaFuss2.SetFont(Schrift(platform::kHeight8pt, false, Color::Rgb(0x808080)));
-  PaFuss2.SetCaption("Installations-Programm, Version");
+  for (platform::CheckBox* box : {&CheExplorerD, &CheExplorerV, &CheDesktop, &CheSchnell, &CheStart}) {
+    box->OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
+  }
   PaFuss2.OnClick = platform::Bind<&Taa::PaFuss2Click>(this);
-
-  PaFuss1.SetBounds(600, 360, 80, 50);
-  PaFuss1.SetBackColor(Color::Rgb(0x000000));
-  PaFuss1.SetBevel(BevelKind::None, 1);
-
-  PaPfad.SetBounds(200, 60, 480, 270);
-  PaPfad.SetBackColor(Color::Rgb(0x40A040));
-  PaPfad.SetBevel(BevelKind::None, 1);
-  PaPfad.SetVisible(false);
-
-  LaPfad.SetBounds(10, 10, 300, 150);
-  LaPfad.SetBackColor(Color::Rgb(0x0000FF));
-  LaPfad.SetWordWrap(true);
-  LaPfad.SetFont(kSeitenText);
-  LaPfad.SetCaption("Das Programm ist noch nicht neu installiert worden.");
-
-  SpeVerzSuche.SetBounds(380, 190, 65, 22);
-  SpeVerzSuche.SetCaption("suchen ...");
   SpeVerzSuche.OnClick = platform::Bind<&Taa::SpeVerzSucheClick>(this);
-
-  LaKopiert.SetBounds(300, 220, 70, 29);
-  LaKopiert.SetBackColor(Color::Rgb(0x00FF00));
-  LaKopiert.SetFont(Schrift(platform::kHeight8pt, true, Color::Rgb(0x000000)));
-  LaKopiert.SetAlignment(platform::Alignment::Center);
-  LaKopiert.SetLayout(platform::TextLayout::Center);
-  LaKopiert.SetCaption("kopiert ...");
-  LaKopiert.SetVisible(false);
-
-  BuNichtKopieren.SetBounds(10, 100, 250, 25);
-  BuNichtKopieren.SetFont(kFett);
-  BuNichtKopieren.SetCaption("sie sollen für immer dort bleiben, wo sie jetzt sind");
-  BuNichtKopieren.SetTabStop(false);
   BuNichtKopieren.OnClick = platform::Bind<&Taa::BuVerzKopieClick>(this);
-
-  BuVerzKopie.SetBounds(10, 220, 250, 25);
-  BuVerzKopie.SetFont(kFett);
-  BuVerzKopie.SetCaption("sie sollen in dieses Verzeichnis kopiert werden");
-  BuVerzKopie.SetTabStop(false);
   BuVerzKopie.OnClick = platform::Bind<&Taa::BuVerzKopieClick>(this);
-
-  EdVerz.SetBounds(10, 160, 400, 22);
-  EdVerz.SetTabStop(false);
   EdVerz.OnChange = platform::Bind<&Taa::EdVerzChange>(this);
-
-  PaIstSchonDa.SetBounds(300, 80, 480, 270);
-  PaIstSchonDa.SetBackColor(Color::Rgb(0x8055FF));
-  PaIstSchonDa.SetBevel(BevelKind::None, 1);
-  PaIstSchonDa.SetVisible(false);
-
-  LaIstSchonDa.SetBounds(10, 10, 300, 150);
-  LaIstSchonDa.SetBackColor(Color::Rgb(0x800080));
-  LaIstSchonDa.SetWordWrap(true);
-  LaIstSchonDa.SetFont(kSeitenText);
-  LaIstSchonDa.SetCaption("Eine alte Installation ist schon vorhanden.");
-
   for (platform::Button* knopf : {&BuBehalten, &BuEntfUndNeu, &BuEntfernen}) {
-    knopf->SetFont(kFett);
-    knopf->SetTabStop(false);
     knopf->OnClick = platform::Bind<&Taa::BuBehaltenClick>(this);
   }
-  BuBehalten.SetBounds(10, 120, 250, 25);
-  BuBehalten.SetCaption("die vorhandene Installation soll geändert werden");
-  BuEntfUndNeu.SetBounds(10, 160, 250, 25);
-  BuEntfUndNeu.SetCaption("die Installation soll ganz neu gemacht werden");
-  BuEntfernen.SetBounds(10, 80, 250, 25);
-  BuEntfernen.SetCaption("die vorhandene Installation soll nur entfernt werden");
-
-  PaLeer.SetBounds(392, 100, 480, 270);
-  PaLeer.SetBackColor(Color::Rgb(0x0080FF));
-  PaLeer.SetBevel(BevelKind::None, 1);
-  PaLeer.SetVisible(false);
-
-  LaLeer.SetBounds(10, 10, 300, 150);
-  LaLeer.SetBackColor(Color::Rgb(0x0000FF));
-  LaLeer.SetWordWrap(true);
-  LaLeer.SetFont(kSeitenText);
-  LaLeer.SetCaption("Fertig.");
 }
 
 void Taa::KnopfBreite(platform::Button& Knopf) {

@@ -1,7 +1,7 @@
 // A popup menu (CreatePopupMenu) with its items. Popup() records the control it was opened on
 // (the popup component), runs OnPopup, lets the user choose (TrackPopupMenu) and runs the chosen
 // item's OnClick. An item whose caption is "-" is a separator line. Enabled states and the default
-// item are kept in the menu itself and read back from it.
+// item are kept in the menu itself (GetMenuState and GetMenuDefaultItem read them).
 #pragma once
 #include <memory>
 #include <string>
@@ -22,9 +22,8 @@ class MenuItem {
   bool Separator() const { return caption_ == "-"; }
   int Tag() const { return tag_; }
   void SetTag(int tag) { tag_ = tag; }
-  // EnableMenuItem / GetMenuState.
+  // EnableMenuItem.
   void SetEnabled(bool enabled);
-  bool Enabled() const;
   // The command identifier in the menu, 1 for the first item.
   unsigned Command() const { return command_; }
   PopupMenu& Menu() const { return menu_; }
@@ -51,9 +50,8 @@ class PopupMenu : public Component {
   MenuItem& Add(std::string caption);
   const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
 
-  // SetMenuDefaultItem: the item is drawn in bold. GetMenuDefaultItem; null when there is none.
+  // SetMenuDefaultItem: the item is drawn in bold.
   void SetDefaultItem(MenuItem& item);
-  MenuItem* DefaultItem() const;
 
   // Opens the menu at screen position (x, y) on `component` and returns when it has closed.
   void Popup(int x, int y, Control& component);

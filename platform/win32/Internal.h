@@ -14,10 +14,11 @@ struct ControlAccess {
   static Control* FromHandle(HWND window);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static HWND Hwnd(const Control& control) { return static_cast<HWND>(control.handle_); }
-  // TranslateMessage and DispatchMessageA, keys first through the key preview and the dialog
-  // keys of the window they belong to.
-  static void DispatchWithKeys(MSG& message);
+  static bool PreTranslate(MSG& message);
 };
+
+// PreTranslateMessage, then TranslateMessage and DispatchMessageA.
+void Dispatch(MSG& message);
 
 // Modifier keys and mouse buttons held now; Alt also from bit 29 of a key message's lparam.
 ShiftState KeyShiftState(LPARAM keyData);

@@ -15,11 +15,6 @@ void MenuItem::SetEnabled(bool enabled) {
   ::EnableMenuItem(MenuOf(*this), command_, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-bool MenuItem::Enabled() const {
-  const UINT state = ::GetMenuState(MenuOf(*this), command_, MF_BYCOMMAND);
-  return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
-}
-
 PopupMenu::PopupMenu(const char* name) : Component(name) {
   handle_ = ::CreatePopupMenu();
 }
@@ -41,12 +36,6 @@ MenuItem& PopupMenu::Add(std::string caption) {
 
 void PopupMenu::SetDefaultItem(MenuItem& item) {
   ::SetMenuDefaultItem(static_cast<HMENU>(handle_), item.Command(), FALSE);
-}
-
-MenuItem* PopupMenu::DefaultItem() const {
-  const UINT command = ::GetMenuDefaultItem(static_cast<HMENU>(handle_), FALSE, GMDI_USEDISABLED);
-  if (command == static_cast<UINT>(-1) || command == 0 || command > items_.size()) return nullptr;
-  return items_[command - 1].get();
 }
 
 void PopupMenu::Popup(int x, int y, Control& component) {

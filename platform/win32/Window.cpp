@@ -97,7 +97,7 @@ void Window::ShowModal() {
       break;
     }
     if (got == -1) break;
-    ControlAccess::DispatchWithKeys(message);
+    Dispatch(message);
   }
   // Enabled before hiding, so that the activation goes back to them.
   for (HWND w : others.disabled) ::EnableWindow(w, TRUE);

@@ -330,7 +330,7 @@ TEST_F(Hauptfenster, EscapeAndEnterPressTheCloseButton) {
   tasten[0].ki.wVk = tasten[1].ki.wVk = VK_ESCAPE;
   tasten[1].ki.dwFlags = KEYEVENTF_KEYUP;
   ::SendInput(2, tasten, sizeof(INPUT));
-  EXPECT_TRUE(automation::PumpUntil([&] { return beenden == 4; }, [] { platform::ProcessMessages(); }));
+  EXPECT_TRUE(automation::PumpUntil([&] { return beenden == 4; }, [] { testfenster::Verarbeiten(); }));
   // Another push button with the focus takes Enter itself.
   fenster.BuVerzKopie.SetFocus();
   testfenster::Taste(VK_RETURN);

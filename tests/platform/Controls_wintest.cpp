@@ -253,15 +253,14 @@ TEST(PopupMenu, ItemsSeparatorsDefaultAndEnabledStatesLiveInTheMenu) {
   char text[64] = {};
   ::GetMenuStringA(h, 2, text, sizeof text, MF_BYPOSITION);
   EXPECT_EQ(std::string(text), "&Zwei");
-  EXPECT_EQ(menue.DefaultItem(), nullptr);
+  EXPECT_EQ(::GetMenuDefaultItem(h, FALSE, GMDI_USEDISABLED), static_cast<UINT>(-1));
   menue.SetDefaultItem(eins);
-  EXPECT_EQ(menue.DefaultItem(), &eins);
+  EXPECT_EQ(::GetMenuDefaultItem(h, FALSE, GMDI_USEDISABLED), eins.Command());
   EXPECT_EQ(::GetMenuDefaultItem(h, TRUE, 0), 0u);
   zwei.SetEnabled(false);
-  EXPECT_FALSE(zwei.Enabled());
   EXPECT_NE(::GetMenuState(h, 2, MF_BYPOSITION) & MF_GRAYED, 0u);
   zwei.SetEnabled(true);
-  EXPECT_TRUE(zwei.Enabled());
+  EXPECT_EQ(::GetMenuState(h, 2, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED), 0u);
 }
 
 TEST(PopupMenu, PopupRecordsTheComponentRunsOnPopupAndTheChosenItem) {

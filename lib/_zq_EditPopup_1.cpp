@@ -67,7 +67,7 @@ void EditPopupSetzen(platform::Window& fenster) {
   menue.OnPopup = platform::Bind<&TZQEditPop::PopAuf>(&menue);
   for (int i = 1; i <= 10; ++i) {
     platform::MenuItem& punkt = menue.Add(kBeschriftungen[i]);
-    menue.Punkte.push_back(&punkt);
+    menue.Punkte[i] = &punkt;
     punkt.SetTag(i);
     punkt.OnClick = platform::Bind<&TZQEditPop::Klick>(&menue);
   }

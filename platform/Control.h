@@ -66,7 +66,7 @@ class Control : public Component {
   int ClientWidth() const;
   int ClientHeight() const;
   // One SetWindowPos.
-  virtual void SetBounds(int left, int top, int width, int height);
+  void SetBounds(int left, int top, int width, int height);
   void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
   void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
   void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
@@ -107,7 +107,7 @@ class Control : public Component {
   void* Handle() const { return handle_; }
 
   // Runs OnClick.
-  virtual void Click();
+  void Click();
   Handler<Control&> OnClick;
 
  protected:

@@ -1,7 +1,5 @@
 #include "platform/Window.h"
 
-#include <algorithm>
-
 #include "platform/Application.h"
 #include "platform/Button.h"
 #include "platform/win32/Internal.h"
@@ -15,16 +13,28 @@ bool CanPress(const Control& control) {
   return ::IsWindowVisible(h) && ::IsWindowEnabled(h);
 }
 
-struct ModalOthers {
-  HWND self;
-  std::vector<HWND> disabled;
-};
+bool IsTabStop(const Control& control) {
+  HWND h = ControlAccess::Hwnd(control);
+  return h != nullptr && (::GetWindowLongA(h, GWL_STYLE) & WS_TABSTOP) != 0 && CanPress(control);
+}
 
-BOOL CALLBACK DisableOther(HWND w, LPARAM p) {
-  auto* o = reinterpret_cast<ModalOthers*>(p);
-  if (w != o->self && ::IsWindowVisible(w) && ::IsWindowEnabled(w)) {
+// A window that a modal run disabled carries the modal window's handle in this property until
+// the run gives it back.
+constexpr char kModalProperty[] = "ZQ.Modal";
+
+BOOL CALLBACK DisableOther(HWND w, LPARAM modal) {
+  HWND self = reinterpret_cast<HWND>(modal);
+  if (w != self && ::IsWindowVisible(w) && ::IsWindowEnabled(w)) {
     ::EnableWindow(w, FALSE);
-    o->disabled.push_back(w);
+    ::SetPropA(w, kModalProperty, self);
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK EnableAgain(HWND w, LPARAM modal) {
+  if (::GetPropA(w, kModalProperty) == reinterpret_cast<HANDLE>(modal)) {
+    ::RemovePropA(w, kModalProperty);
+    ::EnableWindow(w, TRUE);
   }
   return TRUE;
 }
@@ -83,8 +93,7 @@ void Window::Close() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_CLOSE, 0, 0
 
 void Window::ShowModal() {
   HWND h = ControlAccess::Hwnd(*this);
-  ModalOthers others{h, {}};
-  ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOther, reinterpret_cast<LPARAM>(&others));
+  ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOther, reinterpret_cast<LPARAM>(h));
   modal_ = true;
   modalDone_ = false;
   Show();
@@ -100,7 +109,7 @@ void Window::ShowModal() {
     Dispatch(message);
   }
   // Enabled before hiding, so that the activation goes back to them.
-  for (HWND w : others.disabled) ::EnableWindow(w, TRUE);
+  ::EnumThreadWindows(::GetCurrentThreadId(), &EnableAgain, reinterpret_cast<LPARAM>(h));
   SetVisible(false);
   modal_ = false;
 }
@@ -114,20 +123,19 @@ bool Window::PreviewKey(unsigned short& key, ShiftState shift) {
 }
 
 void* Window::NextTabStop(void* from, bool backwards) const {
-  std::vector<HWND> stops;
-  for (Control* control : controls_) {
-    if (control->Handle() == nullptr) continue;
-    HWND w = ControlAccess::Hwnd(*control);
-    if ((::GetWindowLongA(w, GWL_STYLE) & WS_TABSTOP) != 0 && CanPress(*control)) {
-      stops.push_back(w);
-    }
+  const std::size_t n = controls_.size();
+  if (n == 0) return nullptr;
+  // Starts one before the first (after the last) control unless `from` is a tab stop.
+  std::size_t at = backwards ? 0 : n - 1;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (controls_[i]->Handle() == from && IsTabStop(*controls_[i])) at = i;
   }
-  if (stops.empty()) return nullptr;
-  const auto at = std::find(stops.begin(), stops.end(), static_cast<HWND>(from));
-  if (at == stops.end()) return backwards ? stops.back() : stops.front();
-  const std::size_t n = stops.size();
-  const std::size_t i = static_cast<std::size_t>(at - stops.begin());
-  return stops[backwards ? (i + n - 1) % n : (i + 1) % n];
+  const std::size_t step = backwards ? n - 1 : 1;
+  for (std::size_t k = 0; k < n; ++k) {
+    at = (at + step) % n;
+    if (IsTabStop(*controls_[at])) return controls_[at]->Handle();
+  }
+  return nullptr;
 }
 
 bool Window::DialogKey(unsigned short key, ShiftState shift) {

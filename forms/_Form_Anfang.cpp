@@ -27,11 +27,6 @@ using platform::FontStyle;
 
 constexpr FontStyle Schrift(int hoehe, bool fett, Color farbe) { return FontStyle{"Tahoma", hoehe, fett, farbe}; }
 
-constexpr FontStyle kFett = Schrift(platform::kHeight8pt, true, Color::WindowText());
-constexpr FontStyle kFettButton = Schrift(platform::kHeight8pt, true, Color::BtnText());
-constexpr FontStyle kNormalButton = Schrift(platform::kHeight8pt, false, Color::BtnText());
-constexpr FontStyle kSeitenText = Schrift(platform::kHeight10pt, true, Color::Rgb(0xFFFFFF));
-
 }  // namespace
 
 Taa::Taa() : platform::Window("aa", platform::BorderIcons{true, false}) {
@@ -71,80 +66,100 @@ enum Merkmal : unsigned short {
 // No colour of its own in the design: the control keeps the one it was made with.
 constexpr Color kBleibt = Color::System(-1);
 
-struct Entwurf {
-  Art art;
-  short left, top, width, height;
-  unsigned short merkmale;
-  Color farbe;               // background; a shape's fill
-  const FontStyle* schrift;  // null: the parent's
-  const char* text;          // null: none
+// The fonts of the design, by their index in kSchriften; 0: the parent's.
+enum Schriftart : unsigned char {
+  kElternSchrift,
+  kFett,
+  kFettButton,
+  kNormalButton,
+  kSeitenText,
+  kNormal,
+  kTitel,
+  kFussText,
+  kKopiert,
 };
 
-constexpr FontStyle kNormal = Schrift(platform::kHeight8pt, false, Color::WindowText());
-constexpr FontStyle kTitel = Schrift(platform::kHeight8pt, false, Color::CaptionText());
-constexpr FontStyle kFussText = Schrift(platform::kHeight8pt, false, Color::Rgb(0x808080));
-constexpr FontStyle kKopiert = Schrift(platform::kHeight8pt, true, Color::Rgb(0x000000));
+constexpr FontStyle kSchriften[] = {
+    {},
+    Schrift(platform::kHeight8pt, true, Color::WindowText()),
+    Schrift(platform::kHeight8pt, true, Color::BtnText()),
+    Schrift(platform::kHeight8pt, false, Color::BtnText()),
+    Schrift(platform::kHeight10pt, true, Color::Rgb(0xFFFFFF)),
+    Schrift(platform::kHeight8pt, false, Color::WindowText()),
+    Schrift(platform::kHeight8pt, false, Color::CaptionText()),
+    Schrift(platform::kHeight8pt, false, Color::Rgb(0x808080)),
+    Schrift(platform::kHeight8pt, true, Color::Rgb(0x000000)),
+};
+
+struct Entwurf {
+  Art art;
+  Schriftart schrift;
+  short left, top, width, height;
+  unsigned short merkmale;
+  Color farbe;       // background; a shape's fill
+  const char* text;  // null: none
+};
 
 constexpr char kMausText[] = "(nachdem die rechte Maus-Taste gedrückt worden ist)";
 
 constexpr Entwurf kEntwurf[] = {
-    /* LaZielOrt       */ {kLabel, 8, 4, 60, 15, kAutoSize, kBleibt, &kFett, "LaZielOrt"},
-    /* LaSchritt       */ {kLabel, 8, 440, 60, 15, kAutoSize, kBleibt, &kFett, "LaSchritt"},
-    /* BuClose         */ {kButton, 784, 416, 80, 40, kStandard, kBleibt, &kFett, "Beenden"},
+    /* LaZielOrt       */ {kLabel, kFett, 8, 4, 60, 15, kAutoSize, kBleibt, "LaZielOrt"},
+    /* LaSchritt       */ {kLabel, kFett, 8, 440, 60, 15, kAutoSize, kBleibt, "LaSchritt"},
+    /* BuClose         */ {kButton, kFett, 784, 416, 80, 40, kStandard, kBleibt, "Beenden"},
     // The pages, side by side.
-    /* PaFehler        */ {kPanel, 8, 24, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0xFF0000), nullptr, nullptr},
-    /* LaFehler        */ {kLabel, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800000), &kSeitenText, "LaFehler"},
-    /* BuFehler        */ {kButton, 10, 200, 250, 30, kVerborgen, kBleibt, &kFett, "zurück zur vorherigen Anzeige"},
-    /* PaRahmen        */ {kPanel, 4, 300, 480, 260, kOhneRand, Color::Rgb(0x000000), nullptr, nullptr},
-    /* PaChecks        */ {kPanel, 100, 40, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr, nullptr},
-    /* LaDesktop       */ {kLabel, 10, 65, 85, 30, kMitteSenkrecht | kWordWrap, Color::BtnFace(), &kFettButton, "Hintergrund-Fläche"},
-    /* LaMacheChecks   */ {kLabel, 10, 10, 100, 16, kAutoSize, Color::Rgb(0x0000FF), &kSeitenText, "Letzte Frage: Wo soll das Programm angezeigt werden?"},
-    /* PaExplorer      */ {kPanel, 130, 45, 300, 160, 0, Color::BtnFace(), &kNormal, nullptr},
-    /* PaExOben        */ {kPanel, 1, 1, 290, 17, kTextLinks | kOhneRand, Color::ActiveCaption(), &kTitel, "Windows-Explorer"},
-    /* PaExLinks       */ {kPanel, 1, 20, 140, 130, kOhneRand, Color::Window(), nullptr, nullptr},
-    /* LaNameL2        */ {kLabel, 4, 8, 90, 15, kAutoSize, Color::Window(), &kNormal, " Verzeichnis-Namen "},
-    /* PaExRechts      */ {kPanel, 150, 20, 140, 130, kOhneRand, Color::Window(), nullptr, nullptr},
-    /* LaNameR2        */ {kLabel, 4, 8, 90, 15, kAutoSize, Color::Window(), &kNormal, " Datei-Namen "},
-    /* PaMausR         */ {kPanel, 160, 60, 130, 65, 0, kBleibt, nullptr, nullptr},
-    /* Label7          */ {kLabel, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, &kNormalButton, kMausText},
+    /* PaFehler        */ {kPanel, kElternSchrift, 8, 24, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0xFF0000), nullptr},
+    /* LaFehler        */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800000), "LaFehler"},
+    /* BuFehler        */ {kButton, kFett, 10, 200, 250, 30, kVerborgen, kBleibt, "zurück zur vorherigen Anzeige"},
+    /* PaRahmen        */ {kPanel, kElternSchrift, 4, 300, 480, 260, kOhneRand, Color::Rgb(0x000000), nullptr},
+    /* PaChecks        */ {kPanel, kElternSchrift, 100, 40, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr},
+    /* LaDesktop       */ {kLabel, kFettButton, 10, 65, 85, 30, kMitteSenkrecht | kWordWrap, Color::BtnFace(), "Hintergrund-Fläche"},
+    /* LaMacheChecks   */ {kLabel, kSeitenText, 10, 10, 100, 16, kAutoSize, Color::Rgb(0x0000FF), "Letzte Frage: Wo soll das Programm angezeigt werden?"},
+    /* PaExplorer      */ {kPanel, kNormal, 130, 45, 300, 160, 0, Color::BtnFace(), nullptr},
+    /* PaExOben        */ {kPanel, kTitel, 1, 1, 290, 17, kTextLinks | kOhneRand, Color::ActiveCaption(), "Windows-Explorer"},
+    /* PaExLinks       */ {kPanel, kElternSchrift, 1, 20, 140, 130, kOhneRand, Color::Window(), nullptr},
+    /* LaNameL2        */ {kLabel, kNormal, 4, 8, 90, 15, kAutoSize, Color::Window(), " Verzeichnis-Namen "},
+    /* PaExRechts      */ {kPanel, kElternSchrift, 150, 20, 140, 130, kOhneRand, Color::Window(), nullptr},
+    /* LaNameR2        */ {kLabel, kNormal, 4, 8, 90, 15, kAutoSize, Color::Window(), " Datei-Namen "},
+    /* PaMausR         */ {kPanel, kElternSchrift, 160, 60, 130, 65, 0, kBleibt, nullptr},
+    /* Label7          */ {kLabel, kNormalButton, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, kMausText},
     // The five boxes stand in the third state until the configuration and the probe set them.
-    /* CheExplorerD    */ {kCheckBox, 4, 3, 125, 15, kOhneTabStop | kGrau, kBleibt, &kFettButton, "Mauszeiger-Menü"},
-    /* PaMausL         */ {kPanel, 10, 60, 130, 65, 0, kBleibt, nullptr, nullptr},
-    /* Label1          */ {kLabel, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, &kNormalButton, kMausText},
-    /* CheExplorerV    */ {kCheckBox, 5, 3, 124, 15, kOhneTabStop | kGrau, kBleibt, &kFettButton, "Mauszeiger-Menü"},
-    /* CheDesktop      */ {kCheckBox, 45, 45, 15, 15, kOhneTabStop | kGrau, kBleibt, nullptr, nullptr},
-    /* PaSchnell       */ {kPanel, 0, 225, 400, 25, 0, kBleibt, nullptr, nullptr},
-    /* ShaSchnell1     */ {kShape, 45, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr, nullptr},
-    /* ShaSchnell2     */ {kShape, 60, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr, nullptr},
-    /* LaSchnell       */ {kLabel, 250, 6, 150, 13, 0, kBleibt, &kNormalButton, "(wenn der Bereich sichtbar ist)"},
-    /* CheSchnell      */ {kCheckBox, 75, 5, 163, 15, kOhneTabStop | kGrau, kBleibt, &kFettButton, "XP-Schnell-Start-Bereich"},
-    /* PaStart3        */ {kPanel, 1, 3, 39, 20, kVertieft, kBleibt, &kNormalButton, "Start"},
-    /* PaStart         */ {kPanel, 0, 127, 100, 100, kErhaben2, kBleibt, nullptr, nullptr},
-    /* Bevel1          */ {kSonst, 5, 30, 90, 2, 0, kBleibt, nullptr, nullptr},
-    /* CheStart        */ {kCheckBox, 5, 10, 85, 15, kOhneTabStop | kGrau, kBleibt, &kFettButton, "Start-Menü"},
-    /* PaFuss2         */ {kPanel, 600, 330, 210, 20, kOhneRand, Color::Rgb(0x000000), &kFussText, "Installations-Programm, Version"},
-    /* PaFuss1         */ {kPanel, 600, 360, 80, 50, kOhneRand, Color::Rgb(0x000000), nullptr, nullptr},
-    /* PaPfad          */ {kPanel, 200, 60, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x40A040), nullptr, nullptr},
-    /* LaPfad          */ {kLabel, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), &kSeitenText, "Das Programm ist noch nicht neu installiert worden."},
-    /* SpeVerzSuche    */ {kSonst, 380, 190, 65, 22, 0, kBleibt, nullptr, "suchen ..."},
-    /* LaKopiert       */ {kLabel, 300, 220, 70, 29, kTextMitte | kMitteSenkrecht | kVerborgen, Color::Rgb(0x00FF00), &kKopiert, "kopiert ..."},
-    /* BuNichtKopieren */ {kButton, 10, 100, 250, 25, kOhneTabStop, kBleibt, &kFett, "sie sollen für immer dort bleiben, wo sie jetzt sind"},
-    /* BuVerzKopie     */ {kButton, 10, 220, 250, 25, kOhneTabStop, kBleibt, &kFett, "sie sollen in dieses Verzeichnis kopiert werden"},
-    /* EdVerz          */ {kSonst, 10, 160, 400, 22, kOhneTabStop, kBleibt, nullptr, nullptr},
-    /* PaIstSchonDa    */ {kPanel, 300, 80, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x8055FF), nullptr, nullptr},
-    /* LaIstSchonDa    */ {kLabel, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800080), &kSeitenText, "Eine alte Installation ist schon vorhanden."},
-    /* BuBehalten      */ {kButton, 10, 120, 250, 25, kOhneTabStop, kBleibt, &kFett, "die vorhandene Installation soll geändert werden"},
-    /* BuEntfUndNeu    */ {kButton, 10, 160, 250, 25, kOhneTabStop, kBleibt, &kFett, "die Installation soll ganz neu gemacht werden"},
-    /* BuEntfernen     */ {kButton, 10, 80, 250, 25, kOhneTabStop, kBleibt, &kFett, "die vorhandene Installation soll nur entfernt werden"},
-    /* PaLeer          */ {kPanel, 392, 100, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr, nullptr},
-    /* LaLeer          */ {kLabel, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), &kSeitenText, "Fertig."},
+    /* CheExplorerD    */ {kCheckBox, kFettButton, 4, 3, 125, 15, kOhneTabStop | kGrau, kBleibt, "Mauszeiger-Menü"},
+    /* PaMausL         */ {kPanel, kElternSchrift, 10, 60, 130, 65, 0, kBleibt, nullptr},
+    /* Label1          */ {kLabel, kNormalButton, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, kMausText},
+    /* CheExplorerV    */ {kCheckBox, kFettButton, 5, 3, 124, 15, kOhneTabStop | kGrau, kBleibt, "Mauszeiger-Menü"},
+    /* CheDesktop      */ {kCheckBox, kElternSchrift, 45, 45, 15, 15, kOhneTabStop | kGrau, kBleibt, nullptr},
+    /* PaSchnell       */ {kPanel, kElternSchrift, 0, 225, 400, 25, 0, kBleibt, nullptr},
+    /* ShaSchnell1     */ {kShape, kElternSchrift, 45, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr},
+    /* ShaSchnell2     */ {kShape, kElternSchrift, 60, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr},
+    /* LaSchnell       */ {kLabel, kNormalButton, 250, 6, 150, 13, 0, kBleibt, "(wenn der Bereich sichtbar ist)"},
+    /* CheSchnell      */ {kCheckBox, kFettButton, 75, 5, 163, 15, kOhneTabStop | kGrau, kBleibt, "XP-Schnell-Start-Bereich"},
+    /* PaStart3        */ {kPanel, kNormalButton, 1, 3, 39, 20, kVertieft, kBleibt, "Start"},
+    /* PaStart         */ {kPanel, kElternSchrift, 0, 127, 100, 100, kErhaben2, kBleibt, nullptr},
+    /* Bevel1          */ {kSonst, kElternSchrift, 5, 30, 90, 2, 0, kBleibt, nullptr},
+    /* CheStart        */ {kCheckBox, kFettButton, 5, 10, 85, 15, kOhneTabStop | kGrau, kBleibt, "Start-Menü"},
+    /* PaFuss2         */ {kPanel, kFussText, 600, 330, 210, 20, kOhneRand, Color::Rgb(0x000000), "Installations-Programm, Version"},
+    /* PaFuss1         */ {kPanel, kElternSchrift, 600, 360, 80, 50, kOhneRand, Color::Rgb(0x000000), nullptr},
+    /* PaPfad          */ {kPanel, kElternSchrift, 200, 60, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x40A040), nullptr},
+    /* LaPfad          */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), "Das Programm ist noch nicht neu installiert worden."},
+    /* SpeVerzSuche    */ {kSonst, kElternSchrift, 380, 190, 65, 22, 0, kBleibt, "suchen ..."},
+    /* LaKopiert       */ {kLabel, kKopiert, 300, 220, 70, 29, kTextMitte | kMitteSenkrecht | kVerborgen, Color::Rgb(0x00FF00), "kopiert ..."},
+    /* BuNichtKopieren */ {kButton, kFett, 10, 100, 250, 25, kOhneTabStop, kBleibt, "sie sollen für immer dort bleiben, wo sie jetzt sind"},
+    /* BuVerzKopie     */ {kButton, kFett, 10, 220, 250, 25, kOhneTabStop, kBleibt, "sie sollen in dieses Verzeichnis kopiert werden"},
+    /* EdVerz          */ {kSonst, kElternSchrift, 10, 160, 400, 22, kOhneTabStop, kBleibt, nullptr},
+    /* PaIstSchonDa    */ {kPanel, kElternSchrift, 300, 80, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x8055FF), nullptr},
+    /* LaIstSchonDa    */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800080), "Eine alte Installation ist schon vorhanden."},
+    /* BuBehalten      */ {kButton, kFett, 10, 120, 250, 25, kOhneTabStop, kBleibt, "die vorhandene Installation soll geändert werden"},
+    /* BuEntfUndNeu    */ {kButton, kFett, 10, 160, 250, 25, kOhneTabStop, kBleibt, "die Installation soll ganz neu gemacht werden"},
+    /* BuEntfernen     */ {kButton, kFett, 10, 80, 250, 25, kOhneTabStop, kBleibt, "die vorhandene Installation soll nur entfernt werden"},
+    /* PaLeer          */ {kPanel, kElternSchrift, 392, 100, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr},
+    /* LaLeer          */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), "Fertig."},
 };
 
 void Anwenden(platform::Control& teil, const Entwurf& e) {
   const unsigned m = e.merkmale;
   teil.SetBounds(e.left, e.top, e.width, e.height);
   if (e.art != kShape && !(e.farbe == kBleibt)) teil.SetBackColor(e.farbe);
-  if (e.schrift != nullptr) teil.SetFont(*e.schrift);
+  if (e.schrift != kElternSchrift) teil.SetFont(kSchriften[e.schrift]);
   if (e.text != nullptr) teil.SetCaption(e.text);
   if (m & kVerborgen) teil.SetVisible(false);
   if (m & kOhneTabStop) teil.SetTabStop(false);

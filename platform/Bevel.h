@@ -12,7 +12,7 @@ class Bevel : public Control {
   Bevel(Control& parent, const char* name);
 
  protected:
-  void Paint(void* dc) override;
+  void Paint(HDC__* dc) override;
 };
 
 }  // namespace platform

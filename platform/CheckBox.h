@@ -27,7 +27,7 @@ class CheckBox : public Control {
 
  protected:
   void Notify(unsigned code) override;
-  void* ControlColor(void* dc) override;
+  HBRUSH__* ControlColor(HDC__* dc) override;
 };
 
 }  // namespace platform

@@ -23,6 +23,12 @@
 #include "platform/Font.h"
 #include "platform/Handler.h"
 
+// The system's handle types, as <windows.h> declares them (STRICT), without including it.
+struct HBRUSH__;
+struct HDC__;
+struct HFONT__;
+struct HWND__;
+
 namespace platform {
 
 class Edit;
@@ -103,8 +109,8 @@ class Control : public Component {
   // The control as an edit field, or null: the one downcast that the layers above need.
   virtual Edit* AsEdit() { return nullptr; }
 
-  // The window handle (HWND), for the platform layer and for tests that inspect real windows.
-  void* Handle() const { return handle_; }
+  // The window handle, for the platform layer and for tests that inspect real windows.
+  HWND__* Handle() const { return handle_; }
 
   // Runs OnClick.
   void Click();
@@ -120,23 +126,23 @@ class Control : public Component {
   // (subclassed). Children get WS_CHILD, WS_CLIPSIBLINGS and WS_VISIBLE; a window without parent
   // gets `style` alone and `owner` (an HWND) as its owner.
   void CreateOwnHandle(const char* windowClass, std::uint32_t style, std::uint32_t exStyle,
-                       void* owner = nullptr);
+                       HWND__* owner = nullptr);
   void CreateSystemHandle(const char* windowClass, std::uint32_t style, std::uint32_t exStyle);
 
   // Messages of the control's window. Returns true when handled, with the result in `result`.
   virtual bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                              std::intptr_t& result);
   // Paints an own-class control into the device context `dc`.
-  virtual void Paint(void* dc);
+  virtual void Paint(HDC__* dc);
   // A WM_COMMAND notification that the control sent to its parent.
   virtual void Notify(unsigned code);
   // WM_CTLCOLOR* that the control sent to its parent: the brush to use, or null for the default.
-  virtual void* ControlColor(void* dc);
+  virtual HBRUSH__* ControlColor(HDC__* dc);
 
-  // The font handle (HFONT) made from Font().
-  void* FontHandle() const { return fontHandle_; }
-  // A solid brush (HBRUSH) of BackColor(), owned by the control.
-  void* BackBrush();
+  // The font made from Font().
+  HFONT__* FontHandle() const { return fontHandle_; }
+  // A solid brush of BackColor(), owned by the control.
+  HBRUSH__* BackBrush();
   // The colour that the control's background shows: its own, or its parent's when it paints none.
   Color ParentBackColor() const;
   // Own classes: a left button press and release inside the control is a click.
@@ -160,9 +166,9 @@ class Control : public Component {
   Color color_;
   bool drawnOnly_ = false;
   bool pressed_ = false;
-  void* handle_ = nullptr;
-  void* fontHandle_ = nullptr;
-  void* brush_ = nullptr;
+  HWND__* handle_ = nullptr;
+  HFONT__* fontHandle_ = nullptr;
+  HBRUSH__* brush_ = nullptr;
   Color brushColor_ = Color::BtnFace();
   void* systemProc_ = nullptr;
   std::uint16_t nameAtom_ = 0;

@@ -32,7 +32,7 @@ class Label : public Control {
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                      std::intptr_t& result) override;
-  void Paint(void* dc) override;
+  void Paint(HDC__* dc) override;
 
  private:
   unsigned TextFlags() const;

@@ -9,6 +9,8 @@
 
 #include "platform/Control.h"
 
+struct HMENU__;
+
 namespace platform {
 
 class PopupMenu;
@@ -60,11 +62,10 @@ class PopupMenu : public Component {
 
   Handler<PopupMenu&> OnPopup;
 
-  // The menu handle (HMENU).
-  void* Handle() const { return handle_; }
+  HMENU__* Handle() const { return handle_; }
 
  private:
-  void* handle_ = nullptr;
+  HMENU__* handle_ = nullptr;
   std::vector<std::unique_ptr<MenuItem>> items_;
   Control* popupComponent_ = nullptr;
 };

@@ -19,7 +19,7 @@ class Shape : public Control {
   std::optional<Color> Outline() const { return outline_; }
 
  protected:
-  void Paint(void* dc) override;
+  void Paint(HDC__* dc) override;
 
  private:
   Color fill_ = Color::Rgb(0xFFFFFF);

@@ -15,7 +15,7 @@ class SpeedButton : public Control {
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                      std::intptr_t& result) override;
-  void Paint(void* dc) override;
+  void Paint(HDC__* dc) override;
 
  private:
   bool hot_ = false;

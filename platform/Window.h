@@ -76,7 +76,7 @@ class Window : public Control {
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                      std::intptr_t& result) override;
-  void Paint(void* dc) override;
+  void Paint(HDC__* dc) override;
 
  private:
   friend class Control;
@@ -85,7 +85,7 @@ class Window : public Control {
 
   bool PreviewKey(unsigned short& key, ShiftState shift);
   // The tab stop after (or before) `from` (an HWND), wrapping; the first one when `from` is none.
-  void* NextTabStop(void* from, bool backwards) const;
+  HWND__* NextTabStop(HWND__* from, bool backwards) const;
   void RestoreFocus();
 
   std::vector<Control*> controls_;
@@ -97,7 +97,7 @@ class Window : public Control {
   bool keyPreview_ = false;
   bool modal_ = false;
   bool modalDone_ = false;
-  void* lastFocus_ = nullptr;
+  HWND__* lastFocus_ = nullptr;
 };
 
 }  // namespace platform

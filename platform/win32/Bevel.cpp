@@ -9,8 +9,7 @@ Bevel::Bevel(Control& parent, const char* name)
   CreateOwnHandle("ZQBevel", 0, 0);
 }
 
-void Bevel::Paint(void* surface) {
-  HDC dc = static_cast<HDC>(surface);
+void Bevel::Paint(HDC dc) {
   RECT r;
   ::GetClientRect(ControlAccess::Hwnd(*this), &r);
   FillSolid(dc, r, ParentBackColor());

@@ -29,8 +29,7 @@ void CheckBox::Notify(unsigned code) {
   SetState(State() == CheckState::Checked ? CheckState::Unchecked : CheckState::Checked);
 }
 
-void* CheckBox::ControlColor(void* surface) {
-  HDC dc = static_cast<HDC>(surface);
+HBRUSH CheckBox::ControlColor(HDC dc) {
   ::SetTextColor(dc, ToColorRef(Font().color));
   ::SetBkColor(dc, ToColorRef(BackColor()));
   return BackBrush();

@@ -13,7 +13,7 @@ struct ControlAccess {
   // The control object of a window of this layer, or null.
   static Control* FromHandle(HWND window);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  static HWND Hwnd(const Control& control) { return static_cast<HWND>(control.handle_); }
+  static HWND Hwnd(const Control& control) { return control.handle_; }
   static bool PreTranslate(MSG& message);
 };
 

@@ -122,7 +122,7 @@ bool Window::PreviewKey(unsigned short& key, ShiftState shift) {
   return DialogKey(key, shift);
 }
 
-void* Window::NextTabStop(void* from, bool backwards) const {
+HWND Window::NextTabStop(HWND from, bool backwards) const {
   const std::size_t n = controls_.size();
   if (n == 0) return nullptr;
   // Starts one before the first (after the last) control unless `from` is a tab stop.
@@ -148,7 +148,7 @@ bool Window::DialogKey(unsigned short key, ShiftState shift) {
     if ((shift & (kCtrl | kAlt)) != 0 || (wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) != 0) {
       return false;
     }
-    HWND next = static_cast<HWND>(NextTabStop(focus, (shift & kShift) != 0));
+    HWND next = (NextTabStop(focus, (shift & kShift) != 0));
     if (next == nullptr || next == focus) return false;
     ::SetFocus(next);
     return true;
@@ -170,10 +170,10 @@ bool Window::DialogKey(unsigned short key, ShiftState shift) {
 
 void Window::RestoreFocus() {
   HWND h = ControlAccess::Hwnd(*this);
-  HWND target = static_cast<HWND>(lastFocus_);
+  HWND target = lastFocus_;
   if (target == nullptr || !::IsChild(h, target) || !::IsWindowVisible(target) ||
       !::IsWindowEnabled(target)) {
-    target = static_cast<HWND>(NextTabStop(nullptr, false));
+    target = (NextTabStop(nullptr, false));
     if (target == nullptr) target = h;
   }
   ::SetFocus(target);
@@ -219,10 +219,10 @@ bool Window::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_
   }
 }
 
-void Window::Paint(void* dc) {
+void Window::Paint(HDC dc) {
   RECT r;
   ::GetClientRect(ControlAccess::Hwnd(*this), &r);
-  FillSolid(static_cast<HDC>(dc), r, BackColor());
+  FillSolid(dc, r, BackColor());
 }
 
 }  // namespace platform

@@ -1,6 +1,9 @@
 #include "forms/_Form_Anfang.h"
 
 #include <cstdint>
+#include <iterator>
+#include <optional>
+#include <vector>
 
 #include "forms/_Form_Geheim.h"
 
@@ -22,12 +25,7 @@ using platform::BevelKind;
 using platform::Color;
 using platform::FontStyle;
 
-FontStyle Schrift(int hoehe, bool fett, Color farbe) { return FontStyle{"Tahoma", hoehe, fett, farbe}; }
-
-const FontStyle kFett = Schrift(platform::kHeight8pt, true, Color::WindowText());
-const FontStyle kFettButton = Schrift(platform::kHeight8pt, true, Color::BtnText());
-const FontStyle kNormalButton = Schrift(platform::kHeight8pt, false, Color::BtnText());
-const FontStyle kSeitenText = Schrift(platform::kHeight10pt, true, Color::Rgb(0xFFFFFF));
+constexpr FontStyle Schrift(int hoehe, bool fett, Color farbe) { return FontStyle{"Tahoma", hoehe, fett, farbe}; }
 
 }  // namespace
 
@@ -41,264 +39,193 @@ Taa::~Taa() {
   if (aa == this) aa = nullptr;
 }
 
-// The values of the window definition: what FormCreate starts from. Bounds that FormCreate sets
-// are only a parking place here; the others are final.
+// The values of the window definition: what FormCreate starts from, one row per control in
+// creation order (the order of the members). Bounds that FormCreate sets are only a parking place
+// here; the others are final.
+namespace {
+
+enum Art : unsigned char { kLabel, kPanel, kButton, kCheckBox, kShape, kSonst };
+
+enum Merkmal : unsigned short {
+  kVerborgen = 1 << 0,
+  kOhneTabStop = 1 << 1,
+  kAutoSize = 1 << 2,       // label
+  kWordWrap = 1 << 3,       // label
+  kTransparent = 1 << 4,    // label
+  kMitteSenkrecht = 1 << 5, // label: text centred vertically
+  kTextMitte = 1 << 6,      // label: text centred horizontally
+  kTextLinks = 1 << 7,      // panel: caption left-aligned
+  kOhneRand = 1 << 8,       // panel: no bevel
+  kVertieft = 1 << 9,       // panel: lowered bevel of 1 pixel
+  kErhaben2 = 1 << 10,      // panel: raised bevel of 2 pixels
+  kGrau = 1 << 11,          // check box: the third state
+  kStandard = 1 << 12,      // button: default and cancel button
+  kOhneUmriss = 1 << 13,    // shape
+};
+
+// No colour of its own in the design: the control keeps the one it was made with.
+constexpr Color kBleibt = Color::System(-1);
+
+// The fonts of the design, by their index in kSchriften; 0: the parent's.
+enum Schriftart : unsigned char {
+  kElternSchrift,
+  kFett,
+  kFettButton,
+  kNormalButton,
+  kSeitenText,
+  kNormal,
+  kTitel,
+  kFussText,
+  kKopiert,
+};
+
+constexpr FontStyle kSchriften[] = {
+    {},
+    Schrift(platform::kHeight8pt, true, Color::WindowText()),
+    Schrift(platform::kHeight8pt, true, Color::BtnText()),
+    Schrift(platform::kHeight8pt, false, Color::BtnText()),
+    Schrift(platform::kHeight10pt, true, Color::Rgb(0xFFFFFF)),
+    Schrift(platform::kHeight8pt, false, Color::WindowText()),
+    Schrift(platform::kHeight8pt, false, Color::CaptionText()),
+    Schrift(platform::kHeight8pt, false, Color::Rgb(0x808080)),
+    Schrift(platform::kHeight8pt, true, Color::Rgb(0x000000)),
+};
+
+struct Entwurf {
+  Art art;
+  Schriftart schrift;
+  short left, top, width, height;
+  unsigned short merkmale;
+  Color farbe;       // background; a shape's fill
+  const char* text;  // null: none
+};
+
+constexpr char kMausText[] = "(nachdem die rechte Maus-Taste gedrückt worden ist)";
+
+constexpr Entwurf kEntwurf[] = {
+    /* LaZielOrt       */ {kLabel, kFett, 8, 4, 60, 15, kAutoSize, kBleibt, "LaZielOrt"},
+    /* LaSchritt       */ {kLabel, kFett, 8, 440, 60, 15, kAutoSize, kBleibt, "LaSchritt"},
+    /* BuClose         */ {kButton, kFett, 784, 416, 80, 40, kStandard, kBleibt, "Beenden"},
+    // The pages, side by side.
+    /* PaFehler        */ {kPanel, kElternSchrift, 8, 24, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0xFF0000), nullptr},
+    /* LaFehler        */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800000), "LaFehler"},
+    /* BuFehler        */ {kButton, kFett, 10, 200, 250, 30, kVerborgen, kBleibt, "zurück zur vorherigen Anzeige"},
+    /* PaRahmen        */ {kPanel, kElternSchrift, 4, 300, 480, 260, kOhneRand, Color::Rgb(0x000000), nullptr},
+    /* PaChecks        */ {kPanel, kElternSchrift, 100, 40, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr},
+    /* LaDesktop       */ {kLabel, kFettButton, 10, 65, 85, 30, kMitteSenkrecht | kWordWrap, Color::BtnFace(), "Hintergrund-Fläche"},
+    /* LaMacheChecks   */ {kLabel, kSeitenText, 10, 10, 100, 16, kAutoSize, Color::Rgb(0x0000FF), "Letzte Frage: Wo soll das Programm angezeigt werden?"},
+    /* PaExplorer      */ {kPanel, kNormal, 130, 45, 300, 160, 0, Color::BtnFace(), nullptr},
+    /* PaExOben        */ {kPanel, kTitel, 1, 1, 290, 17, kTextLinks | kOhneRand, Color::ActiveCaption(), "Windows-Explorer"},
+    /* PaExLinks       */ {kPanel, kElternSchrift, 1, 20, 140, 130, kOhneRand, Color::Window(), nullptr},
+    /* LaNameL2        */ {kLabel, kNormal, 4, 8, 90, 15, kAutoSize, Color::Window(), " Verzeichnis-Namen "},
+    /* PaExRechts      */ {kPanel, kElternSchrift, 150, 20, 140, 130, kOhneRand, Color::Window(), nullptr},
+    /* LaNameR2        */ {kLabel, kNormal, 4, 8, 90, 15, kAutoSize, Color::Window(), " Datei-Namen "},
+    /* PaMausR         */ {kPanel, kElternSchrift, 160, 60, 130, 65, 0, kBleibt, nullptr},
+    /* Label7          */ {kLabel, kNormalButton, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, kMausText},
+    // The five boxes stand in the third state until the configuration and the probe set them.
+    /* CheExplorerD    */ {kCheckBox, kFettButton, 4, 3, 125, 15, kOhneTabStop | kGrau, kBleibt, "Mauszeiger-Menü"},
+    /* PaMausL         */ {kPanel, kElternSchrift, 10, 60, 130, 65, 0, kBleibt, nullptr},
+    /* Label1          */ {kLabel, kNormalButton, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, kMausText},
+    /* CheExplorerV    */ {kCheckBox, kFettButton, 5, 3, 124, 15, kOhneTabStop | kGrau, kBleibt, "Mauszeiger-Menü"},
+    /* CheDesktop      */ {kCheckBox, kElternSchrift, 45, 45, 15, 15, kOhneTabStop | kGrau, kBleibt, nullptr},
+    /* PaSchnell       */ {kPanel, kElternSchrift, 0, 225, 400, 25, 0, kBleibt, nullptr},
+    /* ShaSchnell1     */ {kShape, kElternSchrift, 45, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr},
+    /* ShaSchnell2     */ {kShape, kElternSchrift, 60, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr},
+    /* LaSchnell       */ {kLabel, kNormalButton, 250, 6, 150, 13, 0, kBleibt, "(wenn der Bereich sichtbar ist)"},
+    /* CheSchnell      */ {kCheckBox, kFettButton, 75, 5, 163, 15, kOhneTabStop | kGrau, kBleibt, "XP-Schnell-Start-Bereich"},
+    /* PaStart3        */ {kPanel, kNormalButton, 1, 3, 39, 20, kVertieft, kBleibt, "Start"},
+    /* PaStart         */ {kPanel, kElternSchrift, 0, 127, 100, 100, kErhaben2, kBleibt, nullptr},
+    /* Bevel1          */ {kSonst, kElternSchrift, 5, 30, 90, 2, 0, kBleibt, nullptr},
+    /* CheStart        */ {kCheckBox, kFettButton, 5, 10, 85, 15, kOhneTabStop | kGrau, kBleibt, "Start-Menü"},
+    /* PaFuss2         */ {kPanel, kFussText, 600, 330, 210, 20, kOhneRand, Color::Rgb(0x000000), "Installations-Programm, Version"},
+    /* PaFuss1         */ {kPanel, kElternSchrift, 600, 360, 80, 50, kOhneRand, Color::Rgb(0x000000), nullptr},
+    /* PaPfad          */ {kPanel, kElternSchrift, 200, 60, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x40A040), nullptr},
+    /* LaPfad          */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), "Das Programm ist noch nicht neu installiert worden."},
+    /* SpeVerzSuche    */ {kSonst, kElternSchrift, 380, 190, 65, 22, 0, kBleibt, "suchen ..."},
+    /* LaKopiert       */ {kLabel, kKopiert, 300, 220, 70, 29, kTextMitte | kMitteSenkrecht | kVerborgen, Color::Rgb(0x00FF00), "kopiert ..."},
+    /* BuNichtKopieren */ {kButton, kFett, 10, 100, 250, 25, kOhneTabStop, kBleibt, "sie sollen für immer dort bleiben, wo sie jetzt sind"},
+    /* BuVerzKopie     */ {kButton, kFett, 10, 220, 250, 25, kOhneTabStop, kBleibt, "sie sollen in dieses Verzeichnis kopiert werden"},
+    /* EdVerz          */ {kSonst, kElternSchrift, 10, 160, 400, 22, kOhneTabStop, kBleibt, nullptr},
+    /* PaIstSchonDa    */ {kPanel, kElternSchrift, 300, 80, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x8055FF), nullptr},
+    /* LaIstSchonDa    */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800080), "Eine alte Installation ist schon vorhanden."},
+    /* BuBehalten      */ {kButton, kFett, 10, 120, 250, 25, kOhneTabStop, kBleibt, "die vorhandene Installation soll geändert werden"},
+    /* BuEntfUndNeu    */ {kButton, kFett, 10, 160, 250, 25, kOhneTabStop, kBleibt, "die Installation soll ganz neu gemacht werden"},
+    /* BuEntfernen     */ {kButton, kFett, 10, 80, 250, 25, kOhneTabStop, kBleibt, "die vorhandene Installation soll nur entfernt werden"},
+    /* PaLeer          */ {kPanel, kElternSchrift, 392, 100, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr},
+    /* LaLeer          */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), "Fertig."},
+};
+
+void Anwenden(platform::Control& teil, const Entwurf& e) {
+  const unsigned m = e.merkmale;
+  teil.SetBounds(e.left, e.top, e.width, e.height);
+  if (e.art != kShape && !(e.farbe == kBleibt)) teil.SetBackColor(e.farbe);
+  if (e.schrift != kElternSchrift) teil.SetFont(kSchriften[e.schrift]);
+  if (e.text != nullptr) teil.SetCaption(e.text);
+  if (m & kVerborgen) teil.SetVisible(false);
+  if (m & kOhneTabStop) teil.SetTabStop(false);
+  switch (e.art) {
+    case kLabel: {
+      auto& label = static_cast<platform::Label&>(teil);
+      if (m & kWordWrap) label.SetWordWrap(true);
+      if (m & kTransparent) label.SetTransparent(true);
+      if (m & kMitteSenkrecht) label.SetLayout(platform::TextLayout::Center);
+      if (m & kTextMitte) label.SetAlignment(platform::Alignment::Center);
+      if (m & kAutoSize) label.SetAutoSize(true);
+      break;
+    }
+    case kPanel: {
+      auto& panel = static_cast<platform::Panel&>(teil);
+      if (m & kOhneRand) panel.SetBevel(BevelKind::None, 1);
+      if (m & kVertieft) panel.SetBevel(BevelKind::Lowered, 1);
+      if (m & kErhaben2) panel.SetBevel(BevelKind::Raised, 2);
+      if (m & kTextLinks) panel.SetAlignment(platform::Alignment::Left);
+      break;
+    }
+    case kButton:
+      if (m & kStandard) {
+        static_cast<platform::Button&>(teil).SetDefault(true);
+        static_cast<platform::Button&>(teil).SetCancel(true);
+      }
+      break;
+    case kCheckBox:
+      if (m & kGrau) static_cast<platform::CheckBox&>(teil).SetState(platform::CheckState::Grayed);
+      break;
+    case kShape: {
+      auto& shape = static_cast<platform::Shape&>(teil);
+      shape.SetFill(e.farbe);
+      if (m & kOhneUmriss) shape.SetOutline(std::nullopt);
+      break;
+    }
+    case kSonst:
+      break;
+  }
+}
+
+}  // namespace
+
 void Taa::LoadDesign() {
   SetCaption("Programm installieren");
   SetClientSize(872, 463);
   SetCenterOnFirstShow(true);
   SetKeyPreview(true);
-  OnKeyDown = [this](platform::Control& s, unsigned short& key, platform::ShiftState shift) {
-    FormKeyDown(s, key, shift);
-  };
+  const std::vector<platform::Control*>& teile = Controls();
+  for (std::size_t i = 0; i < std::size(kEntwurf); ++i) Anwenden(*teile[i], kEntwurf[i]);
 
-  LaZielOrt.SetBounds(8, 4, 60, 15);
-  LaZielOrt.SetFont(kFett);
-  LaZielOrt.SetCaption("LaZielOrt");
-  LaZielOrt.SetAutoSize(true);
-
-  LaSchritt.SetBounds(8, 440, 60, 15);
-  LaSchritt.SetFont(kFett);
-  LaSchritt.SetCaption("LaSchritt");
-  LaSchritt.SetAutoSize(true);
-
-  BuClose.SetBounds(784, 416, 80, 40);
-  BuClose.SetFont(kFett);
-  BuClose.SetCaption("Beenden");
-  BuClose.SetDefault(true);
-  BuClose.SetCancel(true);
-  BuClose.OnClick = [this](platform::Control& s) { BuCloseClick(s); };
-
-  // The pages, side by side.
-  PaFehler.SetBounds(8, 24, 480, 270);
-  PaFehler.SetBackColor(Color::Rgb(0xFF0000));
-  PaFehler.SetBevel(BevelKind::None, 1);
-  PaFehler.SetVisible(false);
-
-  LaFehler.SetBounds(10, 10, 300, 150);
-  LaFehler.SetBackColor(Color::Rgb(0x800000));
-  LaFehler.SetWordWrap(true);
-  LaFehler.SetFont(kSeitenText);
-  LaFehler.SetCaption("LaFehler");
-
-  BuFehler.SetBounds(10, 200, 250, 30);
-  BuFehler.SetFont(kFett);
-  BuFehler.SetCaption("zurück zur vorherigen Anzeige");
-  BuFehler.SetVisible(false);
-  BuFehler.OnClick = [this](platform::Control& s) { BuFehlerClick(s); };
-
-  PaRahmen.SetBounds(4, 300, 480, 260);
-  PaRahmen.SetBackColor(Color::Rgb(0x000000));
-  PaRahmen.SetBevel(BevelKind::None, 1);
-
-  PaChecks.SetBounds(100, 40, 480, 270);
-  PaChecks.SetBackColor(Color::Rgb(0x0080FF));
-  PaChecks.SetBevel(BevelKind::None, 1);
-  PaChecks.SetVisible(false);
-
-  LaDesktop.SetBounds(10, 65, 85, 30);
-  LaDesktop.SetBackColor(Color::BtnFace());
-  LaDesktop.SetFont(kFettButton);
-  LaDesktop.SetLayout(platform::TextLayout::Center);
-  LaDesktop.SetWordWrap(true);
-  LaDesktop.SetCaption("Hintergrund-Fläche");
-  LaDesktop.OnClick = [this](platform::Control& s) { LaDesktopClick(s); };
-
-  LaMacheChecks.SetBounds(10, 10, 100, 16);
-  LaMacheChecks.SetBackColor(Color::Rgb(0x0000FF));
-  LaMacheChecks.SetFont(kSeitenText);
-  LaMacheChecks.SetCaption("Letzte Frage: Wo soll das Programm angezeigt werden?");
-  LaMacheChecks.SetAutoSize(true);
-
-  PaExplorer.SetBounds(130, 45, 300, 160);
-  PaExplorer.SetBackColor(Color::BtnFace());
-  PaExplorer.SetBevel(BevelKind::Raised, 1);
-  PaExplorer.SetFont(Schrift(platform::kHeight8pt, false, Color::WindowText()));
-
-  PaExOben.SetBounds(1, 1, 290, 17);
-  PaExOben.SetBackColor(Color::ActiveCaption());
-  PaExOben.SetFont(Schrift(platform::kHeight8pt, false, Color::CaptionText()));
-  PaExOben.SetAlignment(platform::Alignment::Left);
-  PaExOben.SetBevel(BevelKind::None, 1);
-  PaExOben.SetCaption("Windows-Explorer");
-
-  PaExLinks.SetBounds(1, 20, 140, 130);
-  PaExLinks.SetBackColor(Color::Window());
-  PaExLinks.SetBevel(BevelKind::None, 1);
-
-  LaNameL2.SetBounds(4, 8, 90, 15);
-  LaNameL2.SetBackColor(Color::Window());
-  LaNameL2.SetFont(Schrift(platform::kHeight8pt, false, Color::WindowText()));
-  LaNameL2.SetCaption(" Verzeichnis-Namen ");
-  LaNameL2.SetAutoSize(true);
-
-  PaExRechts.SetBounds(150, 20, 140, 130);
-  PaExRechts.SetBackColor(Color::Window());
-  PaExRechts.SetBevel(BevelKind::None, 1);
-
-  LaNameR2.SetBounds(4, 8, 90, 15);
-  LaNameR2.SetBackColor(Color::Window());
-  LaNameR2.SetFont(Schrift(platform::kHeight8pt, false, Color::WindowText()));
-  LaNameR2.SetCaption(" Datei-Namen ");
-  LaNameR2.SetAutoSize(true);
-
-  PaMausR.SetBounds(160, 60, 130, 65);
-
-  Label7.SetBounds(21, 18, 110, 45);
-  Label7.SetTransparent(true);
-  Label7.SetWordWrap(true);
-  Label7.SetFont(kNormalButton);
-  Label7.SetCaption("(nachdem die rechte Maus-Taste gedrückt worden ist)");
-
-  CheExplorerD.SetBounds(4, 3, 125, 15);
-  CheExplorerD.SetFont(kFettButton);
-  CheExplorerD.SetCaption("Mauszeiger-Menü");
-  CheExplorerD.SetTabStop(false);
-  // The five boxes stand in the third state until the configuration and the probe set them.
-  CheExplorerD.SetState(platform::CheckState::Grayed);
-  CheExplorerD.OnClick = [this](platform::Control& s) { CheDesktopClick(s); };
-
-  PaMausL.SetBounds(10, 60, 130, 65);
-
-  Label1.SetBounds(21, 18, 110, 45);
-  Label1.SetTransparent(true);
-  Label1.SetWordWrap(true);
-  Label1.SetFont(kNormalButton);
-  Label1.SetCaption("(nachdem die rechte Maus-Taste gedrückt worden ist)");
-
-  CheExplorerV.SetBounds(5, 3, 124, 15);
-  CheExplorerV.SetFont(kFettButton);
-  CheExplorerV.SetCaption("Mauszeiger-Menü");
-  CheExplorerV.SetTabStop(false);
-  CheExplorerV.SetState(platform::CheckState::Grayed);
-  CheExplorerV.OnClick = [this](platform::Control& s) { CheDesktopClick(s); };
-
-  CheDesktop.SetBounds(45, 45, 15, 15);
-  CheDesktop.SetTabStop(false);
-  CheDesktop.SetState(platform::CheckState::Grayed);
-  CheDesktop.OnClick = [this](platform::Control& s) { CheDesktopClick(s); };
-
-  PaSchnell.SetBounds(0, 225, 400, 25);
-
-  ShaSchnell1.SetBounds(45, 6, 13, 13);
-  ShaSchnell1.SetFill(Color::Rgb(0x808080));
-  ShaSchnell1.SetOutline(std::nullopt);
-
-  ShaSchnell2.SetBounds(60, 6, 13, 13);
-  ShaSchnell2.SetFill(Color::Rgb(0x808080));
-  ShaSchnell2.SetOutline(std::nullopt);
-
-  LaSchnell.SetBounds(250, 6, 150, 13);
-  LaSchnell.SetFont(kNormalButton);
-  LaSchnell.SetCaption("(wenn der Bereich sichtbar ist)");
-
-  CheSchnell.SetBounds(75, 5, 163, 15);
-  CheSchnell.SetFont(kFettButton);
-  CheSchnell.SetCaption("XP-Schnell-Start-Bereich");
-  CheSchnell.SetTabStop(false);
-  CheSchnell.SetState(platform::CheckState::Grayed);
-  CheSchnell.OnClick = [this](platform::Control& s) { CheDesktopClick(s); };
-
-  PaStart3.SetBounds(1, 3, 39, 20);
-  PaStart3.SetBevel(BevelKind::Lowered, 1);
-  PaStart3.SetFont(kNormalButton);
-  PaStart3.SetCaption("Start");
-
-  PaStart.SetBounds(0, 127, 100, 100);
-  PaStart.SetBevel(BevelKind::Raised, 2);
-
-  Bevel1.SetBounds(5, 30, 90, 2);
-
-  CheStart.SetBounds(5, 10, 85, 15);
-  CheStart.SetFont(kFettButton);
-  CheStart.SetCaption("Start-Menü");
-  CheStart.SetTabStop(false);
-  CheStart.SetState(platform::CheckState::Grayed);
-  CheStart.OnClick = [this](platform::Control& s) { CheDesktopClick(s); };
-
-  PaFuss2.SetBounds(600, 330, 210, 20);
-  PaFuss2.SetBackColor(Color::Rgb(0x000000));
-  PaFuss2.SetBevel(BevelKind::None, 1);
-  PaFuss2.SetFont(Schrift(platform::kHeight8pt, false, Color::Rgb(0x808080)));
-  PaFuss2.SetCaption("Installations-Programm, Version");
-  PaFuss2.OnClick = [this](platform::Control& s) { PaFuss2Click(s); };
-
-  PaFuss1.SetBounds(600, 360, 80, 50);
-  PaFuss1.SetBackColor(Color::Rgb(0x000000));
-  PaFuss1.SetBevel(BevelKind::None, 1);
-
-  PaPfad.SetBounds(200, 60, 480, 270);
-  PaPfad.SetBackColor(Color::Rgb(0x40A040));
-  PaPfad.SetBevel(BevelKind::None, 1);
-  PaPfad.SetVisible(false);
-
-  LaPfad.SetBounds(10, 10, 300, 150);
-  LaPfad.SetBackColor(Color::Rgb(0x0000FF));
-  LaPfad.SetWordWrap(true);
-  LaPfad.SetFont(kSeitenText);
-  LaPfad.SetCaption("Das Programm ist noch nicht neu installiert worden.");
-
-  SpeVerzSuche.SetBounds(380, 190, 65, 22);
-  SpeVerzSuche.SetCaption("suchen ...");
-  SpeVerzSuche.OnClick = [this](platform::Control& s) { SpeVerzSucheClick(s); };
-
-  LaKopiert.SetBounds(300, 220, 70, 29);
-  LaKopiert.SetBackColor(Color::Rgb(0x00FF00));
-  LaKopiert.SetFont(Schrift(platform::kHeight8pt, true, Color::Rgb(0x000000)));
-  LaKopiert.SetAlignment(platform::Alignment::Center);
-  LaKopiert.SetLayout(platform::TextLayout::Center);
-  LaKopiert.SetCaption("kopiert ...");
-  LaKopiert.SetVisible(false);
-
-  BuNichtKopieren.SetBounds(10, 100, 250, 25);
-  BuNichtKopieren.SetFont(kFett);
-  BuNichtKopieren.SetCaption("sie sollen für immer dort bleiben, wo sie jetzt sind");
-  BuNichtKopieren.SetTabStop(false);
-  BuNichtKopieren.OnClick = [this](platform::Control& s) { BuVerzKopieClick(s); };
-
-  BuVerzKopie.SetBounds(10, 220, 250, 25);
-  BuVerzKopie.SetFont(kFett);
-  BuVerzKopie.SetCaption("sie sollen in dieses Verzeichnis kopiert werden");
-  BuVerzKopie.SetTabStop(false);
-  BuVerzKopie.OnClick = [this](platform::Control& s) { BuVerzKopieClick(s); };
-
-  EdVerz.SetBounds(10, 160, 400, 22);
-  EdVerz.SetTabStop(false);
-  EdVerz.OnChange = [this](platform::Control& s) { EdVerzChange(s); };
-
-  PaIstSchonDa.SetBounds(300, 80, 480, 270);
-  PaIstSchonDa.SetBackColor(Color::Rgb(0x8055FF));
-  PaIstSchonDa.SetBevel(BevelKind::None, 1);
-  PaIstSchonDa.SetVisible(false);
-
-  LaIstSchonDa.SetBounds(10, 10, 300, 150);
-  LaIstSchonDa.SetBackColor(Color::Rgb(0x800080));
-  LaIstSchonDa.SetWordWrap(true);
-  LaIstSchonDa.SetFont(kSeitenText);
-  LaIstSchonDa.SetCaption("Eine alte Installation ist schon vorhanden.");
-
-  for (platform::Button* knopf : {&BuBehalten, &BuEntfUndNeu, &BuEntfernen}) {
-    knopf->SetFont(kFett);
-    knopf->SetTabStop(false);
-    knopf->OnClick = [this](platform::Control& s) { BuBehaltenClick(s); };
+  OnKeyDown = platform::Bind<&Taa::FormKeyDown>(this);
+  BuClose.OnClick = platform::Bind<&Taa::BuCloseClick>(this);
+  BuFehler.OnClick = platform::Bind<&Taa::BuFehlerClick>(this);
+  LaDesktop.OnClick = platform::Bind<&Taa::LaDesktopClick>(this);
+  for (platform::CheckBox* box : {&CheExplorerD, &CheExplorerV, &CheDesktop, &CheSchnell, &CheStart}) {
+    box->OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
   }
-  BuBehalten.SetBounds(10, 120, 250, 25);
-  BuBehalten.SetCaption("die vorhandene Installation soll geändert werden");
-  BuEntfUndNeu.SetBounds(10, 160, 250, 25);
-  BuEntfUndNeu.SetCaption("die Installation soll ganz neu gemacht werden");
-  BuEntfernen.SetBounds(10, 80, 250, 25);
-  BuEntfernen.SetCaption("die vorhandene Installation soll nur entfernt werden");
-
-  PaLeer.SetBounds(392, 100, 480, 270);
-  PaLeer.SetBackColor(Color::Rgb(0x0080FF));
-  PaLeer.SetBevel(BevelKind::None, 1);
-  PaLeer.SetVisible(false);
-
-  LaLeer.SetBounds(10, 10, 300, 150);
-  LaLeer.SetBackColor(Color::Rgb(0x0000FF));
-  LaLeer.SetWordWrap(true);
-  LaLeer.SetFont(kSeitenText);
-  LaLeer.SetCaption("Fertig.");
+  PaFuss2.OnClick = platform::Bind<&Taa::PaFuss2Click>(this);
+  SpeVerzSuche.OnClick = platform::Bind<&Taa::SpeVerzSucheClick>(this);
+  BuNichtKopieren.OnClick = platform::Bind<&Taa::BuVerzKopieClick>(this);
+  BuVerzKopie.OnClick = platform::Bind<&Taa::BuVerzKopieClick>(this);
+  EdVerz.OnChange = platform::Bind<&Taa::EdVerzChange>(this);
+  for (platform::Button* knopf : {&BuBehalten, &BuEntfUndNeu, &BuEntfernen}) {
+    knopf->OnClick = platform::Bind<&Taa::BuBehaltenClick>(this);
+  }
 }
 
 void Taa::KnopfBreite(platform::Button& Knopf) {

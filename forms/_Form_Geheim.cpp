@@ -19,20 +19,18 @@ Tgg::Tgg(platform::Window& owner) : platform::Window("gg", platform::BorderIcons
   SetCaption("Fenster schließen --->");
   SetClientSize(565, 247);
   SetCenterOnFirstShow(true);
-  OnKeyDown = [this](platform::Control& s, unsigned short& key, platform::ShiftState shift) {
-    FormKeyDown(s, key, shift);
-  };
+  OnKeyDown = platform::Bind<&Tgg::FormKeyDown>(this);
 
   Seitenschalter(ChePanelPfad, 10, 10, 135, "Pfad-Seite anzeigen");
   Seitenschalter(ChePanelFehler, 150, 10, 135, "Fehler-Seite anzeigen");
   Seitenschalter(ChePanelIstSchonDa, 295, 10, 135, "IstSchonDa-Seite anzeigen");
   Seitenschalter(ChePanelChecks, 10, 35, 135, "Checks-Seite anzeigen");
   Seitenschalter(ChePanelLeer, 150, 35, 123, "Leer-Seite anzeigen");
-  ChePanelPfad.OnClick = [this](platform::Control& s) { ChePanelPfadClick(s); };
-  ChePanelFehler.OnClick = [this](platform::Control& s) { ChePanelFehlerClick(s); };
-  ChePanelIstSchonDa.OnClick = [this](platform::Control& s) { ChePanelIstSchonDaClick(s); };
-  ChePanelChecks.OnClick = [this](platform::Control& s) { ChePanelChecksClick(s); };
-  ChePanelLeer.OnClick = [this](platform::Control& s) { ChePanelLeerClick(s); };
+  ChePanelPfad.OnClick = platform::Bind<&Tgg::ChePanelPfadClick>(this);
+  ChePanelFehler.OnClick = platform::Bind<&Tgg::ChePanelFehlerClick>(this);
+  ChePanelIstSchonDa.OnClick = platform::Bind<&Tgg::ChePanelIstSchonDaClick>(this);
+  ChePanelChecks.OnClick = platform::Bind<&Tgg::ChePanelChecksClick>(this);
+  ChePanelLeer.OnClick = platform::Bind<&Tgg::ChePanelLeerClick>(this);
 
   LaInfo.SetBounds(10, 65, 521, 125);
   LaInfo.SetWordWrap(true);

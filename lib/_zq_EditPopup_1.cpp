@@ -25,10 +25,9 @@ const char* const kBeschriftungen[] = {
 }  // namespace
 
 void TZQEditPop::PopAuf(platform::PopupMenu&) {
-  auto* feld = dynamic_cast<platform::Edit*>(PopupComponent());
+  platform::Edit* feld = PopupComponent() != nullptr ? PopupComponent()->AsEdit() : nullptr;
   if (feld == nullptr) return;
-  // Asked by name, as of any control: a field without the property counts as writable.
-  const bool schreibbar = feld->OrdinalProperty("ReadOnly").value_or(0) != 1;
+  const bool schreibbar = !feld->ReadOnly();
   Punkte[3]->SetEnabled(feld->CanUndo());
   Punkte[5]->SetEnabled(schreibbar && !feld->SelText().empty());
   Punkte[6]->SetEnabled(schreibbar && !feld->SelText().empty());
@@ -37,7 +36,7 @@ void TZQEditPop::PopAuf(platform::PopupMenu&) {
 }
 
 void TZQEditPop::Klick(platform::MenuItem& Sender) {
-  auto* feld = dynamic_cast<platform::Edit*>(PopupComponent());
+  platform::Edit* feld = PopupComponent() != nullptr ? PopupComponent()->AsEdit() : nullptr;
   if (feld == nullptr) return;
   switch (Sender.Tag()) {
     case 3:
@@ -65,15 +64,15 @@ void TZQEditPop::Klick(platform::MenuItem& Sender) {
 
 void EditPopupSetzen(platform::Window& fenster) {
   TZQEditPop& menue = fenster.Own(std::make_unique<TZQEditPop>());
-  menue.OnPopup = [&menue](platform::PopupMenu& sender) { menue.PopAuf(sender); };
+  menue.OnPopup = platform::Bind<&TZQEditPop::PopAuf>(&menue);
   for (int i = 1; i <= 10; ++i) {
     platform::MenuItem& punkt = menue.Add(kBeschriftungen[i]);
-    menue.Punkte.push_back(&punkt);
+    menue.Punkte[i] = &punkt;
     punkt.SetTag(i);
-    punkt.OnClick = [&menue](platform::MenuItem& sender) { menue.Klick(sender); };
+    punkt.OnClick = platform::Bind<&TZQEditPop::Klick>(&menue);
   }
   menue.SetDefaultItem(*menue.Punkte[1]);
-  for (platform::Component* teil : fenster.Components()) {
-    if (auto* feld = dynamic_cast<platform::Edit*>(teil)) feld->SetPopupMenu(&menue);
+  for (platform::Control* teil : fenster.Controls()) {
+    if (platform::Edit* feld = teil->AsEdit()) feld->SetPopupMenu(&menue);
   }
 }

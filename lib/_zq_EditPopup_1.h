@@ -1,7 +1,7 @@
 // A German context menu for the edit fields of a window, in place of the system's edit menu. The
 // entries that make no sense at the moment the menu opens are greyed.
 #pragma once
-#include <vector>
+#include <array>
 
 #include "platform/PopupMenu.h"
 
@@ -14,7 +14,7 @@ class TZQEditPop : public platform::PopupMenu {
   TZQEditPop() : platform::PopupMenu("TZQEditPop") {}
 
   // The ten items, 1 to 10 in menu order; element 0 is null.
-  std::vector<platform::MenuItem*> Punkte = {nullptr};
+  std::array<platform::MenuItem*, 11> Punkte = {};
 
   // Before the menu opens: the enabled states of items 3, 5, 6, 7 and 8 from the popup component.
   void PopAuf(platform::PopupMenu& Sender);

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+struct tagMSG;
+
 namespace platform {
 
 class Window;
@@ -9,8 +11,9 @@ class Window;
 // Shows `mainWindow` and handles messages until the loop is ended (Terminate, or the main window
 // closed). Keys go through the key preview and the dialog keys of their window first.
 void RunMessageLoop(Window& mainWindow);
-// Handles every message waiting in the queue, the same way, and returns.
-void ProcessMessages();
+// What the loop does with a message before it is translated and dispatched: a key goes through
+// the key preview and the dialog keys of its window. True when the key was used up.
+bool PreTranslateMessage(tagMSG& message);
 // PostQuitMessage: the message loop ends after the messages before it.
 void Terminate();
 // The window whose message loop runs, or null.

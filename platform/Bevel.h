@@ -9,10 +9,10 @@ namespace platform {
 
 class Bevel : public Control {
  public:
-  Bevel(Control& parent, std::string name);
+  Bevel(Control& parent, const char* name);
 
  protected:
-  void Paint(void* dc) override;
+  void Paint(HDC__* dc) override;
 };
 
 }  // namespace platform

@@ -11,20 +11,16 @@ namespace platform {
 class Button : public Control {
  public:
   // A tab stop, neither default nor cancel button.
-  Button(Control& parent, std::string name);
+  Button(Control& parent, const char* name);
+  ~Button() override;
 
-  // BS_DEFPUSHBUTTON.
+  // The window's default button (BS_DEFPUSHBUTTON), or no longer.
   void SetDefault(bool isDefault);
-  bool Default() const { return default_; }
-  void SetCancel(bool cancel) { cancel_ = cancel; }
-  bool Cancel() const { return cancel_; }
+  // The window's cancel button, or no longer.
+  void SetCancel(bool cancel);
 
  protected:
   void Notify(unsigned code) override;
-
- private:
-  bool default_ = false;
-  bool cancel_ = false;
 };
 
 }  // namespace platform

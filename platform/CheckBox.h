@@ -3,9 +3,7 @@
 // from grayed to ticked, and runs OnClick once. The background is the control's colour (its
 // parent's at creation), the text in the font's colour.
 #pragma once
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "platform/Control.h"
 
@@ -16,7 +14,7 @@ enum class CheckState { Unchecked = 0, Checked = 1, Grayed = 2 };
 class CheckBox : public Control {
  public:
   // Unchecked, a tab stop.
-  CheckBox(Control& parent, std::string name);
+  CheckBox(Control& parent, const char* name);
 
   // BM_GETCHECK.
   CheckState State() const;
@@ -27,12 +25,9 @@ class CheckBox : public Control {
   bool Checked() const { return State() == CheckState::Checked; }
   void SetChecked(bool checked) { SetState(checked ? CheckState::Checked : CheckState::Unchecked); }
 
-  // Also "State": 0 cleared, 1 ticked, 2 grayed.
-  std::optional<long> OrdinalProperty(std::string_view name) const override;
-
  protected:
   void Notify(unsigned code) override;
-  void* ControlColor(void* dc) override;
+  HBRUSH__* ControlColor(HDC__* dc) override;
 };
 
 }  // namespace platform

@@ -8,9 +8,11 @@ namespace platform {
 class Color {
  public:
   // 0xRRGGBB, written as the colour is usually given: Rgb(0xFF0000) is red.
-  static constexpr Color Rgb(std::uint32_t rrggbb) { return Color(rrggbb & 0xFFFFFF, false); }
+  static constexpr Color Rgb(std::uint32_t rrggbb) { return Color(rrggbb & 0xFFFFFF); }
   // A COLOR_* index of the system colour table.
-  static constexpr Color System(int index) { return Color(static_cast<std::uint32_t>(index), true); }
+  static constexpr Color System(int index) {
+    return Color(static_cast<std::uint32_t>(index) | kSystemBit);
+  }
 
   static constexpr Color ActiveCaption() { return System(2); }
   static constexpr Color Window() { return System(5); }
@@ -23,18 +25,20 @@ class Color {
   static constexpr Color BtnText() { return System(18); }
   static constexpr Color BtnHighlight() { return System(20); }
 
-  constexpr bool IsSystem() const { return system_; }
+  constexpr bool IsSystem() const { return (value_ & kSystemBit) != 0; }
   // The RGB value, or the system colour's index.
-  constexpr std::uint32_t Value() const { return value_; }
+  constexpr std::uint32_t Value() const { return value_ & ~kSystemBit; }
   // The colour as 0xRRGGBB at this moment (system colours resolved).
   std::uint32_t ToRgb() const;
 
   constexpr bool operator==(const Color&) const = default;
 
  private:
-  constexpr Color(std::uint32_t value, bool system) : value_(value), system_(system) {}
+  // One word: an RGB value needs 24 bits, so the top bit tells a system colour's index apart.
+  static constexpr std::uint32_t kSystemBit = 0x80000000u;
+
+  explicit constexpr Color(std::uint32_t value) : value_(value) {}
   std::uint32_t value_;
-  bool system_;
 };
 
 }  // namespace platform

@@ -16,17 +16,22 @@
 // among themselves a later one lies above an earlier one. Every child clips its siblings.
 #pragma once
 #include <cstdint>
-#include <functional>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "platform/Color.h"
 #include "platform/Font.h"
+#include "platform/Handler.h"
+
+// The system's handle types, as <windows.h> declares them (STRICT), without including it.
+struct HBRUSH__;
+struct HDC__;
+struct HFONT__;
+struct HWND__;
 
 namespace platform {
 
+class Edit;
 class Window;
 struct ControlAccess;
 
@@ -35,15 +40,16 @@ inline constexpr char kNameProperty[] = "ZQ.Name";
 // Anything a window owns: its controls and its popup menus.
 class Component {
  public:
-  explicit Component(std::string name) : name_(std::move(name)) {}
+  // `name` outlives the component (a literal, as a rule).
+  explicit Component(const char* name) : name_(name) {}
   virtual ~Component() = default;
   Component(const Component&) = delete;
   Component& operator=(const Component&) = delete;
 
-  const std::string& Name() const { return name_; }
+  const char* Name() const { return name_; }
 
  private:
-  std::string name_;
+  const char* name_;
 };
 
 enum class Alignment { Left, Center };
@@ -66,7 +72,7 @@ class Control : public Component {
   int ClientWidth() const;
   int ClientHeight() const;
   // One SetWindowPos.
-  virtual void SetBounds(int left, int top, int width, int height);
+  void SetBounds(int left, int top, int width, int height);
   void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
   void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
   void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
@@ -83,7 +89,8 @@ class Control : public Component {
 
   // The window text.
   std::string Caption() const;
-  virtual void SetCaption(const std::string& caption);
+  virtual void SetCaption(const char* caption);
+  void SetCaption(const std::string& caption) { SetCaption(caption.c_str()); }
   const FontStyle& Font() const { return font_; }
   virtual void SetFont(const FontStyle& font);
   Color BackColor() const { return color_; }
@@ -99,45 +106,43 @@ class Control : public Component {
   // Width of `text` in `font`, measured in this control's drawing surface.
   int TextWidth(const FontStyle& font, const std::string& text) const;
 
-  // A property by name, for code that asks about a control without knowing its class:
-  // "Visible", "Enabled" for every control, more in the derived classes. Empty when the control
-  // has no such property.
-  virtual std::optional<long> OrdinalProperty(std::string_view name) const;
+  // The control as an edit field, or null: the one downcast that the layers above need.
+  virtual Edit* AsEdit() { return nullptr; }
 
-  // The window handle (HWND), for the platform layer and for tests that inspect real windows.
-  void* Handle() const { return handle_; }
+  // The window handle, for the platform layer and for tests that inspect real windows.
+  HWND__* Handle() const { return handle_; }
 
   // Runs OnClick.
-  virtual void Click();
-  std::function<void(Control& sender)> OnClick;
+  void Click();
+  Handler<Control&> OnClick;
 
  protected:
   // `color` is the background the control starts with.
-  Control(Control* parent, std::string name, Color color, bool drawnOnly);
+  Control(Control* parent, const char* name, Color color, bool drawnOnly);
   // For a window: no parent, the window itself is its form.
-  Control(std::string name, Color color);
+  Control(const char* name, Color color);
 
   // Creates the window: one of the layer's own classes (painted by Paint) or a system class
   // (subclassed). Children get WS_CHILD, WS_CLIPSIBLINGS and WS_VISIBLE; a window without parent
   // gets `style` alone and `owner` (an HWND) as its owner.
   void CreateOwnHandle(const char* windowClass, std::uint32_t style, std::uint32_t exStyle,
-                       void* owner = nullptr);
+                       HWND__* owner = nullptr);
   void CreateSystemHandle(const char* windowClass, std::uint32_t style, std::uint32_t exStyle);
 
   // Messages of the control's window. Returns true when handled, with the result in `result`.
   virtual bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                              std::intptr_t& result);
   // Paints an own-class control into the device context `dc`.
-  virtual void Paint(void* dc);
+  virtual void Paint(HDC__* dc);
   // A WM_COMMAND notification that the control sent to its parent.
   virtual void Notify(unsigned code);
   // WM_CTLCOLOR* that the control sent to its parent: the brush to use, or null for the default.
-  virtual void* ControlColor(void* dc);
+  virtual HBRUSH__* ControlColor(HDC__* dc);
 
-  // The font handle (HFONT) made from Font().
-  void* FontHandle() const { return fontHandle_; }
-  // A solid brush (HBRUSH) of BackColor(), owned by the control.
-  void* BackBrush();
+  // The font made from Font().
+  HFONT__* FontHandle() const { return fontHandle_; }
+  // A solid brush of BackColor(), owned by the control.
+  HBRUSH__* BackBrush();
   // The colour that the control's background shows: its own, or its parent's when it paints none.
   Color ParentBackColor() const;
   // Own classes: a left button press and release inside the control is a click.
@@ -161,9 +166,9 @@ class Control : public Component {
   Color color_;
   bool drawnOnly_ = false;
   bool pressed_ = false;
-  void* handle_ = nullptr;
-  void* fontHandle_ = nullptr;
-  void* brush_ = nullptr;
+  HWND__* handle_ = nullptr;
+  HFONT__* fontHandle_ = nullptr;
+  HBRUSH__* brush_ = nullptr;
   Color brushColor_ = Color::BtnFace();
   void* systemProc_ = nullptr;
   std::uint16_t nameAtom_ = 0;

@@ -2,10 +2,7 @@
 // every change of the text (EN_CHANGE), also when the text is set from code. A popup menu set
 // with SetPopupMenu replaces the system's context menu (right click or the context-menu key).
 #pragma once
-#include <functional>
-#include <optional>
 #include <string>
-#include <string_view>
 
 #include "platform/Control.h"
 
@@ -16,7 +13,7 @@ class PopupMenu;
 class Edit : public Control {
  public:
   // Empty, writable, a tab stop; background COLOR_WINDOW.
-  Edit(Control& parent, std::string name);
+  Edit(Control& parent, const char* name);
 
   std::string Text() const { return Caption(); }
   void SetText(const std::string& text) { SetCaption(text); }
@@ -45,10 +42,9 @@ class Edit : public Control {
   void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
   PopupMenu* GetPopupMenu() const { return popupMenu_; }
 
-  std::function<void(Control& sender)> OnChange;
+  Handler<Control&> OnChange;
 
-  // Also "ReadOnly": 1 when read-only, else 0.
-  std::optional<long> OrdinalProperty(std::string_view name) const override;
+  Edit* AsEdit() override { return this; }
 
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,

@@ -1,19 +1,16 @@
 // The font of a control: face, character height in pixels (the em height without internal
 // leading: 11 for 8 pt and 13 for 10 pt at 96 pixels per inch), weight and text colour.
 #pragma once
-#include <string>
 
 #include "platform/Color.h"
 
 namespace platform {
 
 struct FontStyle {
-  std::string face = "Tahoma";
+  const char* face = "Tahoma";
   int height = 11;
   bool bold = false;
   Color color = Color::WindowText();
-
-  bool operator==(const FontStyle&) const = default;
 };
 
 inline constexpr int kHeight8pt = 11;

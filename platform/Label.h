@@ -14,7 +14,7 @@ enum class TextLayout { Top, Center };
 class Label : public Control {
  public:
   // Starts with its parent's colour, opaque, no auto-size, no word wrap, left and top aligned.
-  Label(Control& parent, std::string name);
+  Label(Control& parent, const char* name);
 
   void SetAutoSize(bool autoSize);
   bool AutoSize() const { return autoSize_; }
@@ -25,13 +25,14 @@ class Label : public Control {
   void SetAlignment(Alignment alignment);
   void SetLayout(TextLayout layout);
 
-  void SetCaption(const std::string& caption) override;
+  using Control::SetCaption;
+  void SetCaption(const char* caption) override;
   void SetFont(const FontStyle& font) override;
 
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                      std::intptr_t& result) override;
-  void Paint(void* dc) override;
+  void Paint(HDC__* dc) override;
 
  private:
   unsigned TextFlags() const;

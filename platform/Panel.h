@@ -13,7 +13,7 @@ enum class BevelKind { None, Raised, Lowered };
 class Panel : public Control {
  public:
   // Starts with the background COLOR_BTNFACE, a raised bevel of 1 pixel and a centred caption.
-  Panel(Control& parent, std::string name);
+  Panel(Control& parent, const char* name);
 
   void SetBevel(BevelKind kind, int width);
   BevelKind Bevel() const { return bevel_; }
@@ -24,7 +24,7 @@ class Panel : public Control {
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                      std::intptr_t& result) override;
-  void Paint(void* dc) override;
+  void Paint(HDC__* dc) override;
 
  private:
   BevelKind bevel_ = BevelKind::Raised;

@@ -1,14 +1,15 @@
 // A popup menu (CreatePopupMenu) with its items. Popup() records the control it was opened on
 // (the popup component), runs OnPopup, lets the user choose (TrackPopupMenu) and runs the chosen
 // item's OnClick. An item whose caption is "-" is a separator line. Enabled states and the default
-// item are kept in the menu itself and read back from it.
+// item are kept in the menu itself (GetMenuState and GetMenuDefaultItem read them).
 #pragma once
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/Control.h"
+
+struct HMENU__;
 
 namespace platform {
 
@@ -23,14 +24,13 @@ class MenuItem {
   bool Separator() const { return caption_ == "-"; }
   int Tag() const { return tag_; }
   void SetTag(int tag) { tag_ = tag; }
-  // EnableMenuItem / GetMenuState.
+  // EnableMenuItem.
   void SetEnabled(bool enabled);
-  bool Enabled() const;
   // The command identifier in the menu, 1 for the first item.
   unsigned Command() const { return command_; }
   PopupMenu& Menu() const { return menu_; }
 
-  std::function<void(MenuItem& sender)> OnClick;
+  Handler<MenuItem&> OnClick;
 
  private:
   friend class PopupMenu;
@@ -45,29 +45,27 @@ class MenuItem {
 
 class PopupMenu : public Component {
  public:
-  explicit PopupMenu(std::string name = "");
+  explicit PopupMenu(const char* name = "");
   ~PopupMenu() override;
 
   // Appends an item, owned by the menu, enabled.
   MenuItem& Add(std::string caption);
   const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
 
-  // SetMenuDefaultItem: the item is drawn in bold. GetMenuDefaultItem; null when there is none.
+  // SetMenuDefaultItem: the item is drawn in bold.
   void SetDefaultItem(MenuItem& item);
-  MenuItem* DefaultItem() const;
 
   // Opens the menu at screen position (x, y) on `component` and returns when it has closed.
   void Popup(int x, int y, Control& component);
   Control* PopupComponent() const { return popupComponent_; }
   void SetPopupComponent(Control* component) { popupComponent_ = component; }
 
-  std::function<void(PopupMenu& sender)> OnPopup;
+  Handler<PopupMenu&> OnPopup;
 
-  // The menu handle (HMENU).
-  void* Handle() const { return handle_; }
+  HMENU__* Handle() const { return handle_; }
 
  private:
-  void* handle_ = nullptr;
+  HMENU__* handle_ = nullptr;
   std::vector<std::unique_ptr<MenuItem>> items_;
   Control* popupComponent_ = nullptr;
 };

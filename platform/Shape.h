@@ -10,7 +10,7 @@ namespace platform {
 class Shape : public Control {
  public:
   // White fill, black outline.
-  Shape(Control& parent, std::string name);
+  Shape(Control& parent, const char* name);
 
   void SetFill(Color color);
   Color Fill() const { return fill_; }
@@ -19,7 +19,7 @@ class Shape : public Control {
   std::optional<Color> Outline() const { return outline_; }
 
  protected:
-  void Paint(void* dc) override;
+  void Paint(HDC__* dc) override;
 
  private:
   Color fill_ = Color::Rgb(0xFFFFFF);

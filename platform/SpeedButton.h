@@ -10,12 +10,12 @@ namespace platform {
 
 class SpeedButton : public Control {
  public:
-  SpeedButton(Control& parent, std::string name);
+  SpeedButton(Control& parent, const char* name);
 
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                      std::intptr_t& result) override;
-  void Paint(void* dc) override;
+  void Paint(HDC__* dc) override;
 
  private:
   bool hot_ = false;

@@ -30,7 +30,7 @@ struct BorderIcons {
 class Window : public Control {
  public:
   // `owner` stays beneath this window and is disabled while this window runs modally.
-  explicit Window(std::string name, BorderIcons icons = {}, Window* owner = nullptr);
+  explicit Window(const char* name, BorderIcons icons = {}, Window* owner = nullptr);
   ~Window() override;
 
   // Sets the outer size so that the client area has this size (AdjustWindowRectEx).
@@ -45,7 +45,7 @@ class Window : public Control {
   // with Alt arrive as WM_SYSKEYDOWN and are previewed as well); setting `key` to 0 swallows it.
   void SetKeyPreview(bool preview) { keyPreview_ = preview; }
   bool KeyPreview() const { return keyPreview_; }
-  std::function<void(Control& sender, unsigned short& key, ShiftState shift)> OnKeyDown;
+  Handler<Control&, unsigned short&, ShiftState> OnKeyDown;
 
   // Enter presses the focused push button, or else the default button; Escape presses the cancel
   // button; Tab and Shift+Tab move the focus between the visible, enabled tab stops in creation
@@ -61,41 +61,43 @@ class Window : public Control {
   void ShowModal();
   bool Modal() const { return modal_; }
 
-  // Every component on the window, in creation order.
-  const std::vector<Component*>& Components() const { return components_; }
+  // Every control on the window at any depth, in creation order.
+  const std::vector<Control*>& Controls() const { return controls_; }
   // Takes ownership of a component (a popup menu, for example); it lives as long as the window.
   template <class T>
   T& Own(std::unique_ptr<T> component) {
     T& ref = *component;
-    components_.push_back(component.get());
     owned_.push_back(std::move(component));
     return ref;
   }
+  const std::vector<std::unique_ptr<Component>>& Owned() const { return owned_; }
 
 
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                      std::intptr_t& result) override;
-  void Paint(void* dc) override;
+  void Paint(HDC__* dc) override;
 
  private:
   friend class Control;
+  friend class Button;
   friend struct ControlAccess;
 
   bool PreviewKey(unsigned short& key, ShiftState shift);
-  Button* FindButton(bool cancel) const;
   // The tab stop after (or before) `from` (an HWND), wrapping; the first one when `from` is none.
-  void* NextTabStop(void* from, bool backwards) const;
+  HWND__* NextTabStop(HWND__* from, bool backwards) const;
   void RestoreFocus();
 
-  std::vector<Component*> components_;
+  std::vector<Control*> controls_;
   std::vector<std::unique_ptr<Component>> owned_;
+  Button* defaultButton_ = nullptr;
+  Button* cancelButton_ = nullptr;
   bool centerOnFirstShow_ = false;
   bool shownBefore_ = false;
   bool keyPreview_ = false;
   bool modal_ = false;
   bool modalDone_ = false;
-  void* lastFocus_ = nullptr;
+  HWND__* lastFocus_ = nullptr;
 };
 
 }  // namespace platform

@@ -24,14 +24,19 @@ std::string& Title() {
 
 }  // namespace
 
-void ControlAccess::DispatchWithKeys(MSG& message) {
-  if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
-    Window* window = AsWindow(FromHandle(::GetAncestor(message.hwnd, GA_ROOT)));
-    if (window != nullptr) {
-      unsigned short key = static_cast<unsigned short>(message.wParam);
-      if (window->PreviewKey(key, KeyShiftState(message.lParam))) return;
-    }
-  }
+bool ControlAccess::PreTranslate(MSG& message) {
+  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+  Control* root = FromHandle(::GetAncestor(message.hwnd, GA_ROOT));
+  Window* window = root != nullptr ? root->Form() : nullptr;
+  if (window == nullptr) return false;
+  unsigned short key = static_cast<unsigned short>(message.wParam);
+  return window->PreviewKey(key, KeyShiftState(message.lParam));
+}
+
+bool PreTranslateMessage(MSG& message) { return ControlAccess::PreTranslate(message); }
+
+void Dispatch(MSG& message) {
+  if (ControlAccess::PreTranslate(message)) return;
   ::TranslateMessage(&message);
   ::DispatchMessageA(&message);
 }
@@ -41,19 +46,8 @@ void RunMessageLoop(Window& window) {
   mainWindow = &window;
   window.Show();
   MSG message;
-  while (::GetMessageA(&message, nullptr, 0, 0) > 0) ControlAccess::DispatchWithKeys(message);
+  while (::GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
   mainWindow = outer;
-}
-
-void ProcessMessages() {
-  MSG message;
-  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      ::PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    ControlAccess::DispatchWithKeys(message);
-  }
 }
 
 void Terminate() { ::PostQuitMessage(0); }

@@ -4,13 +4,12 @@
 
 namespace platform {
 
-Bevel::Bevel(Control& parent, std::string name)
-    : Control(&parent, std::move(name), parent.BackColor(), true) {
+Bevel::Bevel(Control& parent, const char* name)
+    : Control(&parent, name, parent.BackColor(), true) {
   CreateOwnHandle("ZQBevel", 0, 0);
 }
 
-void Bevel::Paint(void* surface) {
-  HDC dc = static_cast<HDC>(surface);
+void Bevel::Paint(HDC dc) {
   RECT r;
   ::GetClientRect(ControlAccess::Hwnd(*this), &r);
   FillSolid(dc, r, ParentBackColor());

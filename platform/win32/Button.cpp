@@ -4,15 +4,30 @@
 
 namespace platform {
 
-Button::Button(Control& parent, std::string name)
-    : Control(&parent, std::move(name), parent.BackColor(), false) {
+Button::Button(Control& parent, const char* name)
+    : Control(&parent, name, parent.BackColor(), false) {
   CreateSystemHandle("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0);
 }
 
+Button::~Button() {
+  if (Window* form = Form()) {
+    if (form->defaultButton_ == this) form->defaultButton_ = nullptr;
+    if (form->cancelButton_ == this) form->cancelButton_ = nullptr;
+  }
+}
+
 void Button::SetDefault(bool isDefault) {
-  default_ = isDefault;
+  Window* form = Form();
+  if (isDefault) form->defaultButton_ = this;
+  else if (form->defaultButton_ == this) form->defaultButton_ = nullptr;
   ::SendMessageA(ControlAccess::Hwnd(*this), BM_SETSTYLE,
                  isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void Button::SetCancel(bool cancel) {
+  Window* form = Form();
+  if (cancel) form->cancelButton_ = this;
+  else if (form->cancelButton_ == this) form->cancelButton_ = nullptr;
 }
 
 void Button::Notify(unsigned code) {

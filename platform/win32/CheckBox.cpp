@@ -4,8 +4,8 @@
 
 namespace platform {
 
-CheckBox::CheckBox(Control& parent, std::string name)
-    : Control(&parent, std::move(name), parent.BackColor(), false) {
+CheckBox::CheckBox(Control& parent, const char* name)
+    : Control(&parent, name, parent.BackColor(), false) {
   // Not BS_AUTO3STATE: a click goes from grayed to ticked, which the system's cycle does not.
   CreateSystemHandle("BUTTON", BS_3STATE | WS_TABSTOP, 0);
 }
@@ -29,16 +29,10 @@ void CheckBox::Notify(unsigned code) {
   SetState(State() == CheckState::Checked ? CheckState::Unchecked : CheckState::Checked);
 }
 
-void* CheckBox::ControlColor(void* surface) {
-  HDC dc = static_cast<HDC>(surface);
+HBRUSH CheckBox::ControlColor(HDC dc) {
   ::SetTextColor(dc, ToColorRef(Font().color));
   ::SetBkColor(dc, ToColorRef(BackColor()));
   return BackBrush();
-}
-
-std::optional<long> CheckBox::OrdinalProperty(std::string_view name) const {
-  if (name == "State") return static_cast<long>(State());
-  return Control::OrdinalProperty(name);
 }
 
 }  // namespace platform

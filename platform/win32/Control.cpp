@@ -1,7 +1,6 @@
 #include "platform/Control.h"
 
 #include <algorithm>
-#include <set>
 #include <string>
 
 #include "platform/Application.h"
@@ -15,9 +14,9 @@ namespace {
 
 constexpr char kObjectProperty[] = "ZQ.Control";
 
+// Every creation registers its class; from the second time on the system answers
+// ERROR_CLASS_ALREADY_EXISTS and keeps the first registration, which is the same.
 void RegisterOwnClass(const char* name) {
-  static std::set<std::string> registered;
-  if (registered.count(name) != 0) return;
   WNDCLASSEXA wc = {};
   wc.cbSize = sizeof wc;
   // Own classes paint everything in WM_PAINT; redrawing on resize keeps centred texts right.
@@ -27,7 +26,6 @@ void RegisterOwnClass(const char* name) {
   wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
   wc.lpszClassName = name;
   ::RegisterClassExA(&wc);
-  registered.insert(name);
 }
 
 // Nothing can be shown or done without the window: the program ends with the system's word for
@@ -57,8 +55,6 @@ Control* ControlAccess::FromHandle(HWND window) {
   return static_cast<Control*>(::GetPropA(window, kObjectProperty));
 }
 
-Window* ControlAccess::AsWindow(Control* control) { return dynamic_cast<Window*>(control); }
-
 LRESULT CALLBACK ControlAccess::Procedure(HWND window, UINT message, WPARAM wparam,
                                           LPARAM lparam) {
   Control* control = FromHandle(window);
@@ -80,21 +76,21 @@ LRESULT CALLBACK ControlAccess::Procedure(HWND window, UINT message, WPARAM wpar
   return control->CallDefault(message, wparam, lparam);
 }
 
-Control::Control(Control* parent, std::string name, Color color, bool drawnOnly)
-    : Component(std::move(name)),
+Control::Control(Control* parent, const char* name, Color color, bool drawnOnly)
+    : Component(name),
       parent_(parent),
       form_(parent->form_),
       font_(parent->font_),
       color_(color),
       drawnOnly_(drawnOnly) {
   parent_->children_.push_back(this);
-  if (form_ != nullptr) form_->components_.push_back(this);
+  if (form_ != nullptr) form_->controls_.push_back(this);
 }
 
-Control::Control(std::string name, Color color) : Component(std::move(name)), color_(color) {}
+Control::Control(const char* name, Color color) : Component(name), color_(color) {}
 
 Control::~Control() {
-  HWND h = static_cast<HWND>(handle_);
+  HWND h = handle_;
   if (h != nullptr) {
     // No message of the dying window reaches this half-destroyed object any more.
     if (systemProc_ != nullptr) {
@@ -105,13 +101,13 @@ Control::~Control() {
   }
   for (Control* child : children_) child->parent_ = nullptr;
   if (parent_ != nullptr) RemoveFrom(parent_->children_, this);
-  if (form_ != nullptr && form_ != this) RemoveFrom(form_->components_, this);
-  if (fontHandle_ != nullptr) ::DeleteObject(static_cast<HFONT>(fontHandle_));
-  if (brush_ != nullptr) ::DeleteObject(static_cast<HBRUSH>(brush_));
+  if (form_ != nullptr && form_ != this) RemoveFrom(form_->controls_, this);
+  if (fontHandle_ != nullptr) ::DeleteObject(fontHandle_);
+  if (brush_ != nullptr) ::DeleteObject(brush_);
 }
 
 void Control::Detach() {
-  HWND h = static_cast<HWND>(handle_);
+  HWND h = handle_;
   if (h == nullptr) return;
   ::RemovePropA(h, kObjectProperty);
   ::RemovePropA(h, kNameProperty);
@@ -121,9 +117,9 @@ void Control::Detach() {
 }
 
 void Control::CreateOwnHandle(const char* windowClass, std::uint32_t style, std::uint32_t exStyle,
-                              void* owner) {
+                              HWND owner) {
   RegisterOwnClass(windowClass);
-  HWND parent = parent_ != nullptr ? static_cast<HWND>(parent_->handle_) : static_cast<HWND>(owner);
+  HWND parent = parent_ != nullptr ? parent_->handle_ : owner;
   if (parent_ != nullptr) style |= WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE;
   HMENU id = parent_ != nullptr ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId()))
                                 : nullptr;
@@ -138,7 +134,7 @@ void Control::CreateSystemHandle(const char* windowClass, std::uint32_t style,
                                  std::uint32_t exStyle) {
   HWND h = ::CreateWindowExA(
       exStyle, windowClass, "", style | WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, 0, 0, 0, 0,
-      static_cast<HWND>(parent_->handle_),
+      parent_->handle_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())), ::GetModuleHandleA(nullptr),
       nullptr);
   if (h == nullptr) EndWithoutWindow(::GetLastError());
@@ -150,10 +146,10 @@ void Control::CreateSystemHandle(const char* windowClass, std::uint32_t style,
 }
 
 void Control::FinishCreation() {
-  HWND h = static_cast<HWND>(handle_);
+  HWND h = handle_;
   if (h == nullptr) return;
-  if (!Name().empty()) {
-    nameAtom_ = ::GlobalAddAtomA(Name().c_str());
+  if (*Name() != '\0') {
+    nameAtom_ = ::GlobalAddAtomA(Name());
     if (nameAtom_ != 0) {
       ::SetPropA(h, kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(nameAtom_)));
     }
@@ -165,7 +161,7 @@ void Control::FinishCreation() {
 }
 
 void Control::InsertIntoZOrder() {
-  HWND h = static_cast<HWND>(handle_);
+  HWND h = handle_;
   // Directly beneath the lowest window-owning sibling: above every earlier drawn-only one.
   HWND lowestOwning = nullptr;
   for (HWND s = ::GetWindow(h, GW_HWNDLAST); s != nullptr; s = ::GetWindow(s, GW_HWNDPREV)) {
@@ -181,7 +177,7 @@ void Control::InsertIntoZOrder() {
 }
 
 std::intptr_t Control::CallDefault(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) {
-  HWND h = static_cast<HWND>(handle_);
+  HWND h = handle_;
   if (systemProc_ != nullptr) {
     return ::CallWindowProcA(reinterpret_cast<WNDPROC>(systemProc_), h, message, wparam, lparam);
   }
@@ -219,9 +215,9 @@ bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr
       return true;
     case WM_PAINT: {
       PAINTSTRUCT ps;
-      HDC dc = ::BeginPaint(static_cast<HWND>(handle_), &ps);
+      HDC dc = ::BeginPaint(handle_, &ps);
       Paint(dc);
-      ::EndPaint(static_cast<HWND>(handle_), &ps);
+      ::EndPaint(handle_, &ps);
       result = 0;
       return true;
     }
@@ -241,12 +237,12 @@ bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr
   }
 }
 
-void Control::Paint(void*) {}
+void Control::Paint(HDC) {}
 void Control::Notify(unsigned) {}
-void* Control::ControlColor(void*) { return nullptr; }
+HBRUSH Control::ControlColor(HDC) { return nullptr; }
 
 bool Control::TrackClick(unsigned message, std::intptr_t lparam) {
-  HWND h = static_cast<HWND>(handle_);
+  HWND h = handle_;
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -284,58 +280,58 @@ RECT BoundsInParent(HWND h, Control* parent) {
 
 }  // namespace
 
-int Control::Left() const { return BoundsInParent(static_cast<HWND>(handle_), parent_).left; }
-int Control::Top() const { return BoundsInParent(static_cast<HWND>(handle_), parent_).top; }
+int Control::Left() const { return BoundsInParent(handle_, parent_).left; }
+int Control::Top() const { return BoundsInParent(handle_, parent_).top; }
 int Control::Width() const {
-  const RECT r = BoundsInParent(static_cast<HWND>(handle_), parent_);
+  const RECT r = BoundsInParent(handle_, parent_);
   return r.right - r.left;
 }
 int Control::Height() const {
-  const RECT r = BoundsInParent(static_cast<HWND>(handle_), parent_);
+  const RECT r = BoundsInParent(handle_, parent_);
   return r.bottom - r.top;
 }
 int Control::ClientWidth() const {
   RECT r = {};
-  ::GetClientRect(static_cast<HWND>(handle_), &r);
+  ::GetClientRect(handle_, &r);
   return r.right;
 }
 int Control::ClientHeight() const {
   RECT r = {};
-  ::GetClientRect(static_cast<HWND>(handle_), &r);
+  ::GetClientRect(handle_, &r);
   return r.bottom;
 }
 
 void Control::SetBounds(int left, int top, int width, int height) {
-  ::SetWindowPos(static_cast<HWND>(handle_), nullptr, left, top, width, height,
+  ::SetWindowPos(handle_, nullptr, left, top, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Control::Visible() const {
-  return (::GetWindowLongA(static_cast<HWND>(handle_), GWL_STYLE) & WS_VISIBLE) != 0;
+  return (::GetWindowLongA(handle_, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void Control::SetVisible(bool visible) {
-  ::ShowWindow(static_cast<HWND>(handle_), visible ? SW_SHOWNA : SW_HIDE);
+  ::ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 bool Control::Enabled() const {
-  return (::GetWindowLongA(static_cast<HWND>(handle_), GWL_STYLE) & WS_DISABLED) == 0;
+  return (::GetWindowLongA(handle_, GWL_STYLE) & WS_DISABLED) == 0;
 }
 
-void Control::SetEnabled(bool enabled) { ::EnableWindow(static_cast<HWND>(handle_), enabled); }
+void Control::SetEnabled(bool enabled) { ::EnableWindow(handle_, enabled); }
 
 bool Control::TabStop() const {
-  return (::GetWindowLongA(static_cast<HWND>(handle_), GWL_STYLE) & WS_TABSTOP) != 0;
+  return (::GetWindowLongA(handle_, GWL_STYLE) & WS_TABSTOP) != 0;
 }
 
 void Control::SetTabStop(bool tabStop) {
-  HWND h = static_cast<HWND>(handle_);
+  HWND h = handle_;
   const LONG style = ::GetWindowLongA(h, GWL_STYLE);
   ::SetWindowLongA(h, GWL_STYLE, tabStop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
 }
 
 std::string Control::Caption() const {
-  HWND h = static_cast<HWND>(handle_);
+  HWND h = handle_;
   const int length = ::GetWindowTextLengthA(h);
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   const int got = ::GetWindowTextA(h, text.data(), length + 1);
@@ -343,30 +339,30 @@ std::string Control::Caption() const {
   return text;
 }
 
-void Control::SetCaption(const std::string& caption) {
-  HWND h = static_cast<HWND>(handle_);
-  ::SetWindowTextA(h, caption.c_str());
+void Control::SetCaption(const char* caption) {
+  HWND h = handle_;
+  ::SetWindowTextA(h, caption);
   if (systemProc_ == nullptr) ::InvalidateRect(h, nullptr, TRUE);
 }
 
 void Control::SetFont(const FontStyle& font) {
   font_ = font;
-  HFONT old = static_cast<HFONT>(fontHandle_);
+  HFONT old = fontHandle_;
   fontHandle_ = CreateGdiFont(font_);
-  ::SendMessageA(static_cast<HWND>(handle_), WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_),
+  ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_),
                  TRUE);
   if (old != nullptr) ::DeleteObject(old);
-  ::InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
+  ::InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void Control::SetBackColor(Color color) {
   color_ = color;
-  ::InvalidateRect(static_cast<HWND>(handle_), nullptr, TRUE);
+  ::InvalidateRect(handle_, nullptr, TRUE);
 }
 
-void* Control::BackBrush() {
+HBRUSH Control::BackBrush() {
   if (brush_ == nullptr || !(brushColor_ == color_)) {
-    if (brush_ != nullptr) ::DeleteObject(static_cast<HBRUSH>(brush_));
+    if (brush_ != nullptr) ::DeleteObject(brush_);
     brush_ = ::CreateSolidBrush(ToColorRef(color_));
     brushColor_ = color_;
   }
@@ -379,22 +375,22 @@ void Control::BringToFront() {
   if (drawnOnly_) {
     InsertIntoZOrder();
   } else {
-    ::SetWindowPos(static_cast<HWND>(handle_), HWND_TOP, 0, 0, 0, 0,
+    ::SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 
 void Control::Repaint() {
-  ::RedrawWindow(static_cast<HWND>(handle_), nullptr, nullptr,
+  ::RedrawWindow(handle_, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 bool Control::Focused() const { return handle_ != nullptr && ::GetFocus() == handle_; }
 
-void Control::SetFocus() { ::SetFocus(static_cast<HWND>(handle_)); }
+void Control::SetFocus() { ::SetFocus(handle_); }
 
 int Control::TextWidth(const FontStyle& font, const std::string& text) const {
-  HWND h = static_cast<HWND>(handle_);
+  HWND h = handle_;
   HDC dc = ::GetDC(h);
   HFONT gdiFont = CreateGdiFont(font);
   HGDIOBJ old = ::SelectObject(dc, gdiFont);
@@ -404,12 +400,6 @@ int Control::TextWidth(const FontStyle& font, const std::string& text) const {
   ::DeleteObject(gdiFont);
   ::ReleaseDC(h, dc);
   return size.cx;
-}
-
-std::optional<long> Control::OrdinalProperty(std::string_view name) const {
-  if (name == "Visible") return Visible() ? 1 : 0;
-  if (name == "Enabled") return Enabled() ? 1 : 0;
-  return std::nullopt;
 }
 
 void Control::Click() {

@@ -5,8 +5,8 @@
 
 namespace platform {
 
-Edit::Edit(Control& parent, std::string name)
-    : Control(&parent, std::move(name), Color::Window(), false) {
+Edit::Edit(Control& parent, const char* name)
+    : Control(&parent, name, Color::Window(), false) {
   CreateSystemHandle("EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
 }
 
@@ -73,11 +73,6 @@ bool Edit::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t 
 
 void Edit::Notify(unsigned code) {
   if (code == EN_CHANGE && OnChange) OnChange(*this);
-}
-
-std::optional<long> Edit::OrdinalProperty(std::string_view name) const {
-  if (name == "ReadOnly") return ReadOnly() ? 1 : 0;
-  return Control::OrdinalProperty(name);
 }
 
 }  // namespace platform

@@ -13,12 +13,12 @@ struct ControlAccess {
   // The control object of a window of this layer, or null.
   static Control* FromHandle(HWND window);
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-  static HWND Hwnd(const Control& control) { return static_cast<HWND>(control.handle_); }
-  static Window* AsWindow(Control* control);
-  // TranslateMessage and DispatchMessageA, keys first through the key preview and the dialog
-  // keys of the window they belong to.
-  static void DispatchWithKeys(MSG& message);
+  static HWND Hwnd(const Control& control) { return control.handle_; }
+  static bool PreTranslate(MSG& message);
 };
+
+// PreTranslateMessage, then TranslateMessage and DispatchMessageA.
+void Dispatch(MSG& message);
 
 // Modifier keys and mouse buttons held now; Alt also from bit 29 of a key message's lparam.
 ShiftState KeyShiftState(LPARAM keyData);

@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Label::Label(Control& parent, std::string name)
-    : Control(&parent, std::move(name), parent.BackColor(), true) {
+Label::Label(Control& parent, const char* name)
+    : Control(&parent, name, parent.BackColor(), true) {
   CreateOwnHandle("ZQLabel", 0, 0);
 }
 
@@ -18,7 +18,7 @@ void Label::AdjustBounds() {
   if (!autoSize_) return;
   HWND h = ControlAccess::Hwnd(*this);
   HDC dc = ::GetDC(h);
-  HGDIOBJ old = ::SelectObject(dc, static_cast<HFONT>(FontHandle()));
+  HGDIOBJ old = ::SelectObject(dc, FontHandle());
   // An empty caption keeps the height of one line.
   std::string text = Caption();
   if (text.empty()) text.push_back(' ');
@@ -55,7 +55,7 @@ void Label::SetLayout(TextLayout layout) {
   ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
 }
 
-void Label::SetCaption(const std::string& caption) {
+void Label::SetCaption(const char* caption) {
   Control::SetCaption(caption);
   AdjustBounds();
 }
@@ -74,8 +74,7 @@ bool Label::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t
   return Control::HandleMessage(message, wparam, lparam, result);
 }
 
-void Label::Paint(void* surface) {
-  HDC dc = static_cast<HDC>(surface);
+void Label::Paint(HDC dc) {
   RECT r;
   ::GetClientRect(ControlAccess::Hwnd(*this), &r);
   FillSolid(dc, r, transparent_ ? ParentBackColor() : BackColor());
@@ -83,7 +82,7 @@ void Label::Paint(void* surface) {
   if (text.empty()) return;
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ToColorRef(Font().color));
-  HGDIOBJ old = ::SelectObject(dc, static_cast<HFONT>(FontHandle()));
+  HGDIOBJ old = ::SelectObject(dc, FontHandle());
   if (layout_ == TextLayout::Center) {
     RECT needed = r;
     ::DrawTextA(dc, text.c_str(), -1, &needed, TextFlags() | DT_CALCRECT);

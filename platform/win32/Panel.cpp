@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Panel::Panel(Control& parent, std::string name)
-    : Control(&parent, std::move(name), Color::BtnFace(), false) {
+Panel::Panel(Control& parent, const char* name)
+    : Control(&parent, name, Color::BtnFace(), false) {
   CreateOwnHandle("ZQPanel", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
 }
 
@@ -29,8 +29,7 @@ bool Panel::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t
   return Control::HandleMessage(message, wparam, lparam, result);
 }
 
-void Panel::Paint(void* surface) {
-  HDC dc = static_cast<HDC>(surface);
+void Panel::Paint(HDC dc) {
   RECT r;
   ::GetClientRect(ControlAccess::Hwnd(*this), &r);
   FillSolid(dc, r, BackColor());
@@ -43,7 +42,7 @@ void Panel::Paint(void* surface) {
   if (text.empty()) return;
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ToColorRef(Font().color));
-  HGDIOBJ old = ::SelectObject(dc, static_cast<HFONT>(FontHandle()));
+  HGDIOBJ old = ::SelectObject(dc, FontHandle());
   ::DrawTextA(dc, text.c_str(), -1, &r,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX |
                   (alignment_ == Alignment::Center ? DT_CENTER : DT_LEFT));

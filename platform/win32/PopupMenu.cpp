@@ -7,7 +7,7 @@ namespace platform {
 
 namespace {
 
-HMENU MenuOf(const MenuItem& item) { return static_cast<HMENU>(item.Menu().Handle()); }
+HMENU MenuOf(const MenuItem& item) { return item.Menu().Handle(); }
 
 }  // namespace
 
@@ -15,22 +15,17 @@ void MenuItem::SetEnabled(bool enabled) {
   ::EnableMenuItem(MenuOf(*this), command_, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-bool MenuItem::Enabled() const {
-  const UINT state = ::GetMenuState(MenuOf(*this), command_, MF_BYCOMMAND);
-  return state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
-}
-
-PopupMenu::PopupMenu(std::string name) : Component(std::move(name)) {
+PopupMenu::PopupMenu(const char* name) : Component(name) {
   handle_ = ::CreatePopupMenu();
 }
 
-PopupMenu::~PopupMenu() { ::DestroyMenu(static_cast<HMENU>(handle_)); }
+PopupMenu::~PopupMenu() { ::DestroyMenu(handle_); }
 
 MenuItem& PopupMenu::Add(std::string caption) {
   const unsigned command = static_cast<unsigned>(items_.size()) + 1;
   items_.push_back(std::unique_ptr<MenuItem>(new MenuItem(*this, std::move(caption), command)));
   MenuItem& item = *items_.back();
-  HMENU menu = static_cast<HMENU>(handle_);
+  HMENU menu = handle_;
   if (item.Separator()) {
     ::AppendMenuA(menu, MF_SEPARATOR, command, nullptr);
   } else {
@@ -40,13 +35,7 @@ MenuItem& PopupMenu::Add(std::string caption) {
 }
 
 void PopupMenu::SetDefaultItem(MenuItem& item) {
-  ::SetMenuDefaultItem(static_cast<HMENU>(handle_), item.Command(), FALSE);
-}
-
-MenuItem* PopupMenu::DefaultItem() const {
-  const UINT command = ::GetMenuDefaultItem(static_cast<HMENU>(handle_), FALSE, GMDI_USEDISABLED);
-  if (command == static_cast<UINT>(-1) || command == 0 || command > items_.size()) return nullptr;
-  return items_[command - 1].get();
+  ::SetMenuDefaultItem(handle_, item.Command(), FALSE);
 }
 
 void PopupMenu::Popup(int x, int y, Control& component) {
@@ -54,7 +43,7 @@ void PopupMenu::Popup(int x, int y, Control& component) {
   if (OnPopup) OnPopup(*this);
   HWND owner = ControlAccess::Hwnd(component.Form() != nullptr ? *component.Form() : component);
   const UINT command =
-      static_cast<UINT>(::TrackPopupMenu(static_cast<HMENU>(handle_),
+      static_cast<UINT>(::TrackPopupMenu(handle_,
                                          TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, x, y, 0,
                                          owner, nullptr));
   if (command == 0 || command > items_.size()) return;

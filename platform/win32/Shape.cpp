@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Shape::Shape(Control& parent, std::string name)
-    : Control(&parent, std::move(name), parent.BackColor(), true) {
+Shape::Shape(Control& parent, const char* name)
+    : Control(&parent, name, parent.BackColor(), true) {
   CreateOwnHandle("ZQShape", 0, 0);
 }
 
@@ -19,8 +19,7 @@ void Shape::SetOutline(std::optional<Color> color) {
   ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
 }
 
-void Shape::Paint(void* surface) {
-  HDC dc = static_cast<HDC>(surface);
+void Shape::Paint(HDC dc) {
   RECT r;
   ::GetClientRect(ControlAccess::Hwnd(*this), &r);
   FillSolid(dc, r, fill_);

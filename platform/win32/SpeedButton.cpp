@@ -4,8 +4,8 @@
 
 namespace platform {
 
-SpeedButton::SpeedButton(Control& parent, std::string name)
-    : Control(&parent, std::move(name), parent.BackColor(), true) {
+SpeedButton::SpeedButton(Control& parent, const char* name)
+    : Control(&parent, name, parent.BackColor(), true) {
   CreateOwnHandle("ZQSpeedButton", 0, 0);
 }
 
@@ -37,8 +37,7 @@ bool SpeedButton::HandleMessage(unsigned message, std::uintptr_t wparam, std::in
   return Control::HandleMessage(message, wparam, lparam, result);
 }
 
-void SpeedButton::Paint(void* surface) {
-  HDC dc = static_cast<HDC>(surface);
+void SpeedButton::Paint(HDC dc) {
   RECT r;
   ::GetClientRect(ControlAccess::Hwnd(*this), &r);
   FillSolid(dc, r, ParentBackColor());
@@ -51,7 +50,7 @@ void SpeedButton::Paint(void* surface) {
   }
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ToColorRef(Font().color));
-  HGDIOBJ old = ::SelectObject(dc, static_cast<HFONT>(FontHandle()));
+  HGDIOBJ old = ::SelectObject(dc, FontHandle());
   const std::string text = Caption();
   ::DrawTextA(dc, text.c_str(), -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
   ::SelectObject(dc, old);

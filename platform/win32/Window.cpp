@@ -1,7 +1,5 @@
 #include "platform/Window.h"
 
-#include <algorithm>
-
 #include "platform/Application.h"
 #include "platform/Button.h"
 #include "platform/win32/Internal.h"
@@ -15,16 +13,28 @@ bool CanPress(const Control& control) {
   return ::IsWindowVisible(h) && ::IsWindowEnabled(h);
 }
 
-struct ModalOthers {
-  HWND self;
-  std::vector<HWND> disabled;
-};
+bool IsTabStop(const Control& control) {
+  HWND h = ControlAccess::Hwnd(control);
+  return h != nullptr && (::GetWindowLongA(h, GWL_STYLE) & WS_TABSTOP) != 0 && CanPress(control);
+}
 
-BOOL CALLBACK DisableOther(HWND w, LPARAM p) {
-  auto* o = reinterpret_cast<ModalOthers*>(p);
-  if (w != o->self && ::IsWindowVisible(w) && ::IsWindowEnabled(w)) {
+// A window that a modal run disabled carries the modal window's handle in this property until
+// the run gives it back.
+constexpr char kModalProperty[] = "ZQ.Modal";
+
+BOOL CALLBACK DisableOther(HWND w, LPARAM modal) {
+  HWND self = reinterpret_cast<HWND>(modal);
+  if (w != self && ::IsWindowVisible(w) && ::IsWindowEnabled(w)) {
     ::EnableWindow(w, FALSE);
-    o->disabled.push_back(w);
+    ::SetPropA(w, kModalProperty, self);
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK EnableAgain(HWND w, LPARAM modal) {
+  if (::GetPropA(w, kModalProperty) == reinterpret_cast<HANDLE>(modal)) {
+    ::RemovePropA(w, kModalProperty);
+    ::EnableWindow(w, TRUE);
   }
   return TRUE;
 }
@@ -42,8 +52,8 @@ ShiftState KeyShiftState(LPARAM keyData) {
   return shift;
 }
 
-Window::Window(std::string name, BorderIcons icons, Window* owner)
-    : Control(std::move(name), Color::BtnFace()) {
+Window::Window(const char* name, BorderIcons icons, Window* owner)
+    : Control(name, Color::BtnFace()) {
   form_ = this;
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   if (icons.minimize) style |= WS_MINIMIZEBOX;
@@ -54,9 +64,7 @@ Window::Window(std::string name, BorderIcons icons, Window* owner)
 }
 
 Window::~Window() {
-  for (Component* c : components_) {
-    if (auto* control = dynamic_cast<Control*>(c)) control->form_ = nullptr;
-  }
+  for (Control* control : controls_) control->form_ = nullptr;
   owned_.clear();
   form_ = nullptr;
 }
@@ -85,8 +93,7 @@ void Window::Close() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_CLOSE, 0, 0
 
 void Window::ShowModal() {
   HWND h = ControlAccess::Hwnd(*this);
-  ModalOthers others{h, {}};
-  ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOther, reinterpret_cast<LPARAM>(&others));
+  ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOther, reinterpret_cast<LPARAM>(h));
   modal_ = true;
   modalDone_ = false;
   Show();
@@ -99,10 +106,10 @@ void Window::ShowModal() {
       break;
     }
     if (got == -1) break;
-    ControlAccess::DispatchWithKeys(message);
+    Dispatch(message);
   }
   // Enabled before hiding, so that the activation goes back to them.
-  for (HWND w : others.disabled) ::EnableWindow(w, TRUE);
+  ::EnumThreadWindows(::GetCurrentThreadId(), &EnableAgain, reinterpret_cast<LPARAM>(h));
   SetVisible(false);
   modal_ = false;
 }
@@ -115,30 +122,20 @@ bool Window::PreviewKey(unsigned short& key, ShiftState shift) {
   return DialogKey(key, shift);
 }
 
-Button* Window::FindButton(bool cancel) const {
-  for (Component* c : components_) {
-    auto* button = dynamic_cast<Button*>(c);
-    if (button != nullptr && (cancel ? button->Cancel() : button->Default())) return button;
+HWND Window::NextTabStop(HWND from, bool backwards) const {
+  const std::size_t n = controls_.size();
+  if (n == 0) return nullptr;
+  // Starts one before the first (after the last) control unless `from` is a tab stop.
+  std::size_t at = backwards ? 0 : n - 1;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (controls_[i]->Handle() == from && IsTabStop(*controls_[i])) at = i;
+  }
+  const std::size_t step = backwards ? n - 1 : 1;
+  for (std::size_t k = 0; k < n; ++k) {
+    at = (at + step) % n;
+    if (IsTabStop(*controls_[at])) return controls_[at]->Handle();
   }
   return nullptr;
-}
-
-void* Window::NextTabStop(void* from, bool backwards) const {
-  std::vector<HWND> stops;
-  for (Component* c : components_) {
-    auto* control = dynamic_cast<Control*>(c);
-    if (control == nullptr || control->Handle() == nullptr) continue;
-    HWND w = ControlAccess::Hwnd(*control);
-    if ((::GetWindowLongA(w, GWL_STYLE) & WS_TABSTOP) != 0 && CanPress(*control)) {
-      stops.push_back(w);
-    }
-  }
-  if (stops.empty()) return nullptr;
-  const auto at = std::find(stops.begin(), stops.end(), static_cast<HWND>(from));
-  if (at == stops.end()) return backwards ? stops.back() : stops.front();
-  const std::size_t n = stops.size();
-  const std::size_t i = static_cast<std::size_t>(at - stops.begin());
-  return stops[backwards ? (i + n - 1) % n : (i + 1) % n];
 }
 
 bool Window::DialogKey(unsigned short key, ShiftState shift) {
@@ -151,7 +148,7 @@ bool Window::DialogKey(unsigned short key, ShiftState shift) {
     if ((shift & (kCtrl | kAlt)) != 0 || (wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) != 0) {
       return false;
     }
-    HWND next = static_cast<HWND>(NextTabStop(focus, (shift & kShift) != 0));
+    HWND next = (NextTabStop(focus, (shift & kShift) != 0));
     if (next == nullptr || next == focus) return false;
     ::SetFocus(next);
     return true;
@@ -159,13 +156,13 @@ bool Window::DialogKey(unsigned short key, ShiftState shift) {
   if ((key != VK_RETURN && key != VK_ESCAPE) || modifiers) return false;
   if ((wants & DLGC_WANTALLKEYS) != 0) return false;
   if (key == VK_ESCAPE) {
-    Button* cancel = FindButton(true);
-    if (cancel == nullptr || !CanPress(*cancel)) return false;
-    cancel->Click();
+    if (cancelButton_ == nullptr || !CanPress(*cancelButton_)) return false;
+    cancelButton_->Click();
     return true;
   }
-  Button* pressed = dynamic_cast<Button*>(ControlAccess::FromHandle(focus));
-  if (pressed == nullptr || pressed->Form() != this) pressed = FindButton(false);
+  Control* pressed = ControlAccess::FromHandle(focus);
+  const bool pushButton = (wants & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+  if (!pushButton || pressed == nullptr || pressed->Form() != this) pressed = defaultButton_;
   if (pressed == nullptr || !CanPress(*pressed)) return false;
   pressed->Click();
   return true;
@@ -173,10 +170,10 @@ bool Window::DialogKey(unsigned short key, ShiftState shift) {
 
 void Window::RestoreFocus() {
   HWND h = ControlAccess::Hwnd(*this);
-  HWND target = static_cast<HWND>(lastFocus_);
+  HWND target = lastFocus_;
   if (target == nullptr || !::IsChild(h, target) || !::IsWindowVisible(target) ||
       !::IsWindowEnabled(target)) {
-    target = static_cast<HWND>(NextTabStop(nullptr, false));
+    target = (NextTabStop(nullptr, false));
     if (target == nullptr) target = h;
   }
   ::SetFocus(target);
@@ -222,10 +219,10 @@ bool Window::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_
   }
 }
 
-void Window::Paint(void* dc) {
+void Window::Paint(HDC dc) {
   RECT r;
   ::GetClientRect(ControlAccess::Hwnd(*this), &r);
-  FillSolid(static_cast<HDC>(dc), r, BackColor());
+  FillSolid(dc, r, BackColor());
 }
 
 }  // namespace platform

@@ -136,9 +136,7 @@ TEST_F(Hauptfenster, EveryControlHasItsParentAndBounds) {
   EXPECT_EQ(Lage("LaMacheChecks").height, automation::Font(Teil("LaMacheChecks")).lineHeight);
   // Every control of the table exists once, created in the table's order.
   std::vector<std::string> erzeugt;
-  for (platform::Component* c : fenster.Components()) {
-    if (dynamic_cast<platform::Control*>(c) != nullptr) erzeugt.push_back(c->Name());
-  }
+  for (platform::Control* c : fenster.Controls()) erzeugt.push_back(c->Name());
   std::vector<std::string> tabelle;
   for (const Zeile& z : kTabelle) tabelle.push_back(z.name);
   EXPECT_EQ(erzeugt, tabelle);
@@ -287,7 +285,7 @@ TEST_F(Hauptfenster, PagesLieAboveTheFrameAndTheCloseButtonOnTop) {
 }
 
 TEST_F(Hauptfenster, OnlyTheTargetFolderFieldHasTheEditMenu) {
-  auto* menue = dynamic_cast<TZQEditPop*>(fenster.EdVerz.GetPopupMenu());
+  auto* menue = static_cast<TZQEditPop*>(fenster.EdVerz.GetPopupMenu());
   ASSERT_NE(menue, nullptr);
   EXPECT_EQ(menue->Punkte.size(), 11u);
   EXPECT_EQ(menue->Punkte[1]->Caption(), "&dieses Menü abbrechen");
@@ -310,8 +308,10 @@ TEST_F(Hauptfenster, HandlersAreWiredToTheirControls) {
 
 TEST_F(Hauptfenster, EscapeAndEnterPressTheCloseButton) {
   int beenden = 0, kopieren = 0;
-  fenster.BuClose.OnClick = [&](platform::Control&) { ++beenden; };
-  fenster.BuVerzKopie.OnClick = [&](platform::Control&) { ++kopieren; };
+  auto beendenKlick = [&](platform::Control&) { ++beenden; };
+  auto kopierenKlick = [&](platform::Control&) { ++kopieren; };
+  fenster.BuClose.OnClick = testfenster::An(beendenKlick);
+  fenster.BuVerzKopie.OnClick = testfenster::An(kopierenKlick);
   fenster.PaPfad.SetVisible(true);
   fenster.Show();
   testfenster::Warten();
@@ -330,7 +330,7 @@ TEST_F(Hauptfenster, EscapeAndEnterPressTheCloseButton) {
   tasten[0].ki.wVk = tasten[1].ki.wVk = VK_ESCAPE;
   tasten[1].ki.dwFlags = KEYEVENTF_KEYUP;
   ::SendInput(2, tasten, sizeof(INPUT));
-  EXPECT_TRUE(automation::PumpUntil([&] { return beenden == 4; }, [] { platform::ProcessMessages(); }));
+  EXPECT_TRUE(automation::PumpUntil([&] { return beenden == 4; }, [] { testfenster::Verarbeiten(); }));
   // Another push button with the focus takes Enter itself.
   fenster.BuVerzKopie.SetFocus();
   testfenster::Taste(VK_RETURN);

@@ -152,7 +152,8 @@ TEST_F(Menues, RemovingEverythingReachesEntriesThatTheBoxesDidNotShow) {
   fenster.Show();
   // The boxes are cleared without their handler: each location is removed once, explicitly.
   int klicks = 0;
-  for (platform::CheckBox* box : Boxen()) box->OnClick = [&](platform::Control&) { ++klicks; };
+  auto klick = [&](platform::Control&) { ++klicks; };
+  for (platform::CheckBox* box : Boxen()) box->OnClick = testfenster::An(klick);
   AlleEintraegeEntfernen();
   EXPECT_EQ(klicks, 0);
   for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Name();

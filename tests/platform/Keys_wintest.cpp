@@ -28,13 +28,10 @@ class Tasten : public ::testing::Test {
     andere.SetBounds(120, 50, 80, 30);
     ok.SetDefault(true);
     abbruch.SetCancel(true);
-    ok.OnClick = [this](platform::Control&) { ablauf.push_back("ok"); };
-    abbruch.OnClick = [this](platform::Control&) { ablauf.push_back("abbruch"); };
-    andere.OnClick = [this](platform::Control&) { ablauf.push_back("andere"); };
-    fenster.OnKeyDown = [this](platform::Control&, unsigned short& key, platform::ShiftState shift) {
-      ablauf.push_back("taste " + std::to_string(key) + (shift & platform::kAlt ? " alt" : ""));
-      if (key == 'Q') key = 0;
-    };
+    ok.OnClick = platform::Bind<&Tasten::OkClick>(this);
+    abbruch.OnClick = platform::Bind<&Tasten::AbbruchClick>(this);
+    andere.OnClick = platform::Bind<&Tasten::AndereClick>(this);
+    fenster.OnKeyDown = platform::Bind<&Tasten::FensterKeyDown>(this);
     fenster.SetClientSize(220, 130);
     fenster.Show();
     testfenster::Warten();
@@ -48,6 +45,15 @@ class Tasten : public ::testing::Test {
   platform::Button abbruch{fenster, "abbruch"};
   platform::Button andere{fenster, "andere"};
   std::vector<std::string> ablauf;
+
+ private:
+  void OkClick(platform::Control&) { ablauf.push_back("ok"); }
+  void AbbruchClick(platform::Control&) { ablauf.push_back("abbruch"); }
+  void AndereClick(platform::Control&) { ablauf.push_back("andere"); }
+  void FensterKeyDown(platform::Control&, unsigned short& key, platform::ShiftState shift) {
+    ablauf.push_back("taste " + std::to_string(key) + (shift & platform::kAlt ? " alt" : ""));
+    if (key == 'Q') key = 0;
+  }
 };
 
 using Liste = std::vector<std::string>;

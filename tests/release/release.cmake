@@ -1,5 +1,11 @@
-# Tests of the release Setup.exe itself (label `release`): what it imports.
+# Tests of the release Setup.exe itself (label `release`): what it imports and how large it is.
 add_test(NAME release.imports
          COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=$<TARGET_FILE:Setup>
                  -DLIST=${CMAKE_SOURCE_DIR}/tests/release/imports.txt -P ${CMAKE_SOURCE_DIR}/tests/release/imports.cmake)
 set_tests_properties(release.imports PROPERTIES LABELS release)
+
+# Its size: 96 KiB at most.
+add_test(NAME release.size
+         COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:Setup> -DBUDGET=98304
+                 -P ${CMAKE_SOURCE_DIR}/tests/release/size.cmake)
+set_tests_properties(release.size PROPERTIES LABELS release)

@@ -10,6 +10,7 @@
 #include "forms/_Form_Anfang.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
+#include "tests/support/Fenster.h"
 
 namespace {
 
@@ -53,11 +54,11 @@ bool SaveScreenRect(const RECT& r, const std::string& file) {
 
 void Settle(Taa& fenster) {
   for (int i = 0; i < 20; ++i) {
-    platform::ProcessMessages();
+    testfenster::Verarbeiten();
     platform::SleepMilliseconds(25);
   }
   fenster.Repaint();
-  platform::ProcessMessages();
+  testfenster::Verarbeiten();
 }
 
 }  // namespace

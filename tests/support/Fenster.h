@@ -4,8 +4,33 @@
 
 #include "platform/Application.h"
 #include "platform/Control.h"
+#include "platform/Handler.h"
 
 namespace testfenster {
+
+// An event slot bound to a callable that the test keeps alive (a lambda in a variable).
+template <class F, class... Args>
+platform::Handler<Args...> AnImpl(F& f, void (F::*)(Args...) const) {
+  return platform::Handler<Args...>(&f, [](void* t, Args... args) { (*static_cast<F*>(t))(args...); });
+}
+template <class F>
+auto An(F& f) {
+  return AnImpl(f, &F::operator());
+}
+
+// Handles every message waiting in the queue as the toolkit's message loop does, and returns.
+inline void Verarbeiten() {
+  MSG message;
+  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    if (platform::PreTranslateMessage(message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+  }
+}
 
 inline HWND H(const platform::Control& control) { return static_cast<HWND>(control.Handle()); }
 
@@ -13,7 +38,7 @@ inline HWND H(const platform::Control& control) { return static_cast<HWND>(contr
 inline void Warten(DWORD milliseconds = 100) {
   const DWORD start = ::GetTickCount();
   do {
-    platform::ProcessMessages();
+    Verarbeiten();
     ::Sleep(5);
   } while (::GetTickCount() - start < milliseconds);
 }
@@ -27,7 +52,7 @@ inline void Taste(WORD key, bool system = false) {
   const LPARAM alt = system ? (1 << 29) : 0;
   ::PostMessageA(ziel, down, key, 1 | alt);
   ::PostMessageA(ziel, up, key, 1 | alt | (3u << 30));
-  platform::ProcessMessages();
+  Verarbeiten();
 }
 
 }  // namespace testfenster

@@ -28,8 +28,6 @@ class Color {
   constexpr bool IsSystem() const { return (value_ & kSystemBit) != 0; }
   // The RGB value, or the system colour's index.
   constexpr std::uint32_t Value() const { return value_ & ~kSystemBit; }
-  // The colour as 0xRRGGBB at this moment (system colours resolved).
-  std::uint32_t ToRgb() const;
 
   constexpr bool operator==(const Color&) const = default;
 

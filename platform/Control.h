@@ -84,7 +84,6 @@ class Control : public Component {
   // Own flag (WS_DISABLED clear).
   bool Enabled() const;
   void SetEnabled(bool enabled);
-  bool TabStop() const;
   void SetTabStop(bool tabStop);
 
   // The window text.
@@ -100,7 +99,6 @@ class Control : public Component {
   void BringToFront();
   // Invalidates the control and its children and paints them at once.
   void Repaint();
-  bool Focused() const;
   void SetFocus();
 
   // Width of `text` in `font`, measured in this control's drawing surface.

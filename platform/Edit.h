@@ -22,8 +22,7 @@ class Edit : public Control {
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);
 
-  // EM_SETSEL from `start` (0-based) over `length` characters; EM_GETSEL.
-  void SetSelection(int start, int length);
+  // EM_GETSEL: the selection's start (0-based) and length.
   int SelStart() const;
   int SelLength() const;
   // The selected part of the text.

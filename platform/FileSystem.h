@@ -35,8 +35,6 @@ class EntrySearch {
 
 // GetFileAttributesA; kInvalidAttributes when the entry cannot be found.
 std::uint32_t FileAttributes(const std::string& name);
-// SetFileAttributesA; false when the system refuses.
-bool ChangeFileAttributes(const std::string& name, std::uint32_t attributes);
 // CreateDirectoryA without security attributes: one folder whose parent exists.
 bool MakeFolder(const std::string& name);
 // RemoveDirectoryA: one folder, only while it is empty.

@@ -13,8 +13,6 @@ void EntrySearch::Close() { handle_ = nullptr; }
 
 std::uint32_t FileAttributes(const std::string&) { return kInvalidAttributes; }
 
-bool ChangeFileAttributes(const std::string&, std::uint32_t) { return false; }
-
 bool MakeFolder(const std::string&) { return false; }
 
 bool RemoveEmptyFolder(const std::string&) { return false; }

@@ -10,12 +10,6 @@ COLORREF ToColorRef(Color color) {
   return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
 }
 
-std::uint32_t Color::ToRgb() const {
-  const COLORREF c = ToColorRef(*this);
-  return (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
-         (static_cast<std::uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
-}
-
 HFONT CreateGdiFont(const FontStyle& font) {
   // A negative height asks for the character height, without the internal leading.
   return ::CreateFontA(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,

@@ -320,10 +320,6 @@ bool Control::Enabled() const {
 
 void Control::SetEnabled(bool enabled) { ::EnableWindow(handle_, enabled); }
 
-bool Control::TabStop() const {
-  return (::GetWindowLongA(handle_, GWL_STYLE) & WS_TABSTOP) != 0;
-}
-
 void Control::SetTabStop(bool tabStop) {
   HWND h = handle_;
   const LONG style = ::GetWindowLongA(h, GWL_STYLE);
@@ -385,7 +381,6 @@ void Control::Repaint() {
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-bool Control::Focused() const { return handle_ != nullptr && ::GetFocus() == handle_; }
 
 void Control::SetFocus() { ::SetFocus(handle_); }
 

@@ -18,10 +18,6 @@ void Edit::SetReadOnly(bool readOnly) {
   ::SendMessageA(ControlAccess::Hwnd(*this), EM_SETREADONLY, readOnly, 0);
 }
 
-void Edit::SetSelection(int start, int length) {
-  ::SendMessageA(ControlAccess::Hwnd(*this), EM_SETSEL, start, start + length);
-}
-
 int Edit::SelStart() const {
   DWORD start = 0, end = 0;
   ::SendMessageA(ControlAccess::Hwnd(*this), EM_GETSEL, reinterpret_cast<WPARAM>(&start),

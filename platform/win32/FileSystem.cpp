@@ -40,10 +40,6 @@ void EntrySearch::Close() {
 
 std::uint32_t FileAttributes(const std::string& name) { return ::GetFileAttributesA(name.c_str()); }
 
-bool ChangeFileAttributes(const std::string& name, std::uint32_t attributes) {
-  return ::SetFileAttributesA(name.c_str(), attributes) != 0;
-}
-
 bool MakeFolder(const std::string& name) { return ::CreateDirectoryA(name.c_str(), nullptr) != 0; }
 
 bool RemoveEmptyFolder(const std::string& name) { return ::RemoveDirectoryA(name.c_str()) != 0; }

@@ -261,16 +261,16 @@ TEST_F(Hauptfenster, ColoursOfPagesFrameAndPicture) {
       {"LaLeer", 439, 229, 0x0080FF},
       {"PaFuss1", 1, 1, 0x000000},
       {"PaFuss2", 1, 1, 0x000000},
-      {"LaDesktop", 84, 0, platform::Color::BtnFace().ToRgb()},
-      {"PaExOben", 311, 1, platform::Color::ActiveCaption().ToRgb()},
-      {"PaExLinks", 150, 120, platform::Color::Window().ToRgb()},
-      {"LaNameL2", 0, 0, platform::Color::Window().ToRgb()},
+      {"LaDesktop", 84, 0, testfenster::Rgb(COLOR_BTNFACE)},
+      {"PaExOben", 311, 1, testfenster::Rgb(COLOR_ACTIVECAPTION)},
+      {"PaExLinks", 150, 120, testfenster::Rgb(COLOR_WINDOW)},
+      {"LaNameL2", 0, 0, testfenster::Rgb(COLOR_WINDOW)},
       {"LaKopiert", 1, 1, 0x00FF00},
       {"ShaSchnell1", 0, 0, 0x808080},
       {"ShaSchnell2", 12, 12, 0x808080},
-      {"PaExplorer", 0, 0, platform::Color::BtnHighlight().ToRgb()},
-      {"PaStart3", 0, 0, platform::Color::BtnShadow().ToRgb()},
-      {"PaStart", 1, 1, platform::Color::BtnHighlight().ToRgb()},
+      {"PaExplorer", 0, 0, testfenster::Rgb(COLOR_BTNHIGHLIGHT)},
+      {"PaStart3", 0, 0, testfenster::Rgb(COLOR_BTNSHADOW)},
+      {"PaStart", 1, 1, testfenster::Rgb(COLOR_BTNHIGHLIGHT)},
   };
   for (const Farbe& f : farben) {
     EXPECT_EQ(automation::PrintedPixel(Teil(f.name), f.x, f.y), f.rgb) << f.name;
@@ -317,7 +317,7 @@ TEST_F(Hauptfenster, EscapeAndEnterPressTheCloseButton) {
   testfenster::Warten();
   // Centred on the first show, with the fitted size.
   EXPECT_EQ(fenster.Left(), (::GetSystemMetrics(SM_CXSCREEN) - fenster.Width()) / 2);
-  EXPECT_TRUE(fenster.BuClose.Focused());
+  EXPECT_TRUE(testfenster::Fokus(fenster.BuClose));
   testfenster::Taste(VK_RETURN);
   EXPECT_EQ(beenden, 1);
   fenster.EdVerz.SetFocus();

@@ -1,6 +1,8 @@
 // The file operations on real folders of the Wine prefix's drive C:.
 #include "lib/_zq_Adresse_2.h"
 
+#include <windows.h>
+
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
@@ -16,6 +18,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+bool Attribute(const std::string& pfad, std::uint32_t attribute) { return ::SetFileAttributesA(pfad.c_str(), attribute) != 0; }
 
 // A Testordner with helpers for 8-bit names (made through C stdio and the platform layer).
 class Ordner : public Testordner {
@@ -75,9 +79,9 @@ TEST(ExistiertAls, TellsFilesFromFoldersByName) {
   const std::string versteckt = o.Schreiben("versteckt.txt", "x");
   const std::string system = o.Schreiben("system.txt", "x");
   const std::string beides = o.Schreiben("beides.txt", "x");
-  ASSERT_TRUE(platform::ChangeFileAttributes(versteckt, platform::kAttributeHidden));
-  ASSERT_TRUE(platform::ChangeFileAttributes(system, platform::kAttributeSystem));
-  ASSERT_TRUE(platform::ChangeFileAttributes(beides, platform::kAttributeHidden | platform::kAttributeSystem));
+  ASSERT_TRUE(Attribute(versteckt, platform::kAttributeHidden));
+  ASSERT_TRUE(Attribute(system, platform::kAttributeSystem));
+  ASSERT_TRUE(Attribute(beides, platform::kAttributeHidden | platform::kAttributeSystem));
   const std::string a = o.Unterordner("A");
   o.Unterordner("B");
   const std::string umlaut = o.Schreiben("Menü.lnk", "x");
@@ -124,7 +128,7 @@ TEST(ExistiertAls, PatternsEndingInStarAskWhatAFolderHolds) {
   o.Unterordner("dateien");
   o.Schreiben("dateien\\a1.txt", "x");
   o.Unterordner("versteckt");
-  ASSERT_TRUE(platform::ChangeFileAttributes(o.Schreiben("versteckt\\h.txt", "x"),
+  ASSERT_TRUE(Attribute(o.Schreiben("versteckt\\h.txt", "x"),
                                              platform::kAttributeHidden | platform::kAttributeSystem));
   o.Unterordner("ordner");
   o.Unterordner("ordner\\s1");

@@ -141,7 +141,7 @@ TEST_F(EditMenue, EnabledStatesFollowTheFieldAndTheClipboard) {
   ClipboardSetzen("D:\\Ziel\\");
   EXPECT_EQ(Aktiv(feld), (Indizes{1, 8, 10}));
   feld.SetText("C:\\Programme\\");
-  feld.SetSelection(3, 9);
+  testfenster::Markieren(feld, 3, 9);
   EXPECT_EQ(Aktiv(feld), (Indizes{1, 5, 6, 7, 8, 10}));
   // Undo possible, then read-only: only copying and the harmless entries remain.
   ::SendMessageA(H(feld), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("Daten"));
@@ -150,14 +150,14 @@ TEST_F(EditMenue, EnabledStatesFollowTheFieldAndTheClipboard) {
   EXPECT_EQ(Aktiv(feld), (Indizes{1, 3, 7, 10}));
   ClipboardSetzen(nullptr);
   feld.SetReadOnly(false);
-  feld.SetSelection(0, 0);
+  testfenster::Markieren(feld, 0, 0);
   EXPECT_EQ(Aktiv(feld), (Indizes{1, 3, 10}));
 }
 
 TEST_F(EditMenue, ItemsActOnTheFieldTheMenuWasOpenedOn) {
   ClipboardSetzen("alt");
   feld.SetText("C:\\Programme\\");
-  feld.SetSelection(3, 9);
+  testfenster::Markieren(feld, 3, 9);
   Oeffnen(feld, 'k');
   EXPECT_EQ(ClipboardText(), "Programme");
   Oeffnen(feld, 'l');
@@ -178,7 +178,7 @@ TEST_F(EditMenue, ItemsActOnTheFieldTheMenuWasOpenedOn) {
 TEST_F(EditMenue, TheCancelEntryClosesTheMenuAndChangesNothing) {
   ClipboardSetzen("bleibt");
   feld.SetText("C:\\Programme\\");
-  feld.SetSelection(3, 4);
+  testfenster::Markieren(feld, 3, 4);
   Oeffnen(feld, 'd');
   EXPECT_EQ(feld.Text(), "C:\\Programme\\");
   EXPECT_EQ(feld.SelText(), "Prog");

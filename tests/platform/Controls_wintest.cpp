@@ -131,7 +131,7 @@ TEST(Label, AClickRunsTheHandlerAndTakesNoFocus) {
   ::SendMessageA(H(knopf), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
   ::SendMessageA(H(knopf), WM_LBUTTONUP, 0, MAKELPARAM(200, 2));
   EXPECT_EQ(klicks, 11);
-  EXPECT_TRUE(feld.Focused());
+  EXPECT_TRUE(testfenster::Fokus(feld));
 }
 
 TEST(Panel, BevelsAreRaisedOrLoweredOfOneOrTwoPixels) {
@@ -139,8 +139,8 @@ TEST(Panel, BevelsAreRaisedOrLoweredOfOneOrTwoPixels) {
   platform::Panel panel(fenster, "panel");
   panel.SetBounds(0, 0, 40, 30);
   panel.SetBackColor(Color::Rgb(0x8055FF));
-  const std::uint32_t hell = Color::BtnHighlight().ToRgb();
-  const std::uint32_t dunkel = Color::BtnShadow().ToRgb();
+  const std::uint32_t hell = testfenster::Rgb(COLOR_BTNHIGHLIGHT);
+  const std::uint32_t dunkel = testfenster::Rgb(COLOR_BTNSHADOW);
   EXPECT_EQ(Pixel(panel, 0, 10), hell);
   EXPECT_EQ(Pixel(panel, 39, 10), dunkel);
   EXPECT_EQ(Pixel(panel, 10, 29), dunkel);
@@ -190,8 +190,8 @@ TEST(ShapeAndBevel, PaintTheirFillAndEngravedLine) {
   EXPECT_EQ(Pixel(quadrat, 12, 12), 0x808080u);
   platform::Bevel linie(fenster, "linie");
   linie.SetBounds(0, 20, 90, 2);
-  EXPECT_EQ(Pixel(linie, 45, 0), Color::BtnShadow().ToRgb());
-  EXPECT_EQ(Pixel(linie, 45, 1), Color::BtnHighlight().ToRgb());
+  EXPECT_EQ(Pixel(linie, 45, 0), testfenster::Rgb(COLOR_BTNSHADOW));
+  EXPECT_EQ(Pixel(linie, 45, 1), testfenster::Rgb(COLOR_BTNHIGHLIGHT));
 }
 
 TEST(Edit, TextSelectionReadOnlyAndChanges) {
@@ -204,7 +204,7 @@ TEST(Edit, TextSelectionReadOnlyAndChanges) {
   feld.SetText("C:\\Programme\\Müll\\");
   EXPECT_EQ(aenderungen, 1);
   EXPECT_EQ(automation::Text(H(feld)), "C:\\Programme\\Müll\\");
-  feld.SetSelection(3, 9);
+  testfenster::Markieren(feld, 3, 9);
   EXPECT_EQ(feld.SelStart(), 3);
   EXPECT_EQ(feld.SelLength(), 9);
   EXPECT_EQ(feld.SelText(), "Programme");

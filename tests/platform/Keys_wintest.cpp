@@ -61,7 +61,7 @@ using Liste = std::vector<std::string>;
 }  // namespace
 
 TEST_F(Tasten, TheFirstTabStopHasTheFocusWhenShown) {
-  EXPECT_TRUE(feld.Focused());
+  EXPECT_TRUE(testfenster::Fokus(feld));
 }
 
 TEST_F(Tasten, EscapePressesTheCancelButtonEnterTheDefaultOne) {
@@ -126,11 +126,11 @@ TEST_F(Tasten, TabMovesThroughTheTabStopsInCreationOrder) {
   andere.SetTabStop(false);
   feld.SetFocus();
   Taste(VK_TAB);
-  EXPECT_TRUE(box.Focused());
+  EXPECT_TRUE(testfenster::Fokus(box));
   Taste(VK_TAB);
-  EXPECT_TRUE(ok.Focused());
+  EXPECT_TRUE(testfenster::Fokus(ok));
   Taste(VK_TAB);
-  EXPECT_TRUE(abbruch.Focused());
+  EXPECT_TRUE(testfenster::Fokus(abbruch));
   Taste(VK_TAB);
-  EXPECT_TRUE(feld.Focused());
+  EXPECT_TRUE(testfenster::Fokus(feld));
 }

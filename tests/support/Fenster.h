@@ -34,6 +34,21 @@ inline void Verarbeiten() {
 
 inline HWND H(const platform::Control& control) { return static_cast<HWND>(control.Handle()); }
 
+// Whether the control has the keyboard focus.
+inline bool Fokus(const platform::Control& control) { return ::GetFocus() == H(control); }
+
+// Selects `length` characters of an edit control from `start` (0-based), as the mouse does.
+inline void Markieren(const platform::Control& feld, int start, int length) {
+  ::SendMessageA(H(feld), EM_SETSEL, start, start + length);
+}
+
+// A system colour as 0xRRGGBB, as it is at this moment.
+inline std::uint32_t Rgb(int systemFarbe) {
+  const COLORREF c = ::GetSysColor(systemFarbe);
+  return (static_cast<std::uint32_t>(GetRValue(c)) << 16) | (static_cast<std::uint32_t>(GetGValue(c)) << 8) |
+         GetBValue(c);
+}
+
 // Handles waiting messages for a while, so that showing, activation and painting settle.
 inline void Warten(DWORD milliseconds = 100) {
   const DWORD start = ::GetTickCount();

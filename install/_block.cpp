@@ -1,5 +1,6 @@
 #include "install/_block.h"
 
+#include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_Feld_3.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
 #include "lib/_zq_ZeichenKomplex_1.h"
@@ -52,6 +53,18 @@ bool MenueTextBrauchbar(const std::string& text) {
     if (static_cast<unsigned char>(c) < ' ' || c == 0x7F) return false;
   }
   return text.find_first_of("\\/:*?\"<>|") == std::string::npos;
+}
+
+std::vector<std::string> VerbSchluessel(bool dateiMenue, const std::string& text) {
+  const std::string verb = "\\shell\\" + text + " ...";
+  if (dateiMenue) return {"*" + verb};
+  return {"Drive" + verb, "Folder" + verb};
+}
+
+std::string Befehlszeile(const std::string& zielOrt, const TZQDateienInfo& datei) {
+  std::string zeile = "\"" + MitEndBackslash(zielOrt) + datei.Datei + "\"";
+  for (std::size_t i = 1; i < datei.Parameter.size(); ++i) zeile += " \"" + datei.Parameter[i] + "\"";
+  return zeile + " \"%1\"";
 }
 
 std::string Gestutzt(const std::string& text) {

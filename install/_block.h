@@ -66,5 +66,13 @@ TZQUrteil Urteilen(const TZQBlock& block, const std::string& eigeneDatei,
 // key out of its folder, or match other programs' entries as a pattern; it gets no entries.
 bool MenueTextBrauchbar(const std::string& text);
 
+// The Explorer verb keys under the class root for the menu text `text`: the files' menu, or the
+// menus of drives and folders.
+std::vector<std::string> VerbSchluessel(bool dateiMenue, const std::string& text);
+
+// The command line of an Explorer verb: the quoted program in `zielOrt`, its quoted parameters,
+// the quoted "%1".
+std::string Befehlszeile(const std::string& zielOrt, const TZQDateienInfo& datei);
+
 // Leading and trailing blanks and control characters removed.
 std::string Gestutzt(const std::string& text);

@@ -54,21 +54,6 @@ std::array<platform::CheckBox*, 5> MenueBoxen() {
   return {&aa->CheDesktop, &aa->CheStart, &aa->CheSchnell, &aa->CheExplorerV, &aa->CheExplorerD};
 }
 
-// The verb keys of a registry location for the menu text `text`.
-std::vector<std::string> VerbSchluessel(const platform::CheckBox* box, const std::string& text) {
-  const std::string verb = "\\shell\\" + text + " ...";
-  if (box == &aa->CheExplorerD) return {"*" + verb};
-  return {"Drive" + verb, "Folder" + verb};
-}
-
-// The command line of an Explorer verb: the quoted program, its quoted parameters, the quoted "%1".
-std::string Befehlszeile(const TZQDateienInfo& datei) {
-  std::string argumente;
-  for (std::size_t i = 1; i < datei.Parameter.size(); ++i) argumente += " \"" + datei.Parameter[i] + "\"";
-  argumente += " \"%1\"";
-  return "\"" + MitEndBackslash(ZielOrt) + datei.Datei + "\"" + argumente;
-}
-
 void OrdnerVonLaufwerkUebernehmen(const std::string& ordner) {
   if (TextMitte(ordner, 2, 2) == ":\\") ZielOrt = ordner;
 }
@@ -76,19 +61,19 @@ void OrdnerVonLaufwerkUebernehmen(const std::string& ordner) {
 void VerbsAnwenden(const platform::CheckBox* box, const TZQDateienInfo& datei) {
   const bool angehakt = box->Checked();
   if (angehakt && ZielOrt.empty()) return;
-  for (const std::string& schluessel : VerbSchluessel(box, datei.Text)) {
+  for (const std::string& schluessel : VerbSchluessel(box == &aa->CheExplorerD, datei.Text)) {
     if (!angehakt) {
       if (platform::ClassesRootKeyExists(schluessel)) platform::ClassesRootDeleteTree(schluessel);
       continue;
     }
     platform::ClassesRootKey befehl;
-    if (befehl.Create(schluessel + "\\command", platform::kKeyWrite) == 0) befehl.WriteDefault(Befehlszeile(datei));
+    if (befehl.Create(schluessel + "\\command", platform::kKeyWrite) == 0) befehl.WriteDefault(Befehlszeile(ZielOrt, datei));
   }
 }
 
 bool VerbsSuchen(const platform::CheckBox* box, const TZQDateienInfo& datei) {
   bool gefunden = false;
-  for (const std::string& schluessel : VerbSchluessel(box, datei.Text)) {
+  for (const std::string& schluessel : VerbSchluessel(box == &aa->CheExplorerD, datei.Text)) {
     const std::string pfad = schluessel + "\\command";
     if (!platform::ClassesRootKeyExists(pfad)) continue;
     gefunden = true;

@@ -409,17 +409,10 @@ void Pruefer::Lesen(const std::string& eigeneDatei) {
     for (char ziffer : b_.Menues) {
       if (!MenueTextBrauchbar(text)) break;
       if (ziffer <= '3') s.Verknuepfungen.push_back(LinkOrdner(ziffer) + text + ".lnk");
-      if (ziffer == '4') {
-        s.Verben.push_back("HKEY_CLASSES_ROOT\\Drive\\shell\\" + text + " ...");
-        s.Verben.push_back("HKEY_CLASSES_ROOT\\Folder\\shell\\" + text + " ...");
-      }
-      if (ziffer == '5') s.Verben.push_back("HKEY_CLASSES_ROOT\\*\\shell\\" + text + " ...");
+      if (ziffer < '4') continue;
+      for (const std::string& verb : VerbSchluessel(ziffer == '5', text)) s.Verben.push_back("HKEY_CLASSES_ROOT\\" + verb);
     }
-    if (!s.Verben.empty() && block.HatZiel) {
-      s.Befehlszeile = "\"" + MitEndBackslash(b_.Zielvorschlag) + s.Datei.Datei + "\"";
-      for (std::size_t p = 1; p < s.Datei.Parameter.size(); ++p) s.Befehlszeile += " \"" + s.Datei.Parameter[p] + "\"";
-      s.Befehlszeile += " \"%1\"";
-    }
+    if (!s.Verben.empty() && block.HatZiel) s.Befehlszeile = Befehlszeile(b_.Zielvorschlag, s.Datei);
     b_.Dateien.push_back(std::move(s));
   }
   const std::string eigene = TextKlein(eigeneDatei);

@@ -44,7 +44,7 @@ class Fall : public ::testing::Test {
     installer_.reset();
     for (const std::string& text : menueTexte_) EintraegeEntfernen(text);
     // An ended process may hold its current folder a moment longer.
-    for (const std::string& pfad : fremdeOrdner_) WartenBis([&] { Entfernen(pfad); return !DateiDa(pfad) && !OrdnerDa(pfad); });
+    for (const std::string& pfad : fremdePfade_) WartenBis([&] { Entfernen(pfad); return !DateiDa(pfad) && !OrdnerDa(pfad); });
     WartenBis([&] { Entfernen(ordner_); return !OrdnerDa(ordner_); });
   }
 
@@ -61,14 +61,14 @@ class Fall : public ::testing::Test {
   // A folder outside the case's folder that the case may fill; removed before and after.
   std::string FremderOrdner(const std::string& pfad) {
     Entfernen(pfad);
-    fremdeOrdner_.push_back(pfad);
+    fremdePfade_.push_back(pfad);
     return MitBackslash(pfad);
   }
 
   // A file outside the case's folder that the case may make; removed before and after.
   std::string FremdeDatei(const std::string& pfad) {
     Entfernen(pfad);
-    fremdeOrdner_.push_back(pfad);
+    fremdePfade_.push_back(pfad);
     return pfad;
   }
 
@@ -104,7 +104,7 @@ class Fall : public ::testing::Test {
  private:
   std::string ordner_;
   std::vector<std::string> menueTexte_;
-  std::vector<std::string> fremdeOrdner_;
+  std::vector<std::string> fremdePfade_;
   std::unique_ptr<Installer> installer_;
 };
 

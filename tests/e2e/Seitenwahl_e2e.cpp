@@ -15,6 +15,13 @@ class Seitenwahl : public Fall {
   std::string Name() const {
     return std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 12);
   }
+
+  // The case's installer with one file that has a menu text, named `name`, proposing `ziel`, started.
+  Installer& MitEinerDateiStarten(const std::string& name, const std::string& ziel) {
+    SetupAblegen(Block({"#n=" + name, "#z=" + ziel, "#m=1", "#d=Prog.exe," + Menue("ZQe2e Wahl " + Name())}));
+    Programmdatei("Prog.exe");
+    return Starten();
+  }
 };
 
 // A shortcut of an earlier installation counts only where its location is offered; a verb counts
@@ -122,18 +129,21 @@ std::vector<std::string> KinderTexte(HWND fenster, const char* klasse) {
   return suche.texte;
 }
 
+// The dialog window (a message box, the folder chooser) that the installer shows, once it shows.
+HWND DialogAbwarten(const Installer& s) {
+  HWND dialog = nullptr;
+  WartenBis([&] { return (dialog = SichtbaresFenster(s.Pid(), "#32770")) != nullptr; });
+  return dialog;
+}
+
 TEST_F(Seitenwahl, FussZeigtDieVersionImHinweisfenster) {
-  const std::string menue = Menue("ZQe2e Wahl " + Name());
-  SetupAblegen(Block({"#n=ZQe2e Fuss", "#z=P", "#m=1", "#d=Prog.exe," + menue}));
-  Programmdatei("Prog.exe");
-  Installer& s = Starten();
+  Installer& s = MitEinerDateiStarten("ZQe2e Fuss", "P");
   ASSERT_TRUE(s.Bereit());
   EXPECT_EQ(s.Text("PaFuss2"), "Installations-Programm, Version 19");
 
   s.Klicken("PaFuss2");
-  HWND box = nullptr;
-  ASSERT_TRUE(WartenBis([&] { return (box = SichtbaresFenster(s.Pid(), "#32770")) != nullptr; }))
-      << "no message box";
+  HWND box = DialogAbwarten(s);
+  ASSERT_NE(box, nullptr) << "no message box";
   EXPECT_EQ(automation::Text(box), "ZQe2e Fuss installieren");
   const std::vector<std::string> texte = KinderTexte(box, "Static");
   bool version = false;
@@ -150,17 +160,13 @@ TEST_F(Seitenwahl, FussZeigtDieVersionImHinweisfenster) {
 }
 
 TEST_F(Seitenwahl, AbgebrocheneOrdnerSucheLaesstDasFeld) {
-  const std::string menue = Menue("ZQe2e Wahl " + Name());
-  SetupAblegen(Block({"#n=ZQe2e Suche", "#z=C:\\zq_e2e\\Vorschlag", "#m=1", "#d=Prog.exe," + menue}));
-  Programmdatei("Prog.exe");
-  Installer& s = Starten();
+  Installer& s = MitEinerDateiStarten("ZQe2e Suche", "C:\\zq_e2e\\Vorschlag");
   ASSERT_TRUE(s.Bereit());
   ASSERT_EQ(s.Text("EdVerz"), "C:\\zq_e2e\\Vorschlag\\");
 
   s.Klicken("SpeVerzSuche");
-  HWND wahl = nullptr;
-  ASSERT_TRUE(WartenBis([&] { return (wahl = SichtbaresFenster(s.Pid(), "#32770")) != nullptr; }))
-      << "no folder chooser";
+  HWND wahl = DialogAbwarten(s);
+  ASSERT_NE(wahl, nullptr) << "no folder chooser";
   EXPECT_NE(KinderTexte(wahl, "Static"), std::vector<std::string>{}) << "its title";
   bool titel = false;
   for (const std::string& text : KinderTexte(wahl, "Static")) titel = titel || text == "Ziel-Verzeichnis suchen";

@@ -51,3 +51,9 @@ if(WIN32)
   target_link_libraries(zq_screens PRIVATE zq_core)
   zq_target(zq_screens)
 endif()
+
+# The kernel probe of scripts/wow64, which decides whether the i686 tiers can run (host only).
+if(NOT WIN32 AND NOT ZQ_SANITIZE)
+  add_test(NAME scripts.wow64_probe COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/wow64_probe.sh ${CMAKE_BINARY_DIR}/probe-test)
+  set_tests_properties(scripts.wow64_probe PROPERTIES LABELS native)
+endif()

@@ -11,7 +11,7 @@
 #include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_Control_1.h"
 #include "lib/_zq_EditPopup_1.h"
-#include "lib/_zq_ZeichenEinfach_1.h"
+#include "lib/_zq_Zeichensatz_1.h"
 #include "platform/Application.h"
 #include "platform/Clock.h"
 #include "platform/FolderChooser.h"
@@ -25,7 +25,7 @@ using platform::BevelKind;
 using platform::Color;
 using platform::FontStyle;
 
-constexpr FontStyle Schrift(int hoehe, bool fett, Color farbe) { return FontStyle{"Tahoma", hoehe, fett, farbe}; }
+constexpr FontStyle Schrift(int hoehe, bool fett, Color farbe) { return FontStyle{L"Tahoma", hoehe, fett, farbe}; }
 
 }  // namespace
 
@@ -97,7 +97,7 @@ struct Entwurf {
   short left, top, width, height;
   unsigned short merkmale;
   Color farbe;       // background; a shape's fill
-  const char* text;  // null: none
+  const char* text;  // null: none; 1252, as every text of the program
 };
 
 constexpr char kMausText[] = "(nachdem die rechte Maus-Taste gedrückt worden ist)";
@@ -160,7 +160,7 @@ void Anwenden(platform::Control& teil, const Entwurf& e) {
   teil.SetBounds(e.left, e.top, e.width, e.height);
   if (e.art != kShape && !(e.farbe == kBleibt)) teil.SetBackColor(e.farbe);
   if (e.schrift != kElternSchrift) teil.SetFont(kSchriften[e.schrift]);
-  if (e.text != nullptr) teil.SetCaption(e.text);
+  if (e.text != nullptr) teil.SetCaption(Cp1252Breit(e.text));
   if (m & kVerborgen) teil.SetVisible(false);
   if (m & kOhneTabStop) teil.SetTabStop(false);
   switch (e.art) {
@@ -204,7 +204,7 @@ void Anwenden(platform::Control& teil, const Entwurf& e) {
 }  // namespace
 
 void Taa::LoadDesign() {
-  SetCaption("Programm installieren");
+  SetCaption(Cp1252Breit("Programm installieren"));
   SetClientSize(872, 463);
   SetCenterOnFirstShow(true);
   SetKeyPreview(true);
@@ -229,7 +229,7 @@ void Taa::LoadDesign() {
 }
 
 void Taa::KnopfBreite(platform::Button& Knopf) {
-  Knopf.SetCaption(Knopf.Caption() + " ");
+  Knopf.SetCaption(Knopf.Caption() + L" ");
   Knopf.SetWidth(aa->TextWidth(Knopf.Font(), Knopf.Caption()) + 20);
 }
 
@@ -245,7 +245,7 @@ void Taa::FormCreate(platform::Control&) {
   // 2
   LaZielOrt.SetBounds(25, 20, LaZielOrt.Width(), 15);
   // 3
-  LaDesktop.SetCaption("  Hintergrund-\r\n  Fläche");
+  LaDesktop.SetCaption(Cp1252Breit("  Hintergrund-\r\n  Fläche"));
   // 4
   rahmen.SetBounds(20, 40, 470, rahmen.Height());
   // 5: the frame shows as a 5-pixel black border around the page.
@@ -261,7 +261,7 @@ void Taa::FormCreate(platform::Control&) {
   // 9
   LaSchnell.SetBounds(CheSchnell.Left() + CheSchnell.Width(), CheSchnell.Top(), LaSchnell.Width(), 15);
   // 10
-  PaFuss2.SetCaption("Installations-Programm, Version " + Version);
+  PaFuss2.SetCaption(Cp1252Breit("Installations-Programm, Version ") + Version);
   // 11
   LaSchritt.SetBounds(25, rahmen.Top() + rahmen.Height() + 10, LaSchritt.Width(), 15);
   // 12
@@ -288,14 +288,14 @@ void Taa::FormCreate(platform::Control&) {
   PaLeer.SetBounds(PaChecks.Left(), PaChecks.Top(), PaChecks.Width(), PaChecks.Height());
   LaLeer.SetBounds(10, 10, PaLeer.Width() - 20, PaLeer.Height() - 20);
   LaLeer.SetTransparent(true);
-  LaLeer.SetCaption("Fertig.");
+  LaLeer.SetCaption(L"Fertig.");
   // 21
   PaIstSchonDa.SetBounds(PaChecks.Left(), PaChecks.Top(), PaChecks.Width(), PaChecks.Height());
   LaIstSchonDa.SetBounds(10, 10, PaIstSchonDa.Width() - 20, PaIstSchonDa.Height() - 20);
   LaIstSchonDa.SetTransparent(true);
-  LaIstSchonDa.SetCaption(
+  LaIstSchonDa.SetCaption(Cp1252Breit(
       "Eine alte Installation ist schon vorhanden.\r\n\r\n"
-      "Frage: Was soll mit der vorhandenen Installation gemacht werden?");
+      "Frage: Was soll mit der vorhandenen Installation gemacht werden?"));
   // 22
   BuEntfernen.SetBounds(10, 100, BuEntfernen.Width(), 30);
   BuBehalten.SetBounds(10, 150, BuBehalten.Width(), 30);
@@ -304,10 +304,10 @@ void Taa::FormCreate(platform::Control&) {
   PaPfad.SetBounds(PaChecks.Left(), PaChecks.Top(), PaChecks.Width(), PaChecks.Height());
   LaPfad.SetBounds(10, 10, PaPfad.Width() - 20, PaPfad.Height() - 20);
   LaPfad.SetTransparent(true);
-  LaPfad.SetCaption(
+  LaPfad.SetCaption(Cp1252Breit(
       "Das Programm ist noch nicht neu installiert worden.\r\n\r\n"
       "Frage: Sollen die Programm-Dateien für immer dort bleiben, wo sie jetzt sind? "
-      "Oder sollen sie zu einem anderen Ort kopiert werden?");
+      "Oder sollen sie zu einem anderen Ort kopiert werden?"));
   // 24
   BuVerzKopie.SetBounds(10, PaPfad.Height() - 20 - 30, BuVerzKopie.Width(), 30);
   // 25
@@ -326,7 +326,7 @@ void Taa::FormCreate(platform::Control&) {
   PaFehler.BringToFront();
   LaFehler.SetBounds(10, 10, PaFehler.Width() - 20, PaFehler.Height() - 20);
   LaFehler.SetTransparent(true);
-  LaFehler.SetCaption("");
+  LaFehler.SetCaption(L"");
   // 31: the right edge 20 pixels inside the page.
   BuFehler.SetBounds(PaFehler.Width() - 20 - BuFehler.Width(), PaFehler.Height() - 20 - 30,
                      BuFehler.Width(), 30);
@@ -349,8 +349,8 @@ void Taa::ZeigePanel(platform::Panel& Seite) {
   if (&Seite == &PaIstSchonDa) schritt = 1;
   else if (&Seite == &PaPfad) schritt = 2;
   else if (&Seite == &PaFehler) schritt = BuFehler.Visible() ? 2 : 0;
-  LaSchritt.SetCaption("Schritt " + ZahlAlsText(schritt) + " von 3");
-  LaZielOrt.SetCaption("Ziel-Ort = " + ZielOrt);
+  LaSchritt.SetCaption(L"Schritt " + std::wstring(1, static_cast<wchar_t>(L'0' + schritt)) + L" von 3");
+  LaZielOrt.SetCaption(L"Ziel-Ort = " + ZielOrt);
 }
 
 void Taa::BuCloseClick(platform::Control&) { Close(); }
@@ -363,22 +363,22 @@ void Taa::CheDesktopClick(platform::Control& Sender) {
 
 void Taa::FehlerZeigen(long fehler) {
   if (fehler == 0) return;
-  platform::ShowMessageBox(this, AktionsFehlerText(fehler), platform::ApplicationTitle(),
+  platform::ShowMessageBox(this, AktionsFehlerText(fehler).c_str(), platform::ApplicationTitle().c_str(),
                            platform::kMbOk | platform::kMbIconError);
 }
 
 void Taa::SpeVerzSucheClick(platform::Control&) {
-  std::string ordner;
-  if (platform::ChooseFolder(this, "Ziel-Verzeichnis suchen", EdVerz.Caption(), ordner)) {
+  std::wstring ordner;
+  if (platform::ChooseFolder(this, Cp1252Breit("Ziel-Verzeichnis suchen"), EdVerz.Caption(), ordner)) {
     EdVerz.SetCaption(MitEndBackslash(ordner));
   }
 }
 
 void Taa::PaFuss2Click(platform::Control&) {
-  platform::ShowMessageBox(this,
-                           "Installations-Programm, Version " + Version +
-                               "\r\n\r\nEin Installations-Programm aus den ZQ-Bausteinen, gemacht von ZQ.",
-                           platform::ApplicationTitle(), platform::kMbOk | platform::kMbIconInformation);
+  const std::wstring text = Cp1252Breit("Installations-Programm, Version ") + Version +
+                            Cp1252Breit("\r\n\r\nEin Installations-Programm aus den ZQ-Bausteinen, gemacht von ZQ.");
+  platform::ShowMessageBox(this, text.c_str(), platform::ApplicationTitle().c_str(),
+                           platform::kMbOk | platform::kMbIconInformation);
 }
 
 void Taa::BuBehaltenClick(platform::Control& Sender) {
@@ -404,21 +404,22 @@ void Taa::BuVerzKopieClick(platform::Control& Sender) {
   LaKopiert.Repaint();
   const std::uint32_t beginn = platform::TickCount();
 
-  const std::string ziel = MitEndBackslash(EdVerz.Caption());
-  std::string fehler;
+  const std::wstring ziel = MitEndBackslash(EdVerz.Caption());
+  std::wstring fehler;
   if (!AdresseExistiert(ziel) && !VerzeichnisMachen(ziel, true)) {
-    fehler =
+    fehler = Cp1252Breit(
         "Das Ziel-Verzeichnis kann nicht hergestellt werden.\r\n\r\nMögliche Gründe dafür sind:\r\n"
         "- Das Verzeichnis wird von Windows gesperrt\r\n  (zum Beispiel wegen Nicht-Anmeldung als Administrator).\r\n"
         "- Das Ziel-Verzeichnis hat einen ungültigen Namen.\r\n- Der Datenträger ist schreibgeschützt.\r\n"
-        "- Was anderes. Keine Ahnung, was.";
+        "- Was anderes. Keine Ahnung, was.");
   } else {
-    std::string misslungen;
+    std::wstring misslungen;
     for (std::size_t i = 1; i < Dateien.size(); ++i) {
-      if (!DateiKopieren(ExePfad + Dateien[i].Datei, ziel + Dateien[i].Datei)) misslungen += "\r\n" + Dateien[i].Datei;
+      if (!DateiKopieren(ExePfad + Dateien[i].Datei, ziel + Dateien[i].Datei)) misslungen += L"\r\n" + Dateien[i].Datei;
     }
     if (!misslungen.empty()) {
-      fehler = "Diese Dateien konnten nicht kopiert werden:" + misslungen + "\r\n\r\nDer Grund dafür ist nicht bekannt.";
+      fehler = Cp1252Breit("Diese Dateien konnten nicht kopiert werden:") + misslungen +
+               Cp1252Breit("\r\n\r\nDer Grund dafür ist nicht bekannt.");
     }
   }
 

@@ -2,6 +2,7 @@
 
 #include "forms/_Form_Anfang.h"
 #include "install/_subs.h"
+#include "lib/_zq_Zeichensatz_1.h"
 
 namespace {
 
@@ -10,13 +11,13 @@ constexpr unsigned short kEscape = 27;
 void Seitenschalter(platform::CheckBox& box, int left, int top, int width, const char* text) {
   box.SetBounds(left, top, width, 15);
   box.SetTabStop(false);
-  box.SetCaption(text);
+  box.SetCaption(Cp1252Breit(text));
 }
 
 }  // namespace
 
 Tgg::Tgg(platform::Window& owner) : platform::Window("gg", platform::BorderIcons{false, false}, &owner) {
-  SetCaption("Fenster schließen --->");
+  SetCaption(Cp1252Breit("Fenster schließen --->"));
   SetClientSize(565, 247);
   SetCenterOnFirstShow(true);
   OnKeyDown = platform::Bind<&Tgg::FormKeyDown>(this);
@@ -43,12 +44,12 @@ Tgg::Tgg(platform::Window& owner) : platform::Window("gg", platform::BorderIcons
 }
 
 void Tgg::FormCreate(platform::Control&) {
-  std::string info = "LetzterKopierPfad = " + ZielOrt + "\r\n\r\n" +
-                     "Programm-Dateien (inklusive der Install-Exe als letzte Datei):";
+  std::wstring info = L"LetzterKopierPfad = " + ZielOrt +
+                     Cp1252Breit("\r\n\r\nProgramm-Dateien (inklusive der Install-Exe als letzte Datei):");
   for (std::size_t i = 1; i < Dateien.size(); ++i) {
     const TZQDateienInfo& datei = Dateien[i];
-    info += "\r\nDatei = " + datei.Datei + "\tText = " + datei.Text + "\tParameter =";
-    for (std::size_t k = 1; k < datei.Parameter.size(); ++k) info += " " + datei.Parameter[k];
+    info += L"\r\nDatei = " + datei.Datei + L"\tText = " + datei.Text + L"\tParameter =";
+    for (std::size_t k = 1; k < datei.Parameter.size(); ++k) info += L" " + datei.Parameter[k];
   }
   LaInfo.SetCaption(info);
 }

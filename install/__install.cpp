@@ -16,24 +16,25 @@ namespace {
 
 // The folder of the running executable: up to and including its last backslash or colon, with a
 // backslash appended where a colon ends it.
-std::string EigenerOrdner() {
-  const std::string exe = platform::ModuleFileName();
-  const auto ende = exe.find_last_of("\\:");
-  std::string ordner = ende == std::string::npos ? std::string() : exe.substr(0, ende + 1);
-  if (ordner.empty() || ordner.back() != '\\') ordner += '\\';
+std::wstring EigenerOrdner() {
+  const std::wstring exe = platform::ModuleFileName();
+  const auto ende = exe.find_last_of(L"\\:");
+  std::wstring ordner = ende == std::wstring::npos ? std::wstring() : exe.substr(0, ende + 1);
+  if (ordner.empty() || ordner.back() != L'\\') ordner += L'\\';
   return ordner;
 }
 
-constexpr char kInnererFehler[] = "Das Installations-Programm ist auf einen inneren Fehler gestoßen.";
+constexpr wchar_t kInnererFehler[] = L"Das Installations-Programm ist auf einen inneren Fehler gestoßen.";
 
-[[noreturn]] void Beenden(const char* text) {
-  platform::ShowMessageBox(nullptr, text, platform::ApplicationTitle(), platform::kMbOk | platform::kMbIconError);
+// Allocates nothing: it is also the end of a failed allocation.
+[[noreturn]] void Beenden(const wchar_t* text) {
+  platform::ShowMessageBox(nullptr, text, platform::ApplicationTitle().c_str(), platform::kMbOk | platform::kMbIconError);
   platform::EndProcess(1);
 }
 
 // The program has no exceptions: an allocation that cannot be served ends it, with a word to the
 // user, before anything could go on half done.
-[[noreturn]] void SpeicherFehlt() { Beenden("Für das Installations-Programm ist nicht genug Speicher frei."); }
+[[noreturn]] void SpeicherFehlt() { Beenden(L"Für das Installations-Programm ist nicht genug Speicher frei."); }
 
 bool AlteInstallationGefunden() {
   for (const platform::CheckBox* box :
@@ -55,7 +56,6 @@ void __throw_length_error(const char*) { SpeicherFehlt(); }
 void __throw_bad_exception() { Beenden(kInnererFehler); }
 void __throw_bad_cast() { Beenden(kInnererFehler); }
 void __throw_bad_typeid() { Beenden(kInnererFehler); }
-void __throw_bad_function_call() { Beenden(kInnererFehler); }
 void __throw_logic_error(const char*) { Beenden(kInnererFehler); }
 void __throw_domain_error(const char*) { Beenden(kInnererFehler); }
 void __throw_invalid_argument(const char*) { Beenden(kInnererFehler); }
@@ -87,10 +87,10 @@ int main() {
   // Setup.exe runs elevated from whatever folder it was saved to: a DLL lying beside it must never
   // be loaded in place of the system's.
   platform::DllsOnlyFromSystemFolder();
-  Version = "19";
+  Version = L"19";
   ExePfad = EigenerOrdner();
   platform::ComInitialize();
-  platform::SetApplicationTitle("");
+  platform::SetApplicationTitle(L"");
 
   Taa fenster;
   long abbruch = 0;

@@ -4,6 +4,7 @@
 #include "lib/_zq_Feld_3.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
 #include "lib/_zq_ZeichenKomplex_1.h"
+#include "lib/_zq_Zeichensatz_1.h"
 
 namespace {
 
@@ -28,43 +29,66 @@ bool Inhalt(const std::string& fenster, std::string& inhalt) {
   return false;
 }
 
-void DateiLesen(char schluessel, const std::string& wert, TZQBlock& block,
-                const std::function<bool(const std::string&)>& optionalVorhanden) {
+void DateiLesen(char schluessel, const std::string& wert, TZQBlock& block, TZQDateiFrage optionalVorhanden) {
   std::vector<std::string> teile;
   TextTeilen(wert, ",", false, true, teile);
   if (teile.size() < 2) return;
   TZQDateienInfo datei;
-  datei.Datei = Gestutzt(teile[1]);
+  datei.Datei = Cp1252Breit(Gestutzt(teile[1]));
   if (schluessel == '?' && !optionalVorhanden(datei.Datei)) return;
   if (teile.size() >= 3) {
-    datei.Text = Gestutzt(teile[2]);
+    datei.Text = Cp1252Breit(Gestutzt(teile[2]));
     // A text that gives the file no menu entry does not make the configuration complete.
     if (MenueTextBrauchbar(datei.Text)) block.HatDateien = true;
-    datei.Parameter.insert(datei.Parameter.end(), teile.begin() + 3, teile.end());
+    for (std::size_t i = 3; i < teile.size(); ++i) datei.Parameter.push_back(Cp1252Breit(teile[i]));
   }
   block.Dateien.push_back(std::move(datei));
 }
 
+// Each name once, in its first spelling. Names compare by the rules of the block's text (1252,
+// letter case ignored in the user's locale); a name that 1252 cannot hold (the installer's own file,
+// renamed by a user) equals no other.
+std::vector<std::wstring> EinmalJeName(const std::vector<std::wstring>& namen) {
+  std::vector<std::string> schmal(1);
+  std::string s;
+  for (std::size_t i = 1; i < namen.size(); ++i) {
+    if (Cp1252Schmal(namen[i], s)) schmal.push_back(s);
+  }
+  DoppelteEntfernen(0, schmal);
+  // What stays keeps its order, so each staying name is the first of the names that spell it so.
+  std::vector<std::wstring> einmal(1);
+  std::size_t naechster = 1;
+  for (std::size_t i = 1; i < namen.size(); ++i) {
+    if (!Cp1252Schmal(namen[i], s)) {
+      einmal.push_back(namen[i]);
+    } else if (naechster < schmal.size() && schmal[naechster] == s) {
+      einmal.push_back(namen[i]);
+      ++naechster;
+    }
+  }
+  return einmal;
+}
+
 }  // namespace
 
-bool MenueTextBrauchbar(const std::string& text) {
-  if (text.empty() || text == "." || text == "..") return false;
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) < ' ' || c == 0x7F) return false;
+bool MenueTextBrauchbar(const std::wstring& text) {
+  if (text.empty() || text == L"." || text == L"..") return false;
+  for (const wchar_t c : text) {
+    if (c < L' ' || c == 0x7F) return false;
   }
-  return text.find_first_of("\\/:*?\"<>|") == std::string::npos;
+  return text.find_first_of(L"\\/:*?\"<>|") == std::wstring::npos;
 }
 
-std::vector<std::string> VerbSchluessel(bool dateiMenue, const std::string& text) {
-  const std::string verb = "\\shell\\" + text + " ...";
-  if (dateiMenue) return {"*" + verb};
-  return {"Drive" + verb, "Folder" + verb};
+std::vector<std::wstring> VerbSchluessel(bool dateiMenue, const std::wstring& text) {
+  const std::wstring verb = L"\\shell\\" + text + L" ...";
+  if (dateiMenue) return {L"*" + verb};
+  return {L"Drive" + verb, L"Folder" + verb};
 }
 
-std::string Befehlszeile(const std::string& zielOrt, const TZQDateienInfo& datei) {
-  std::string zeile = "\"" + MitEndBackslash(zielOrt) + datei.Datei + "\"";
-  for (std::size_t i = 1; i < datei.Parameter.size(); ++i) zeile += " \"" + datei.Parameter[i] + "\"";
-  return zeile + " \"%1\"";
+std::wstring Befehlszeile(const std::wstring& zielOrt, const TZQDateienInfo& datei) {
+  std::wstring zeile = L"\"" + MitEndBackslash(zielOrt) + datei.Datei + L"\"";
+  for (std::size_t i = 1; i < datei.Parameter.size(); ++i) zeile += L" \"" + datei.Parameter[i] + L"\"";
+  return zeile + L" \"%1\"";
 }
 
 std::string Gestutzt(const std::string& text) {
@@ -75,7 +99,7 @@ std::string Gestutzt(const std::string& text) {
   return text.substr(von, bis - von);
 }
 
-TZQBlock BlockLesen(const std::string& fenster, const std::function<bool(const std::string&)>& optionalVorhanden) {
+TZQBlock BlockLesen(const std::string& fenster, TZQDateiFrage optionalVorhanden) {
   TZQBlock block;
   std::string inhalt;
   if (!Inhalt(fenster, inhalt)) return block;
@@ -95,18 +119,18 @@ TZQBlock BlockLesen(const std::string& fenster, const std::function<bool(const s
   // One pass per key, in this order: the target folder may name the program.
   for (const Einstellung& e : einstellungen) {
     if (e.schluessel != 'n') continue;
-    block.Name = e.wert;
+    block.Name = Cp1252Breit(e.wert);
     block.HatName = true;
   }
   for (const Einstellung& e : einstellungen) {
     if (e.schluessel != 'z') continue;
-    block.Ziel = e.wert;
+    block.Ziel = Cp1252Breit(e.wert);
     block.HatZiel = true;
   }
   for (const Einstellung& e : einstellungen) {
     if (e.schluessel != 'm') continue;
-    block.Menue = e.wert;
-    block.Menues.push_back(e.wert);
+    block.Menue = Cp1252Breit(e.wert);
+    block.Menues.push_back(block.Menue);
     block.HatMenue = true;
   }
   for (const Einstellung& e : einstellungen) {
@@ -120,38 +144,37 @@ bool BlockGefunden(const std::string& fenster) {
   return Inhalt(fenster, inhalt);
 }
 
-std::string FalscheDatenText(const TZQBlock& block) {
+std::wstring FalscheDatenText(const TZQBlock& block) {
   if (block.HatName && block.HatDateien && block.HatZiel && block.HatMenue) return {};
   std::string text = "Das Installations-Programm enthält falsche Daten für:";
   if (!block.HatName) text += "\r\n- Programm-Name";
   if (!block.HatDateien) text += "\r\n- Programm-Dateien";
   if (!block.HatZiel) text += "\r\n- Ziel-Pfad";
   if (!block.HatMenue) text += "\r\n- Menüs";
+  return Cp1252Breit(text);
+}
+
+std::wstring FehlendeDateienText(const std::vector<std::wstring>& namen, const std::vector<std::wstring>& fehlend) {
+  std::wstring text = Cp1252Breit("Diese Dateien sollen installiert werden:");
+  for (std::size_t i = 1; i < namen.size(); ++i) text += L"\r\n- " + namen[i];
+  text += Cp1252Breit("\r\n\r\nDiese Dateien fehlen:");
+  for (const std::wstring& name : fehlend) text += L"\r\n- " + name;
   return text;
 }
 
-std::string FehlendeDateienText(const std::vector<std::string>& namen, const std::vector<std::string>& fehlend) {
-  std::string text = "Diese Dateien sollen installiert werden:";
-  for (std::size_t i = 1; i < namen.size(); ++i) text += "\r\n- " + namen[i];
-  text += "\r\n\r\nDiese Dateien fehlen:";
-  for (const std::string& name : fehlend) text += "\r\n- " + name;
-  return text;
-}
-
-TZQUrteil Urteilen(const TZQBlock& block, const std::string& eigeneDatei,
-                   const std::function<bool(const std::string&)>& vorhanden) {
+TZQUrteil Urteilen(const TZQBlock& block, const std::wstring& eigeneDatei, TZQDateiFrage vorhanden) {
   TZQUrteil urteil;
   urteil.Fehler = FalscheDatenText(block);
   urteil.Vollstaendig = urteil.Fehler.empty();
   if (urteil.Vollstaendig) {
     for (std::size_t i = 1; i < block.Dateien.size(); ++i) urteil.Namen.push_back(block.Dateien[i].Datei);
     urteil.Namen.push_back(eigeneDatei);
-    DoppelteEntfernen(0, urteil.Namen);
+    urteil.Namen = EinmalJeName(urteil.Namen);
     for (std::size_t i = 1; i < urteil.Namen.size(); ++i) {
       if (!vorhanden(urteil.Namen[i])) urteil.Fehlend.push_back(urteil.Namen[i]);
     }
     if (!urteil.Fehlend.empty()) urteil.Fehler = FehlendeDateienText(urteil.Namen, urteil.Fehlend);
   }
-  if (!urteil.Fehler.empty()) urteil.Fehler = "Die Installation ist nicht möglich.\r\n\r\n" + urteil.Fehler;
+  if (!urteil.Fehler.empty()) urteil.Fehler = Cp1252Breit("Die Installation ist nicht möglich.\r\n\r\n") + urteil.Fehler;
   return urteil;
 }

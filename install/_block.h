@@ -1,17 +1,17 @@
 // The configuration block: the settings text that a maker appends to Setup.exe (or puts into the
 // side file). Reading it is pure: no file, folder or window is touched, so a maker's tool can use
-// the same reader.
+// the same reader. The block is code page 1252 and is read as such; its values are decoded once,
+// here, into the Unicode text that paths, keys and windows take.
 #pragma once
-#include <functional>
 #include <string>
 #include <vector>
 
 // One file to install. `Datei` is relative to ExePfad and to ZielOrt; an empty `Text` means the
 // file gets no menu entries; `Parameter` is 1-based, element 0 is not used.
 struct TZQDateienInfo {
-  std::string Datei;
-  std::string Text;
-  std::vector<std::string> Parameter = {""};
+  std::wstring Datei;
+  std::wstring Text;
+  std::vector<std::wstring> Parameter = {L""};
 };
 
 // What a block holds. Each flag tells whether its key was given; a file line counts for
@@ -21,11 +21,26 @@ struct TZQBlock {
   bool HatZiel = false;
   bool HatMenue = false;
   bool HatDateien = false;
-  std::string Name = "?";
-  std::string Ziel;   // the last `z` value as written; folder codes are resolved by the installer
-  std::string Menue;  // the last `m` value; its digits 1 to 5 offer the menu locations
-  std::vector<std::string> Menues;  // every `m` value in line order
+  std::wstring Name = L"?";
+  std::wstring Ziel;   // the last `z` value as written; folder codes are resolved by the installer
+  std::wstring Menue;  // the last `m` value; its digits 1 to 5 offer the menu locations
+  std::vector<std::wstring> Menues;  // every `m` value in line order
   std::vector<TZQDateienInfo> Dateien = std::vector<TZQDateienInfo>(1);  // 1-based
+};
+
+// A question about a file named in the block, such as whether it lies beside the installer: the
+// caller's function object and one plain function that calls it, as the window's event slots are.
+// It refers to the function object, which lives through the call it is given to.
+class TZQDateiFrage {
+ public:
+  template <class F>
+  TZQDateiFrage(const F& f)  // NOLINT: made from any callable, as std::function would be
+      : objekt_(&f), aufruf_([](const void* o, const std::wstring& datei) { return (*static_cast<const F*>(o))(datei); }) {}
+  bool operator()(const std::wstring& datei) const { return aufruf_(objekt_, datei); }
+
+ private:
+  const void* objekt_;
+  bool (*aufruf_)(const void* objekt, const std::wstring& datei);
 };
 
 // The marker that opens the block and is the last thing in the window.
@@ -33,46 +48,45 @@ inline constexpr char kBlockMarke[] = "#ZQ1#";
 
 // Finds the block at the end of `fenster` (the last 2000 bytes of the source) and reads its
 // settings. `optionalVorhanden` answers for a `?` line whether its file lies beside the installer.
-TZQBlock BlockLesen(const std::string& fenster,
-                    const std::function<bool(const std::string& datei)>& optionalVorhanden);
+TZQBlock BlockLesen(const std::string& fenster, TZQDateiFrage optionalVorhanden);
 
 // Whether the window holds a block that the reader finds; its settings may still be missing.
 bool BlockGefunden(const std::string& fenster);
 
 // "Das Installations-Programm enthält falsche Daten für:" with one line for every setting that is
 // missing; empty when the block is complete.
-std::string FalscheDatenText(const TZQBlock& block);
+std::wstring FalscheDatenText(const TZQBlock& block);
 
 // The list of files to install and the list of those that are missing.
-std::string FehlendeDateienText(const std::vector<std::string>& namen, const std::vector<std::string>& fehlend);
+std::wstring FehlendeDateienText(const std::vector<std::wstring>& namen, const std::vector<std::wstring>& fehlend);
 
 // What the installer concludes from a block and the files beside it.
 struct TZQUrteil {
   bool Vollstaendig = false;              // every setting given; only then are the files looked at
-  std::vector<std::string> Namen = {""};  // 1-based: each file to install once, the installer last
-  std::vector<std::string> Fehlend;       // the names of `Namen` that `vorhanden` did not find
-  std::string Fehler;                     // the error page's text; empty when the installation can go on
+  std::vector<std::wstring> Namen = {L""};  // 1-based: each file to install once, the installer last
+  std::vector<std::wstring> Fehlend;        // the names of `Namen` that `vorhanden` did not find
+  std::wstring Fehler;                      // the error page's text; empty when the installation can go on
 };
 
 // The verdict on a block: for a complete one, the names of its files and then `eigeneDatei` (the
-// installer's own file name), those that differ only in letter case once in their first spelling,
-// and the names that `vorhanden` does not find; the error page's text for a block that misses a
+// installer's own file name), those that differ only in letter case once in their first spelling
+// (compared as the block's 1252 text is; a name that 1252 cannot hold equals no other), and the
+// names that `vorhanden` does not find; the error page's text for a block that misses a
 // setting or a file. Installer and maker's tool both build the text here.
-TZQUrteil Urteilen(const TZQBlock& block, const std::string& eigeneDatei,
-                   const std::function<bool(const std::string& datei)>& vorhanden);
+TZQUrteil Urteilen(const TZQBlock& block, const std::wstring& eigeneDatei, TZQDateiFrage vorhanden);
 
 // Whether a menu text can name a shortcut file and a verb key: not empty, not "." or "..", and
 // free of control characters and of \ / : * ? " < > |. Any other text would lead a shortcut or a
 // key out of its folder, or match other programs' entries as a pattern; it gets no entries.
-bool MenueTextBrauchbar(const std::string& text);
+bool MenueTextBrauchbar(const std::wstring& text);
 
 // The Explorer verb keys under the class root for the menu text `text`: the files' menu, or the
 // menus of drives and folders.
-std::vector<std::string> VerbSchluessel(bool dateiMenue, const std::string& text);
+std::vector<std::wstring> VerbSchluessel(bool dateiMenue, const std::wstring& text);
 
 // The command line of an Explorer verb: the quoted program in `zielOrt`, its quoted parameters,
 // the quoted "%1".
-std::string Befehlszeile(const std::string& zielOrt, const TZQDateienInfo& datei);
+std::wstring Befehlszeile(const std::wstring& zielOrt, const TZQDateienInfo& datei);
 
 // Leading and trailing blanks and control characters removed.
 std::string Gestutzt(const std::string& text);

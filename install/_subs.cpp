@@ -10,23 +10,24 @@
 #include "lib/_zq_DateiBytes_2.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
 #include "lib/_zq_ZeichenKomplex_1.h"
+#include "lib/_zq_Zeichensatz_1.h"
 #include "platform/Application.h"
 #include "platform/Process.h"
 #include "platform/Registry.h"
 #include "platform/ShellFolder.h"
 #include "platform/ShellLink.h"
 
-std::string ProgName = "?";
-std::string ZielOrt;
-std::string ExePfad;
-std::string Version = "19";
+std::wstring ProgName = L"?";
+std::wstring ZielOrt;
+std::wstring ExePfad;
+std::wstring Version = L"19";
 std::vector<TZQDateienInfo> Dateien(1);
 
 namespace {
 
 // A shell folder by its identifier. A failed lookup is not reported; its empty path goes through
 // the backslash rule like any other.
-std::string ShellOrdner(int ordner) {
+std::wstring ShellOrdner(int ordner) {
   platform::ShellFolderItem eintrag;
   eintrag.Locate(aa != nullptr ? aa->Handle() : nullptr, ordner);
   return MitEndBackslash(eintrag.Path());
@@ -34,12 +35,12 @@ std::string ShellOrdner(int ordner) {
 
 }  // namespace
 
-std::string SpezialOrdner(const std::string& code) {
+std::wstring SpezialOrdner(const std::string& code) {
   if (code.size() != 1) return {};
   switch (code[0]) {
     case '1': return ShellOrdner(platform::kFolderCommonDesktopDirectory);
     case '2': return ShellOrdner(platform::kFolderCommonStartMenu);
-    case '3': return ShellOrdner(platform::kFolderAppData) + "Microsoft\\Internet Explorer\\Quick Launch\\";
+    case '3': return ShellOrdner(platform::kFolderAppData) + L"Microsoft\\Internet Explorer\\Quick Launch\\";
     case 'a': return ShellOrdner(platform::kFolderCommonAppData);
     case 'p': return ShellOrdner(platform::kFolderProgramFiles);
     case 'w': return MitEndBackslash(platform::WindowsFolder(255));
@@ -54,31 +55,31 @@ std::array<platform::CheckBox*, 5> MenueBoxen() {
   return {&aa->CheDesktop, &aa->CheStart, &aa->CheSchnell, &aa->CheExplorerV, &aa->CheExplorerD};
 }
 
-void OrdnerVonLaufwerkUebernehmen(const std::string& ordner) {
-  if (TextMitte(ordner, 2, 2) == ":\\") ZielOrt = ordner;
+void OrdnerVonLaufwerkUebernehmen(const std::wstring& ordner) {
+  if (ordner.size() >= 3 && ordner.compare(1, 2, L":\\") == 0) ZielOrt = ordner;
 }
 
 void VerbsAnwenden(const platform::CheckBox* box, const TZQDateienInfo& datei) {
   const bool angehakt = box->Checked();
   if (angehakt && ZielOrt.empty()) return;
-  for (const std::string& schluessel : VerbSchluessel(box == &aa->CheExplorerD, datei.Text)) {
+  for (const std::wstring& schluessel : VerbSchluessel(box == &aa->CheExplorerD, datei.Text)) {
     if (!angehakt) {
       if (platform::ClassesRootKeyExists(schluessel)) platform::ClassesRootDeleteTree(schluessel);
       continue;
     }
     platform::ClassesRootKey befehl;
-    if (befehl.Create(schluessel + "\\command", platform::kKeyWrite) == 0) befehl.WriteDefault(Befehlszeile(ZielOrt, datei));
+    if (befehl.Create(schluessel + L"\\command", platform::kKeyWrite) == 0) befehl.WriteDefault(Befehlszeile(ZielOrt, datei));
   }
 }
 
 bool VerbsSuchen(const platform::CheckBox* box, const TZQDateienInfo& datei) {
   bool gefunden = false;
-  for (const std::string& schluessel : VerbSchluessel(box == &aa->CheExplorerD, datei.Text)) {
-    const std::string pfad = schluessel + "\\command";
+  for (const std::wstring& schluessel : VerbSchluessel(box == &aa->CheExplorerD, datei.Text)) {
+    const std::wstring pfad = schluessel + L"\\command";
     if (!platform::ClassesRootKeyExists(pfad)) continue;
     gefunden = true;
     platform::ClassesRootKey befehl;
-    std::string text;
+    std::wstring text;
     if (befehl.Open(pfad, platform::kKeyRead) == 0 && befehl.ReadDefault(text) == 0) BefehlZielLesen(text);
   }
   return gefunden;
@@ -86,12 +87,12 @@ bool VerbsSuchen(const platform::CheckBox* box, const TZQDateienInfo& datei) {
 
 }  // namespace
 
-std::string AktionsFehlerText(long fehler) {
-  const std::string text = platform::ErrorText(fehler);
-  return text.empty() ? "Fehler " + ZahlAlsText(static_cast<std::uint32_t>(fehler)) : text;
+std::wstring AktionsFehlerText(long fehler) {
+  const std::wstring text = platform::ErrorText(fehler);
+  return text.empty() ? L"Fehler " + Cp1252Breit(ZahlAlsText(static_cast<std::uint32_t>(fehler))) : text;
 }
 
-long LinkErstellen(const std::string& linkPfad, const std::string& zielPfad) {
+long LinkErstellen(const std::wstring& linkPfad, const std::wstring& zielPfad) {
   platform::ShellLink link;
   if (const long fehler = link.Create()) return fehler;
   link.SetPath(zielPfad);
@@ -99,18 +100,20 @@ long LinkErstellen(const std::string& linkPfad, const std::string& zielPfad) {
   return 0;
 }
 
-long LinkZielLesen(const std::string& linkPfad) {
+long LinkZielLesen(const std::wstring& linkPfad) {
   platform::ShellLink link;
   if (const long fehler = link.Create()) return fehler;
   if (link.Load(linkPfad) != 0) return 0;
-  std::string ziel;
+  std::wstring ziel;
   link.GetPath(ziel);
   OrdnerVonLaufwerkUebernehmen(AdresseVerzeichnis(ziel));
   return 0;
 }
 
-void BefehlZielLesen(const std::string& befehl) {
-  OrdnerVonLaufwerkUebernehmen(AdresseVerzeichnis(BeideEndenStutzen(befehl, "\"")));
+void BefehlZielLesen(const std::wstring& befehl) {
+  const std::size_t von = befehl.find_first_not_of(L'"');
+  const std::size_t bis = befehl.find_last_not_of(L'"');
+  OrdnerVonLaufwerkUebernehmen(AdresseVerzeichnis(von == std::wstring::npos ? std::wstring() : befehl.substr(von, bis - von + 1)));
 }
 
 long MacheCheck(platform::CheckBox* box) {
@@ -133,7 +136,7 @@ long MacheCheck(platform::CheckBox* box) {
       else VerbsAnwenden(box, datei);
       continue;
     }
-    const std::string link = SpezialOrdner(std::string(1, static_cast<char>('1' + stelle))) + datei.Text + ".lnk";
+    const std::wstring link = SpezialOrdner(std::string(1, static_cast<char>('1' + stelle))) + datei.Text + L".lnk";
     long fehler = 0;
     if (pruefen) {
       gefunden = DateiExistiert(link);
@@ -162,41 +165,41 @@ long AlleEintraegeEntfernen() {
 namespace {
 
 // The proposal for the target folder from the value of the `z` key.
-std::string ZielVorschlag(const std::string& wert) {
-  if (wert == "W" || wert == "w") return SpezialOrdner("w");
-  if (wert == "P" || wert == "p") return SpezialOrdner("p") + ProgName + "\\";
-  if (wert == "D" || wert == "d") return SpezialOrdner("a") + ProgName + "\\";
+std::wstring ZielVorschlag(const std::wstring& wert) {
+  if (wert == L"W" || wert == L"w") return SpezialOrdner("w");
+  if (wert == L"P" || wert == L"p") return SpezialOrdner("p") + ProgName + L"\\";
+  if (wert == L"D" || wert == L"d") return SpezialOrdner("a") + ProgName + L"\\";
   return MitEndBackslash(wert);
 }
 
 // One `m` line: its visibilities replace those of an earlier line, its colouring stays.
-void MenuesZeigen(const std::string& menue) {
-  const auto hat = [&](char ziffer) { return menue.find(ziffer) != std::string::npos; };
-  aa->CheDesktop.SetVisible(hat('1'));
-  aa->LaDesktop.SetVisible(hat('1'));
-  aa->CheStart.SetVisible(hat('2'));
-  aa->PaStart.SetVisible(hat('2'));
-  aa->PaStart3.SetBevel(hat('2') ? platform::BevelKind::Lowered : platform::BevelKind::Raised, 1);
+void MenuesZeigen(const std::wstring& menue) {
+  const auto hat = [&](wchar_t ziffer) { return menue.find(ziffer) != std::wstring::npos; };
+  aa->CheDesktop.SetVisible(hat(L'1'));
+  aa->LaDesktop.SetVisible(hat(L'1'));
+  aa->CheStart.SetVisible(hat(L'2'));
+  aa->PaStart.SetVisible(hat(L'2'));
+  aa->PaStart3.SetBevel(hat(L'2') ? platform::BevelKind::Lowered : platform::BevelKind::Raised, 1);
   for (platform::Control* c : std::initializer_list<platform::Control*>{&aa->CheSchnell, &aa->LaSchnell, &aa->ShaSchnell1, &aa->ShaSchnell2}) {
-    c->SetVisible(hat('3'));
+    c->SetVisible(hat(L'3'));
   }
-  aa->PaMausL.SetVisible(hat('4'));
-  aa->PaMausR.SetVisible(hat('5'));
+  aa->PaMausL.SetVisible(hat(L'4'));
+  aa->PaMausR.SetVisible(hat(L'5'));
   const auto markieren = [](platform::Label& name) {
     name.SetBackColor(platform::Color::Highlight());
     platform::FontStyle schrift = name.Font();
     schrift.color = platform::Color::HighlightText();
     name.SetFont(schrift);
   };
-  if (hat('4')) markieren(aa->LaNameL2);
-  if (hat('5')) markieren(aa->LaNameR2);
-  aa->PaExplorer.SetVisible(hat('4') || hat('5'));
+  if (hat(L'4')) markieren(aa->LaNameL2);
+  if (hat(L'5')) markieren(aa->LaNameR2);
+  aa->PaExplorer.SetVisible(hat(L'4') || hat(L'5'));
 }
 
 // The last 2000 bytes of the side file, or of the running executable when there is none.
-std::string EinstellungsFenster(const std::string& exe) {
-  const std::string seitenDatei = TextMitteVonRechts(exe, 4, -1) + "INI";
-  const std::string quelle = DateiExistiert(seitenDatei) ? seitenDatei : exe;
+std::string EinstellungsFenster(const std::wstring& exe) {
+  const std::wstring seitenDatei = exe.substr(0, exe.size() > 3 ? exe.size() - 3 : 0) + L"INI";
+  const std::wstring quelle = DateiExistiert(seitenDatei) ? seitenDatei : exe;
   std::vector<std::uint8_t> bytes;
   DateiBytesLesen(quelle, bytes, DateiGroesse(quelle) - 1999, 2000);
   return std::string(bytes.begin() + 1, bytes.end());
@@ -204,27 +207,27 @@ std::string EinstellungsFenster(const std::string& exe) {
 
 }  // namespace
 
-std::string InstallDatenLesen(long* aktionsFehler) {
-  ProgName = "?";
+std::wstring InstallDatenLesen(long* aktionsFehler) {
+  ProgName = L"?";
   Dateien.assign(1, TZQDateienInfo{});
-  const std::string exe = platform::ModuleFileName();
+  const std::wstring exe = platform::ModuleFileName();
 
-  const TZQBlock block = BlockLesen(EinstellungsFenster(exe), [](const std::string& datei) {
+  const TZQBlock block = BlockLesen(EinstellungsFenster(exe), [](const std::wstring& datei) {
     return DateiExistiert(ExePfad + datei);
   });
   ProgName = block.Name;
   if (block.HatZiel) aa->EdVerz.SetCaption(ZielVorschlag(block.Ziel));
-  for (const std::string& menue : block.Menues) MenuesZeigen(menue);
+  for (const std::wstring& menue : block.Menues) MenuesZeigen(menue);
   Dateien = block.Dateien;
 
-  aa->SetCaption(ProgName + " installieren");
-  platform::SetApplicationTitle(ProgName + " installieren");
+  aa->SetCaption(ProgName + L" installieren");
+  platform::SetApplicationTitle(ProgName + L" installieren");
 
-  const TZQUrteil urteil = Urteilen(block, AdresseDateiName(exe), [](const std::string& datei) {
+  const TZQUrteil urteil = Urteilen(block, AdresseDateiName(exe), [](const std::wstring& datei) {
     return DateiExistiert(ExePfad + datei);
   });
   if (urteil.Vollstaendig) {
-    Dateien.push_back({AdresseDateiName(exe), "", {""}});
+    Dateien.push_back({AdresseDateiName(exe), L"", {L""}});
     if (urteil.Fehler.empty()) {
       if (const long abbruch = MacheCheck()) {
         if (aktionsFehler != nullptr) *aktionsFehler = abbruch;

@@ -1,50 +1,50 @@
-// Paths (Adresse) and the few file operations of the installer. A path is 8-bit text in code
-// page 1252 with the backslash as the only separator; a folder in folder form ends in exactly one
-// backslash. No routine shows a window or lets an error through: failures are false, or size 0.
+// Paths (Adresse) and the few file operations of the installer. A path is Unicode text (UTF-16 on
+// Windows), as the system hands it out and takes it back, with the backslash as the only
+// separator; a folder in folder form ends in exactly one backslash. No routine shows a window or lets an error through: failures are false, or size 0.
 #pragma once
 #include <cstdint>
 #include <string>
 
 // Splits a path into folder part (through the last backslash), name, dot ("." or empty) and
 // extension (after the last dot behind the last backslash). The four parts give the path back.
-void AdresseZerlegen(const std::string& adresse, std::string& verzeichnis, std::string& name,
-                     std::string& punkt, std::string& endung);
+void AdresseZerlegen(const std::wstring& adresse, std::wstring& verzeichnis, std::wstring& name,
+                     std::wstring& punkt, std::wstring& endung);
 // The folder part, with its trailing backslash; empty when the path has no backslash.
-std::string AdresseVerzeichnis(const std::string& adresse);
+std::wstring AdresseVerzeichnis(const std::wstring& adresse);
 // Everything after the last backslash.
-std::string AdresseDateiName(const std::string& adresse);
+std::wstring AdresseDateiName(const std::wstring& adresse);
 // The folder part and everything after it.
-void AdresseTeilen(const std::string& adresse, std::string& verzeichnis, std::string& dateiName);
+void AdresseTeilen(const std::wstring& adresse, std::wstring& verzeichnis, std::wstring& dateiName);
 // The drive ("C:") or network share ("\\srv\share") with a backslash; empty for any other path.
-std::string AdresseLaufwerk(const std::string& adresse);
+std::wstring AdresseLaufwerk(const std::wstring& adresse);
 // The path without any trailing backslashes.
-std::string OhneEndBackslash(const std::string& adresse);
+std::wstring OhneEndBackslash(const std::wstring& adresse);
 // The path with exactly one trailing backslash; the empty text becomes "\".
-std::string MitEndBackslash(const std::string& adresse);
+std::wstring MitEndBackslash(const std::wstring& adresse);
 
 // Whether an entry of the kind `art` exists: "d" (or "D") a file, "v" (or "V") a folder, anything
 // else either. A path ending in "*" asks whether its folder holds such an entry. Folders count only
 // for paths that start with a drive and ":\" or with "\\", and hold neither "\.\" nor "\..\".
-bool ExistiertAls(char art, const std::string& adresse);
+bool ExistiertAls(char art, const std::wstring& adresse);
 // A file or a folder (kind "o").
-bool AdresseExistiert(const std::string& adresse);
+bool AdresseExistiert(const std::wstring& adresse);
 // A file (kind "d"); hidden and system files count.
-bool DateiExistiert(const std::string& adresse);
+bool DateiExistiert(const std::wstring& adresse);
 
 // Makes the folder with every missing parent; true when it exists or was made. A failed creation
 // removes the levels that it made (each only while empty); with `dauerhaft` off the call only
 // probes and does the same. Nothing is created when not even the drive or the first level exists.
-bool VerzeichnisMachen(const std::string& adresse, bool dauerhaft);
+bool VerzeichnisMachen(const std::wstring& adresse, bool dauerhaft);
 // Deletes a file or a folder with its contents through the shell, to the recycle bin when
 // `papierkorb` is on. Never by pattern: a path holding "*" or "?" gives false and deletes nothing.
-bool AdresseLoeschen(const std::string& adresse, bool papierkorb);
+bool AdresseLoeschen(const std::wstring& adresse, bool papierkorb);
 // Copies a file or folder to the target path, replacing an existing target; the target's folder
 // is made first and stays even when the copy fails.
-bool DateiKopieren(const std::string& quelle, const std::string& ziel);
+bool DateiKopieren(const std::wstring& quelle, const std::wstring& ziel);
 // Copies (`art` exactly "k") or moves (any other character) quellVerzeichnis + quellName to
 // zielVerzeichnis + zielName. A folder whose target name equals its own (A to Z without regard to
 // case) goes into zielVerzeichnis under its own name.
-bool KopierenVerschieben(char art, const std::string& quellVerzeichnis, const std::string& quellName,
-                         const std::string& zielVerzeichnis, const std::string& zielName);
+bool KopierenVerschieben(char art, const std::wstring& quellVerzeichnis, const std::wstring& quellName,
+                         const std::wstring& zielVerzeichnis, const std::wstring& zielName);
 // The size in bytes of the first entry that the lookup delivers; 0 when none is found.
-std::int64_t DateiGroesse(const std::string& adresse);
+std::int64_t DateiGroesse(const std::wstring& adresse);

@@ -3,7 +3,7 @@
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 
-std::int64_t DateiBytesLesen(const std::string& dateiName, std::vector<std::uint8_t>& daten,
+std::int64_t DateiBytesLesen(const std::wstring& dateiName, std::vector<std::uint8_t>& daten,
                              std::int64_t position, std::int64_t anzahl) {
   daten.resize(1);
   const std::uint32_t attribute = platform::FileAttributes(dateiName);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "lib/_zq_Zeichensatz_1.h"
 #include "platform/Clipboard.h"
 #include "platform/Edit.h"
 #include "platform/Window.h"
@@ -66,7 +67,7 @@ void EditPopupSetzen(platform::Window& fenster) {
   TZQEditPop& menue = fenster.Own(std::make_unique<TZQEditPop>());
   menue.OnPopup = platform::Bind<&TZQEditPop::PopAuf>(&menue);
   for (int i = 1; i <= 10; ++i) {
-    platform::MenuItem& punkt = menue.Add(kBeschriftungen[i]);
+    platform::MenuItem& punkt = menue.Add(Cp1252Breit(kBeschriftungen[i]));
     menue.Punkte[i] = &punkt;
     punkt.SetTag(i);
     punkt.OnClick = platform::Bind<&TZQEditPop::Klick>(&menue);

@@ -179,7 +179,7 @@ bool Schreiben(const std::string& ziel, const std::string& inhalt, const std::st
     platform::RemoveFile(zwischen);
     return Verweigert(lauf, Zitat(PfadText(ziel)) + " lässt sich nicht schreiben.");
   }
-  const auto alle = [](const std::string&) { return true; };
+  const auto alle = [](const std::wstring&) { return true; };
   std::string zurueck;
   const bool gelesen = platform::ReadWholeFile(zwischen, zurueck);
   if (!gelesen || !BlockGefunden(Fenster(zurueck)) ||

@@ -1,6 +1,7 @@
 #include "maker/Bericht.h"
 
 #include "lib/_zq_ZeichenEinfach_1.h"
+#include "maker/Zeichensatz.h"
 
 namespace {
 
@@ -16,8 +17,17 @@ std::vector<std::string> Fehlende(const TZQBlock& b) {
   return fehlend;
 }
 
-bool Fehlt(const TZQUrteil& urteil, const std::string& name) {
-  for (const std::string& f : urteil.Fehlend) {
+// The reader's texts in the tool's 1252.
+std::string S(const std::wstring& text) { return Cp1252AusBreit(text); }
+
+std::vector<std::string> S(const std::vector<std::wstring>& texte) {
+  std::vector<std::string> schmal;
+  for (const std::wstring& t : texte) schmal.push_back(S(t));
+  return schmal;
+}
+
+bool Fehlt(const TZQUrteil& urteil, const std::wstring& name) {
+  for (const std::wstring& f : urteil.Fehlend) {
     if (f == name) return true;
   }
   return false;
@@ -111,7 +121,7 @@ std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund) {
   const char* fehlt = "(fehlt)";
   std::string t = "Gelesen: " + kopf.Beschreibung + "\n";
   if (befund.BlockGroesse > 0) t += "Block: " + ZahlAlsText(befund.BlockGroesse) + " von 2000 Bytes\n";
-  t += "Programm-Name: " + (b.HatName ? b.Name : fehlt) + "\n";
+  t += "Programm-Name: " + (b.HatName ? S(b.Name) : fehlt) + "\n";
   t += "Ziel-Pfad: " + (b.HatZiel ? befund.Zielvorschlag : fehlt) + "\n";
   t += "Menüs: ";
   if (!b.HatMenue) t += fehlt;
@@ -123,11 +133,11 @@ std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund) {
   if (befund.Dateien.empty()) t += " keine";
   t += "\n";
   for (const TZQDateiSicht& s : befund.Dateien) {
-    t += "  " + (s.Zeile > 0 ? "Zeile " + ZahlAlsText(s.Zeile) + ": " : std::string()) + s.Datei.Datei + "\n";
-    t += "    Menütext: " + (s.Datei.Text.empty() ? std::string("(keiner)") : s.Datei.Text) + "\n";
+    t += "  " + (s.Zeile > 0 ? "Zeile " + ZahlAlsText(s.Zeile) + ": " : std::string()) + S(s.Datei.Datei) + "\n";
+    t += "    Menütext: " + (s.Datei.Text.empty() ? std::string("(keiner)") : S(s.Datei.Text)) + "\n";
     if (s.Datei.Parameter.size() > 1) {
       t += "    Parameter:";
-      for (std::size_t p = 1; p < s.Datei.Parameter.size(); ++p) t += " " + Zitat(s.Datei.Parameter[p]);
+      for (std::size_t p = 1; p < s.Datei.Parameter.size(); ++p) t += " " + Zitat(S(s.Datei.Parameter[p]));
       t += "\n";
     }
     for (const std::string& v : s.Verknuepfungen) t += "    Verknüpfung: " + v + "\n";
@@ -138,7 +148,7 @@ std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund) {
   if (u.Vollstaendig) {
     t += "Dateien neben dem Installationsprogramm, in " + Zitat(kopf.Ordner.empty() ? "." : kopf.Ordner) + ":\n";
     for (std::size_t i = 1; i < u.Namen.size(); ++i) {
-      t += "  " + u.Namen[i] + (Fehlt(u, u.Namen[i]) ? ": fehlt\n" : ": vorhanden\n");
+      t += "  " + S(u.Namen[i]) + (Fehlt(u, u.Namen[i]) ? ": fehlt\n" : ": vorhanden\n");
     }
   }
   if (!befund.Warnungen.empty()) t += "Warnungen:\n" + WarnungenText(befund.Warnungen);
@@ -146,7 +156,7 @@ std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund) {
     t += "Ergebnis: in Ordnung, das Installationsprogramm zeigt keine Fehlerseite.\n";
   } else {
     // The text as the installer builds it, its CR LF included.
-    t += "Ergebnis: das Installationsprogramm zeigt diese Fehlerseite:\n" + u.Fehler + "\n";
+    t += "Ergebnis: das Installationsprogramm zeigt diese Fehlerseite:\n" + S(u.Fehler) + "\n";
   }
   return t;
 }
@@ -165,10 +175,10 @@ std::string BerichtJson(const TZQKopf& kopf, const TZQBefund& befund) {
   j.Schluessel("blockBytes").Zahl(static_cast<std::int64_t>(befund.BlockGroesse));
   j.Liste("fehlendeEinstellungen", Fehlende(b));
   j.Schluessel("programmName");
-  if (b.HatName) j.Wert(b.Name);
+  if (b.HatName) j.Wert(S(b.Name));
   else j.Nichts();
   j.Schluessel("zielPfad");
-  if (b.HatZiel) j.Auf('{').Schluessel("wert").Wert(b.Ziel).Schluessel("vorschlag").Wert(befund.Zielvorschlag).Zu('}');
+  if (b.HatZiel) j.Auf('{').Schluessel("wert").Wert(S(b.Ziel)).Schluessel("vorschlag").Wert(befund.Zielvorschlag).Zu('}');
   else j.Nichts();
   j.Schluessel("menues").Auf('[');
   for (char ziffer : befund.Menues) {
@@ -181,9 +191,9 @@ std::string BerichtJson(const TZQKopf& kopf, const TZQBefund& befund) {
     j.Schluessel("zeile");
     if (s.Zeile > 0) j.Zahl(s.Zeile);
     else j.Nichts();
-    j.Schluessel("datei").Wert(s.Datei.Datei);
-    j.Schluessel("menueText").Wert(s.Datei.Text);
-    j.Liste("parameter", s.Datei.Parameter, 1);
+    j.Schluessel("datei").Wert(S(s.Datei.Datei));
+    j.Schluessel("menueText").Wert(S(s.Datei.Text));
+    j.Liste("parameter", S(s.Datei.Parameter), 1);
     j.Liste("verknuepfungen", s.Verknuepfungen);
     j.Liste("explorerEintraege", s.Verben);
     j.Schluessel("befehlszeile");
@@ -198,7 +208,7 @@ std::string BerichtJson(const TZQKopf& kopf, const TZQBefund& befund) {
   if (u.Vollstaendig) {
     j.Auf('[');
     for (std::size_t i = 1; i < u.Namen.size(); ++i) {
-      j.Auf('{').Schluessel("name").Wert(u.Namen[i]).Schluessel("vorhanden").Wahr(!Fehlt(u, u.Namen[i])).Zu('}');
+      j.Auf('{').Schluessel("name").Wert(S(u.Namen[i])).Schluessel("vorhanden").Wahr(!Fehlt(u, u.Namen[i])).Zu('}');
     }
     j.Zu(']');
   } else {
@@ -206,7 +216,7 @@ std::string BerichtJson(const TZQKopf& kopf, const TZQBefund& befund) {
   }
   j.Schluessel("fehlerseite");
   if (u.Fehler.empty()) j.Nichts();
-  else j.Wert(u.Fehler);
+  else j.Wert(S(u.Fehler));
   j.Schluessel("warnungen").Auf('[');
   for (const TZQWarnung& w : befund.Warnungen) {
     j.Auf('{').Schluessel("zeile");

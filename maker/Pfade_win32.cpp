@@ -1,8 +1,10 @@
-// Windows: the tool's paths are the system's own, in the code page the installer uses.
+// Windows: the tool's paths are UTF-8, as everywhere; the system gets them as UTF-16, whatever its
+// ANSI code page, and the names of a block decoded from 1252, as the installer takes them.
 #include "maker/Pfade.h"
 
 #include "lib/_zq_Adresse_2.h"
-#include "lib/_zq_ZeichenEinfach_1.h"
+#include "lib/_zq_Zeichensatz_1.h"
+#include "maker/Zeichensatz.h"
 #include "platform/FileSystem.h"
 
 std::string PfadOrdner(const std::string& pfad) {
@@ -12,20 +14,23 @@ std::string PfadOrdner(const std::string& pfad) {
 
 std::string PfadName(const std::string& pfad) { return pfad.substr(PfadOrdner(pfad).size()); }
 
-std::string PfadText(const std::string& pfad) { return pfad; }
+std::string PfadText(const std::string& pfad) { return Cp1252AusUtf8(pfad); }
 
 std::string AlsOrdner(const std::string& pfad) {
   return pfad.empty() || PfadOrdner(pfad).size() == pfad.size() ? pfad : pfad + '\\';
 }
 
 bool OrdnerDa(const std::string& ordner) {
-  const std::uint32_t attribute = platform::FileAttributes(ordner.empty() ? "." : ordner);
+  const std::uint32_t attribute = platform::FileAttributes(BreitAusUtf8(ordner.empty() ? "." : ordner));
   return attribute != platform::kInvalidAttributes && (attribute & platform::kAttributeDirectory);
 }
 
-bool DateiDaneben(const std::string& ordner, const std::string& name) { return DateiExistiert(ordner + name); }
+bool DateiDaneben(const std::string& ordner, const std::string& name) {
+  return DateiExistiert(BreitAusUtf8(ordner) + Cp1252Breit(name));
+}
 
 std::string SeitendateiVon(const std::string& exe) {
-  const std::string seitendatei = TextMitteVonRechts(exe, 4, -1) + "INI";
-  return DateiExistiert(seitendatei) ? seitendatei : std::string();
+  const std::wstring breit = BreitAusUtf8(exe);
+  const std::wstring seitendatei = breit.substr(0, breit.size() > 3 ? breit.size() - 3 : 0) + L"INI";
+  return DateiExistiert(seitendatei) ? Utf8AusBreit(seitendatei) : std::string();
 }

@@ -60,11 +60,11 @@ std::string LinkOrdner(char ziffer) {
 }
 
 // The proposal of the `z` value as the installer makes it, its system folders in words.
-std::string ZielInWorten(const std::string& wert, const std::string& name) {
-  if (wert == "W" || wert == "w") return "<Windows>\\";
-  if (wert == "P" || wert == "p") return "<Programme>\\" + name + "\\";
-  if (wert == "D" || wert == "d") return "<Anwendungsdaten aller Benutzer>\\" + name + "\\";
-  return MitEndBackslash(wert);
+std::string ZielInWorten(const std::wstring& wert, const std::wstring& name) {
+  if (wert == L"W" || wert == L"w") return "<Windows>\\";
+  if (wert == L"P" || wert == L"p") return "<Programme>\\" + Cp1252AusBreit(name) + "\\";
+  if (wert == L"D" || wert == L"d") return "<Anwendungsdaten aller Benutzer>\\" + Cp1252AusBreit(name) + "\\";
+  return Cp1252AusBreit(MitEndBackslash(wert));
 }
 
 bool IstOrdnerCode(const std::string& wert) { return wert.size() == 1 && std::strchr("WwPpDd", wert[0]) != nullptr; }
@@ -73,7 +73,7 @@ bool IstOrdnerCode(const std::string& wert) { return wert.size() == 1 && std::st
 // false when the reader passes over the line.
 bool DateizeileLesen(const std::string& zeile, TZQDateienInfo& datei) {
   const std::string marke = kBlockMarke;
-  const TZQBlock b = BlockLesen(kVorspann + marke + "\r\n" + zeile + "\r\n" + marke, [](const std::string&) {
+  const TZQBlock b = BlockLesen(kVorspann + marke + "\r\n" + zeile + "\r\n" + marke, [](const std::wstring&) {
     return true;
   });
   if (b.Dateien.size() < 2) return false;
@@ -345,21 +345,22 @@ void Pruefer::Dateizeilen() {
       Warnen(e.zeile, "leeres-feld",
              "Zwischen zwei Kommas steht nichts: das leere Feld entfällt, die Felder dahinter rücken vor.");
     }
-    if (e.schluessel == '?' && !Vorhanden(ordner_, datei.Datei)) {
+    const std::string name = Cp1252AusBreit(datei.Datei);
+    if (e.schluessel == '?' && !Vorhanden(ordner_, name)) {
       Warnen(e.zeile, "optional-fehlt",
-             "Die Datei " + Zitat(datei.Datei) + " liegt nicht neben dem Installationsprogramm; die Zeile wird "
+             "Die Datei " + Zitat(name) + " liegt nicht neben dem Installationsprogramm; die Zeile wird "
                                                 "übergangen.");
       continue;
     }
     dateiZeilen_.push_back(e.zeile);
-    const std::string& text = datei.Text;
+    const std::string text = Cp1252AusBreit(datei.Text);
     if (text.empty()) {
       Warnen(e.zeile, "ohne-menuetext",
-             Zitat(datei.Datei) + " hat keinen Menütext: die Datei wird kopiert, bekommt aber weder Verknüpfung noch "
+             Zitat(name) + " hat keinen Menütext: die Datei wird kopiert, bekommt aber weder Verknüpfung noch "
                                   "Explorer-Eintrag.");
       continue;
     }
-    if (!MenueTextBrauchbar(text)) {
+    if (!MenueTextBrauchbar(datei.Text)) {
       Warnen(e.zeile, "menuetext-kein-dateiname",
              "Der Menütext " + Zitat(text) + " " + Namensgrund(text) +
                  " und kann kein Dateiname sein: die Datei bekommt weder Verknüpfung noch Explorer-Eintrag und "
@@ -374,9 +375,9 @@ void Pruefer::Dateizeilen() {
                  ": die spätere Verknüpfung ersetzt die frühere.");
     }
     for (std::size_t i = 1; explorer && i < datei.Parameter.size(); ++i) {
-      if (datei.Parameter[i].find('\\') == std::string::npos) continue;
+      if (datei.Parameter[i].find(L'\\') == std::wstring::npos) continue;
       Warnen(e.zeile, "parameter-backslash",
-             "Der Parameter " + Zitat(datei.Parameter[i]) +
+             "Der Parameter " + Zitat(Cp1252AusBreit(datei.Parameter[i])) +
                  " enthält einen Backslash: ein späterer Start liest den Ordner der Installation aus dem "
                  "Explorer-Eintrag bis zu dessen letztem Backslash und fände ihn mitten in diesem Parameter.");
     }
@@ -390,14 +391,14 @@ void Pruefer::Dateizeilen() {
 
 void Pruefer::Lesen(const std::string& eigeneDatei) {
   const std::string fenster = ::Fenster(q_.Bytes);
-  const auto vorhanden = [this](const std::string& datei) { return Vorhanden(ordner_, datei); };
+  const auto vorhanden = [this](const std::wstring& datei) { return Vorhanden(ordner_, Cp1252AusBreit(datei)); };
   b_.Gefunden = BlockGefunden(fenster);
   b_.Block = BlockLesen(fenster, vorhanden);
   const TZQBlock& block = b_.Block;
   if (block.HatZiel) b_.Zielvorschlag = ZielInWorten(block.Ziel, block.Name);
   if (block.HatMenue) {
     for (char ziffer : std::string("12345")) {
-      if (block.Menue.find(ziffer) != std::string::npos) b_.Menues += ziffer;
+      if (block.Menue.find(static_cast<wchar_t>(ziffer)) != std::wstring::npos) b_.Menues += ziffer;
     }
   }
   const bool zeilenPassen = dateiZeilen_.size() + 1 == block.Dateien.size();
@@ -405,19 +406,23 @@ void Pruefer::Lesen(const std::string& eigeneDatei) {
     TZQDateiSicht s;
     s.Datei = block.Dateien[i];
     s.Zeile = zeilenPassen ? dateiZeilen_[i - 1] : 0;
-    const std::string& text = s.Datei.Text;
+    const std::wstring& text = s.Datei.Text;
     for (char ziffer : b_.Menues) {
       if (!MenueTextBrauchbar(text)) break;
-      if (ziffer <= '3') s.Verknuepfungen.push_back(LinkOrdner(ziffer) + text + ".lnk");
+      if (ziffer <= '3') s.Verknuepfungen.push_back(LinkOrdner(ziffer) + Cp1252AusBreit(text) + ".lnk");
       if (ziffer < '4') continue;
-      for (const std::string& verb : VerbSchluessel(ziffer == '5', text)) s.Verben.push_back("HKEY_CLASSES_ROOT\\" + verb);
+      for (const std::wstring& verb : VerbSchluessel(ziffer == '5', text)) {
+        s.Verben.push_back("HKEY_CLASSES_ROOT\\" + Cp1252AusBreit(verb));
+      }
     }
-    if (!s.Verben.empty() && block.HatZiel) s.Befehlszeile = Befehlszeile(b_.Zielvorschlag, s.Datei);
+    if (!s.Verben.empty() && block.HatZiel) {
+      s.Befehlszeile = Cp1252AusBreit(Befehlszeile(Cp1252Breit(b_.Zielvorschlag), s.Datei));
+    }
     b_.Dateien.push_back(std::move(s));
   }
   const std::string eigene = TextKlein(eigeneDatei);
-  b_.Urteil = Urteilen(block, eigeneDatei, [&](const std::string& datei) {
-    return TextKlein(datei) == eigene || vorhanden(datei);
+  b_.Urteil = Urteilen(block, Cp1252Breit(eigeneDatei), [&](const std::wstring& datei) {
+    return TextKlein(Cp1252AusBreit(datei)) == eigene || vorhanden(datei);
   });
 }
 

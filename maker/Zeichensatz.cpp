@@ -2,40 +2,13 @@
 
 namespace {
 
-// The characters of the bytes 0x80 to 0x9F; 0 marks the free ones.
-constexpr std::uint16_t kZeile80[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
 unsigned char U(char c) { return static_cast<unsigned char>(c); }
 
 }  // namespace
 
-std::uint32_t Cp1252Zeichen(char c) {
-  const unsigned char b = U(c);
-  if (b < 0x80 || b >= 0xA0 || kZeile80[b - 0x80] == 0) return b;
-  return kZeile80[b - 0x80];
-}
-
 bool Cp1252Belegt(char c) {
   const unsigned char b = U(c);
-  return b < 0x80 || b >= 0xA0 || kZeile80[b - 0x80] != 0;
-}
-
-bool Cp1252Von(std::uint32_t zeichen, char& c) {
-  if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF)) {
-    c = static_cast<char>(zeichen);
-    return true;
-  }
-  for (int i = 0; i < 32; ++i) {
-    if (kZeile80[i] != 0 && kZeile80[i] == zeichen) {
-      c = static_cast<char>(0x80 + i);
-      return true;
-    }
-  }
-  return false;
+  return b < 0x80 || b >= 0xA0 || Cp1252Zeichen(c) != b;
 }
 
 bool Utf8Folge(const std::string& t, std::size_t pos, std::uint32_t& zeichen, std::size_t& laenge) {
@@ -90,6 +63,45 @@ std::string Utf8AusCp1252(const std::string& text) {
   utf8.reserve(text.size() + text.size() / 8);
   for (char c : text) utf8 += Utf8Von(Cp1252Zeichen(c));
   return utf8;
+}
+
+std::wstring BreitAusUtf8(const std::string& text) {
+  std::wstring breit;
+  for (std::size_t pos = 0; pos < text.size();) {
+    std::uint32_t zeichen = 0xFFFD;
+    std::size_t laenge = 1;
+    if (!Utf8Folge(text, pos, zeichen, laenge)) zeichen = 0xFFFD, laenge = 1;
+    if (sizeof(wchar_t) == 2 && zeichen >= 0x10000) {
+      breit += static_cast<wchar_t>(0xD800 + ((zeichen - 0x10000) >> 10));
+      breit += static_cast<wchar_t>(0xDC00 + ((zeichen - 0x10000) & 0x3FF));
+    } else {
+      breit += static_cast<wchar_t>(zeichen);
+    }
+    pos += laenge;
+  }
+  return breit;
+}
+
+std::string Utf8AusBreit(const std::wstring& text) {
+  std::string utf8;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    auto zeichen = static_cast<std::uint32_t>(text[i]);
+    if (zeichen >= 0xD800 && zeichen < 0xDC00 && i + 1 < text.size()) {
+      const auto zweites = static_cast<std::uint32_t>(text[i + 1]);
+      if (zweites >= 0xDC00 && zweites < 0xE000) {
+        zeichen = 0x10000 + ((zeichen - 0xD800) << 10) + (zweites - 0xDC00);
+        ++i;
+      }
+    }
+    utf8 += Utf8Von(zeichen);
+  }
+  return utf8;
+}
+
+std::string Cp1252AusBreit(const std::wstring& text) {
+  std::string cp;
+  Cp1252Schmal(text, cp);
+  return cp;
 }
 
 std::string Cp1252AusUtf8(const std::string& text) {

@@ -4,13 +4,10 @@
 #include <cstdint>
 #include <string>
 
-// The Unicode character of a 1252 byte. The five bytes that 1252 leaves free (0x81, 0x8D, 0x8F,
-// 0x90, 0x9D) give the control character of their own value, as Windows maps them.
-std::uint32_t Cp1252Zeichen(char c);
-// False for the five free bytes.
+#include "lib/_zq_Zeichensatz_1.h"
+
+// False for the five bytes that 1252 leaves free.
 bool Cp1252Belegt(char c);
-// The 1252 byte of a Unicode character; false when 1252 has none.
-bool Cp1252Von(std::uint32_t zeichen, char& c);
 
 // One well-formed UTF-8 sequence at `pos` (a single byte below 0x80 is one): its character and
 // length. Overlong forms, surrogates and characters above U+10FFFF are not well-formed.
@@ -20,6 +17,12 @@ std::string Utf8Von(std::uint32_t zeichen);
 
 // A 1252 text in UTF-8, for printing.
 std::string Utf8AusCp1252(const std::string& text);
+// UTF-8 and the system's wide text (UTF-16 on Windows, UTF-32 elsewhere): a Windows host hands
+// the tool its paths wide and takes them back so. Bytes that are no UTF-8 become U+FFFD.
+std::wstring BreitAusUtf8(const std::string& text);
+std::string Utf8AusBreit(const std::wstring& text);
+// A text of the installer's reader (decoded from 1252) in 1252 again, "?" for anything else.
+std::string Cp1252AusBreit(const std::wstring& text);
 // A UTF-8 text in 1252, "?" for every character 1252 lacks and every byte that is no UTF-8.
 std::string Cp1252AusUtf8(const std::string& text);
 

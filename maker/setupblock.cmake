@@ -16,5 +16,6 @@ add_executable(setupblock ${CMAKE_CURRENT_LIST_DIR}/setupblock.cpp)
 target_link_libraries(setupblock PRIVATE zq_maker)
 zq_product(setupblock)
 if(WIN32)
-  target_link_options(setupblock PRIVATE -s -Wl,--no-insert-timestamp)
+  # wmain: the command line in UTF-16.
+  target_link_options(setupblock PRIVATE -municode -s -Wl,--no-insert-timestamp)
 endif()

@@ -1,5 +1,6 @@
 // setupblock, the maker's tool. Its texts are 1252 inside, as all of the build's literals, and
 // UTF-8 outside: a console gets them through its wide-character output, a file or pipe as UTF-8.
+// Its paths are UTF-8; on Windows they come from the wide command line, so that any name arrives.
 #include <string>
 #include <vector>
 
@@ -7,9 +8,23 @@
 #include "maker/Zeichensatz.h"
 #include "platform/Console.h"
 
-int main(int argc, char** argv) {
-  const TZQLauf lauf = Ausfuehren(std::vector<std::string>(argv + 1, argv + argc));
+namespace {
+
+int Laufen(const std::vector<std::string>& argumente) {
+  const TZQLauf lauf = Ausfuehren(argumente);
   platform::WriteStandard(platform::StandardStream::Output, Utf8AusCp1252(lauf.Ausgabe));
   platform::WriteStandard(platform::StandardStream::Error, Utf8AusCp1252(lauf.Fehler));
   return lauf.Status;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> argumente;
+  for (int i = 1; i < argc; ++i) argumente.push_back(Utf8AusBreit(argv[i]));
+  return Laufen(argumente);
+}
+#else
+int main(int argc, char** argv) { return Laufen(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

@@ -20,7 +20,7 @@ void Terminate();
 Window* MainWindow();
 
 // The title that message boxes carry; the executable's name without extension until set.
-const std::string& ApplicationTitle();
-void SetApplicationTitle(const std::string& title);
+const std::wstring& ApplicationTitle();
+void SetApplicationTitle(const std::wstring& title);
 
 }  // namespace platform

@@ -3,7 +3,7 @@
 
 namespace platform {
 
-// IsClipboardFormatAvailable(CF_TEXT).
+// IsClipboardFormatAvailable(CF_UNICODETEXT).
 bool ClipboardHasText();
 
 }  // namespace platform

@@ -87,9 +87,9 @@ class Control : public Component {
   void SetTabStop(bool tabStop);
 
   // The window text.
-  std::string Caption() const;
-  virtual void SetCaption(const char* caption);
-  void SetCaption(const std::string& caption) { SetCaption(caption.c_str()); }
+  std::wstring Caption() const;
+  virtual void SetCaption(const wchar_t* caption);
+  void SetCaption(const std::wstring& caption) { SetCaption(caption.c_str()); }
   const FontStyle& Font() const { return font_; }
   virtual void SetFont(const FontStyle& font);
   Color BackColor() const { return color_; }
@@ -102,7 +102,7 @@ class Control : public Component {
   void SetFocus();
 
   // Width of `text` in `font`, measured in this control's drawing surface.
-  int TextWidth(const FontStyle& font, const std::string& text) const;
+  int TextWidth(const FontStyle& font, const std::wstring& text) const;
 
   // The control as an edit field, or null: the one downcast that the layers above need.
   virtual Edit* AsEdit() { return nullptr; }
@@ -123,9 +123,9 @@ class Control : public Component {
   // Creates the window: one of the layer's own classes (painted by Paint) or a system class
   // (subclassed). Children get WS_CHILD, WS_CLIPSIBLINGS and WS_VISIBLE; a window without parent
   // gets `style` alone and `owner` (an HWND) as its owner.
-  void CreateOwnHandle(const char* windowClass, std::uint32_t style, std::uint32_t exStyle,
+  void CreateOwnHandle(const wchar_t* windowClass, std::uint32_t style, std::uint32_t exStyle,
                        HWND__* owner = nullptr);
-  void CreateSystemHandle(const char* windowClass, std::uint32_t style, std::uint32_t exStyle);
+  void CreateSystemHandle(const wchar_t* windowClass, std::uint32_t style, std::uint32_t exStyle);
 
   // Messages of the control's window. Returns true when handled, with the result in `result`.
   virtual bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,

@@ -15,8 +15,8 @@ class Edit : public Control {
   // Empty, writable, a tab stop; background COLOR_WINDOW.
   Edit(Control& parent, const char* name);
 
-  std::string Text() const { return Caption(); }
-  void SetText(const std::string& text) { SetCaption(text); }
+  std::wstring Text() const { return Caption(); }
+  void SetText(const std::wstring& text) { SetCaption(text); }
 
   // ES_READONLY; set with EM_SETREADONLY.
   bool ReadOnly() const;
@@ -26,7 +26,7 @@ class Edit : public Control {
   int SelStart() const;
   int SelLength() const;
   // The selected part of the text.
-  std::string SelText() const;
+  std::wstring SelText() const;
 
   // EM_CANUNDO; false while the field has no window.
   bool CanUndo() const;

@@ -1,4 +1,4 @@
-// A file handle of CreateFileA, for reading bytes of a file that others may hold open.
+// A file handle of CreateFileW, for reading bytes of a file that others may hold open.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -12,8 +12,8 @@ class File {
   File& operator=(const File&) = delete;
   ~File() { Close(); }
 
-  // CreateFileA with read access, sharing read and write, for an existing file.
-  bool OpenRead(const std::string& name);
+  // CreateFileW with read access, sharing read and write, for an existing file.
+  bool OpenRead(const std::wstring& name);
   // SetFilePointerEx from the start of the file.
   bool Seek(std::int64_t offset);
   // GetFileSizeEx: the size in bytes, -1 when the system cannot tell.

@@ -7,13 +7,13 @@ namespace platform {
 
 // One entry that a lookup delivered: its name (without folder), attributes and size halves.
 struct FoundEntry {
-  std::string name;
+  std::wstring name;
   std::uint32_t attributes = 0;
   std::uint32_t sizeHigh = 0;
   std::uint32_t sizeLow = 0;
 };
 
-// A lookup of FindFirstFileA, FindNextFileA and FindClose. The system delivers every kind of entry
+// A lookup of FindFirstFileW, FindNextFileW and FindClose. The system delivers every kind of entry
 // (hidden, system and folders included) in its own order.
 class EntrySearch {
  public:
@@ -22,9 +22,9 @@ class EntrySearch {
   EntrySearch& operator=(const EntrySearch&) = delete;
   ~EntrySearch() { Close(); }
 
-  // FindFirstFileA of a name or a pattern; false when nothing matches.
-  bool First(const std::string& pattern, FoundEntry& entry);
-  // FindNextFileA; false when the lookup has no further entry.
+  // FindFirstFileW of a name or a pattern; false when nothing matches.
+  bool First(const std::wstring& pattern, FoundEntry& entry);
+  // FindNextFileW; false when the lookup has no further entry.
   bool Next(FoundEntry& entry);
   // FindClose, once.
   void Close();
@@ -33,12 +33,12 @@ class EntrySearch {
   void* handle_ = nullptr;
 };
 
-// GetFileAttributesA; kInvalidAttributes when the entry cannot be found.
-std::uint32_t FileAttributes(const std::string& name);
-// CreateDirectoryA without security attributes: one folder whose parent exists.
-bool MakeFolder(const std::string& name);
-// RemoveDirectoryA: one folder, only while it is empty.
-bool RemoveEmptyFolder(const std::string& name);
+// GetFileAttributesW; kInvalidAttributes when the entry cannot be found.
+std::uint32_t FileAttributes(const std::wstring& name);
+// CreateDirectoryW without security attributes: one folder whose parent exists.
+bool MakeFolder(const std::wstring& name);
+// RemoveDirectoryW: one folder, only while it is empty.
+bool RemoveEmptyFolder(const std::wstring& name);
 
 inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFF;
 inline constexpr std::uint32_t kAttributeReadOnly = 1;

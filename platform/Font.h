@@ -7,7 +7,7 @@
 namespace platform {
 
 struct FontStyle {
-  const char* face = "Tahoma";
+  const wchar_t* face = L"Tahoma";
   int height = 11;
   bool bold = false;
   Color color = Color::WindowText();

@@ -26,7 +26,7 @@ class Label : public Control {
   void SetLayout(TextLayout layout);
 
   using Control::SetCaption;
-  void SetCaption(const char* caption) override;
+  void SetCaption(const wchar_t* caption) override;
   void SetFont(const FontStyle& font) override;
 
  protected:

@@ -1,14 +1,15 @@
-// Locale services for 8-bit text in the user's code page: case mapping, character type and
-// comparison. On Windows these are CharLowerBuffA, CharUpperBuffA, GetStringTypeExA and
-// CompareStringA for the user's default locale; the portable build does the same for code page 1252.
+// Locale services for 8-bit text in code page 1252: case mapping, character type and comparison.
+// On Windows the text goes to CharLowerBuffW, CharUpperBuffW, GetStringTypeExW and CompareStringW
+// (the user's default locale) as UTF-16 of 1252, whatever the system's ANSI code page; the portable
+// build does the same by table.
 #pragma once
 #include <cstdint>
 
 namespace platform {
 
-// Lower-cases `length` characters at `text` in place (CharLowerBuffA).
+// Lower-cases `length` characters at `text` in place (CharLowerBuffW).
 void LowerCaseInPlace(char* text, std::uint32_t length);
-// Upper-cases `length` characters at `text` in place (CharUpperBuffA).
+// Upper-cases `length` characters at `text` in place (CharUpperBuffW).
 void UpperCaseInPlace(char* text, std::uint32_t length);
 
 // Bits of the CT_CTYPE1 character type.
@@ -23,11 +24,11 @@ inline constexpr std::uint16_t CType1HexDigit = 0x0080;
 inline constexpr std::uint16_t CType1Alpha = 0x0100;
 inline constexpr std::uint16_t CType1Defined = 0x0200;
 
-// The CT_CTYPE1 type of one character in the user's default locale (GetStringTypeExA); false when
+// The CT_CTYPE1 type of one character in the user's default locale (GetStringTypeExW); false when
 // the platform gives none, `type` is then 0.
 bool CharacterType(char character, std::uint16_t& type);
 
-// Compares two texts in the user's default locale, letter case ignored (CompareStringA with
+// Compares two texts in the user's default locale, letter case ignored (CompareStringW with
 // NORM_IGNORECASE). The raw result: 1 less, 2 equal, 3 greater, 0 when the comparison failed.
 int CompareIgnoringCase(const char* a, std::int32_t lengthA, const char* b, std::int32_t lengthB);
 

@@ -1,6 +1,5 @@
-// A message box (MessageBoxA), owned by a window or by none.
+// A message box (MessageBoxW), owned by a window or by none.
 #pragma once
-#include <string>
 
 namespace platform {
 
@@ -11,8 +10,7 @@ inline constexpr unsigned kMbIconError = 0x10;
 inline constexpr unsigned kMbIconInformation = 0x40;
 inline constexpr int kIdOk = 1;
 
-// The MessageBoxA result: the button pressed (kIdOk ...), 0 on failure.
-int ShowMessageBox(const Window* owner, const std::string& text, const std::string& title,
-                   unsigned flags);
+// The MessageBoxW result: the button pressed (kIdOk ...), 0 on failure.
+int ShowMessageBox(const Window* owner, const wchar_t* text, const wchar_t* title, unsigned flags);
 
 }  // namespace platform

@@ -20,8 +20,8 @@ class MenuItem {
   MenuItem(const MenuItem&) = delete;
   MenuItem& operator=(const MenuItem&) = delete;
 
-  const std::string& Caption() const { return caption_; }
-  bool Separator() const { return caption_ == "-"; }
+  const std::wstring& Caption() const { return caption_; }
+  bool Separator() const { return caption_ == L"-"; }
   int Tag() const { return tag_; }
   void SetTag(int tag) { tag_ = tag; }
   // EnableMenuItem.
@@ -34,11 +34,11 @@ class MenuItem {
 
  private:
   friend class PopupMenu;
-  MenuItem(PopupMenu& menu, std::string caption, unsigned command)
+  MenuItem(PopupMenu& menu, std::wstring caption, unsigned command)
       : menu_(menu), caption_(std::move(caption)), command_(command) {}
 
   PopupMenu& menu_;
-  std::string caption_;
+  std::wstring caption_;
   unsigned command_;
   int tag_ = 0;
 };
@@ -49,7 +49,7 @@ class PopupMenu : public Component {
   ~PopupMenu() override;
 
   // Appends an item, owned by the menu, enabled.
-  MenuItem& Add(std::string caption);
+  MenuItem& Add(std::wstring caption);
   const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
 
   // SetMenuDefaultItem: the item is drawn in bold.

@@ -4,8 +4,8 @@
 
 namespace platform {
 
-// GetModuleFileNameA of the executable: its full path.
-std::string ModuleFileName();
+// GetModuleFileNameW of the executable: its full path.
+std::wstring ModuleFileName();
 
 // DLLs loaded by name come from the system folder only: SetDefaultDllDirectories with
 // LOAD_LIBRARY_SEARCH_SYSTEM32 where the system has it (looked up at run time), else at least

@@ -16,14 +16,14 @@ class ClassesRootKey {
   ClassesRootKey& operator=(const ClassesRootKey&) = delete;
   ~ClassesRootKey() { Close(); }
 
-  // RegCreateKeyExA: opens `path` with `access`, creating it and every missing parent.
-  long Create(const std::string& path, std::uint32_t access);
-  // RegOpenKeyExA of an existing key with `access`.
-  long Open(const std::string& path, std::uint32_t access);
-  // RegQueryValueExA of the default value; a value that is no text reads as the empty text.
-  long ReadDefault(std::string& text) const;
-  // RegSetValueExA of the default value as REG_SZ.
-  long WriteDefault(const std::string& text) const;
+  // RegCreateKeyExW: opens `path` with `access`, creating it and every missing parent.
+  long Create(const std::wstring& path, std::uint32_t access);
+  // RegOpenKeyExW of an existing key with `access`.
+  long Open(const std::wstring& path, std::uint32_t access);
+  // RegQueryValueExW of the default value; a value that is no text reads as the empty text.
+  long ReadDefault(std::wstring& text) const;
+  // RegSetValueExW of the default value as REG_SZ.
+  long WriteDefault(const std::wstring& text) const;
   // RegCloseKey, once; the result of closing.
   long Close();
 
@@ -31,10 +31,10 @@ class ClassesRootKey {
   void* key_ = nullptr;
 };
 
-// RegOpenKeyExA succeeds for `path` (the key is closed again at once).
-bool ClassesRootKeyExists(const std::string& path);
-// `path` with all its subkeys and values, deepest first (RegDeleteKeyA, which every Windows has);
+// RegOpenKeyExW succeeds for `path` (the key is closed again at once).
+bool ClassesRootKeyExists(const std::wstring& path);
+// `path` with all its subkeys and values, deepest first (RegDeleteKeyW, which every Windows has);
 // the first error stops it.
-long ClassesRootDeleteTree(const std::string& path);
+long ClassesRootDeleteTree(const std::wstring& path);
 
 }  // namespace platform

@@ -23,17 +23,17 @@ class ShellFolderItem {
   // SHGetSpecialFolderLocation for the folder `folder` with `owner` as the owner window; its
   // result code (0 on success).
   long Locate(void* owner, int folder);
-  // SHGetPathFromIDListA into room for 260 characters: the text up to its NUL; empty when the
+  // SHGetPathFromIDListW into room for 260 characters: the text up to its NUL; empty when the
   // call fails or nothing has been located.
-  std::string Path() const;
+  std::wstring Path() const;
 
  private:
   void Release();
   void* item_ = nullptr;
 };
 
-// GetWindowsDirectoryA with room for `room` characters: as many characters as it reports; empty
+// GetWindowsDirectoryW with room for `room` characters: as many characters as it reports; empty
 // when it fails or the room is too small.
-std::string WindowsFolder(std::uint32_t room);
+std::wstring WindowsFolder(std::uint32_t room);
 
 }  // namespace platform

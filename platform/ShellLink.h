@@ -1,5 +1,5 @@
 // Shell link objects (".lnk" files) through the component-object library: the shell link class
-// with IShellLinkA and IPersistFile. Results are HRESULTs (0 is success).
+// with IShellLinkW and IPersistFile. Results are HRESULTs (0 is success).
 #pragma once
 #include <string>
 
@@ -17,14 +17,14 @@ class ShellLink {
 
   // CoCreateInstance of the shell link class, then its IPersistFile.
   long Create();
-  // IShellLinkA::SetPath.
-  long SetPath(const std::string& target) const;
-  // IShellLinkA::GetPath into room for 260 characters, with a find-data record and no flags.
-  long GetPath(std::string& target) const;
-  // IPersistFile::Save; the path is handed over as UTF-16 of the ANSI code page.
-  long Save(const std::string& linkPath, bool remember) const;
+  // IShellLinkW::SetPath.
+  long SetPath(const std::wstring& target) const;
+  // IShellLinkW::GetPath into room for 260 characters, with a find-data record and no flags.
+  long GetPath(std::wstring& target) const;
+  // IPersistFile::Save.
+  long Save(const std::wstring& linkPath, bool remember) const;
   // IPersistFile::Load with read access.
-  long Load(const std::string& linkPath) const;
+  long Load(const std::wstring& linkPath) const;
   // Releases both interfaces.
   void Release();
 
@@ -33,7 +33,7 @@ class ShellLink {
   void* file_ = nullptr;
 };
 
-// FormatMessageA of a system or COM error code, without the trailing line break.
-std::string ErrorText(long code);
+// FormatMessageW of a system or COM error code, without the trailing line break.
+std::wstring ErrorText(long code);
 
 }  // namespace platform

@@ -5,16 +5,16 @@
 
 namespace platform {
 
-bool EntrySearch::First(const std::string&, FoundEntry&) { return false; }
+bool EntrySearch::First(const std::wstring&, FoundEntry&) { return false; }
 
 bool EntrySearch::Next(FoundEntry&) { return false; }
 
 void EntrySearch::Close() { handle_ = nullptr; }
 
-std::uint32_t FileAttributes(const std::string&) { return kInvalidAttributes; }
+std::uint32_t FileAttributes(const std::wstring&) { return kInvalidAttributes; }
 
-bool MakeFolder(const std::string&) { return false; }
+bool MakeFolder(const std::wstring&) { return false; }
 
-bool RemoveEmptyFolder(const std::string&) { return false; }
+bool RemoveEmptyFolder(const std::wstring&) { return false; }
 
 }  // namespace platform

@@ -4,6 +4,6 @@
 
 namespace platform {
 
-int ShellFileOperation(std::uint32_t, const std::string&, const std::string&, std::uint16_t) { return 2; }
+int ShellFileOperation(std::uint32_t, const std::wstring&, const std::wstring&, std::uint16_t) { return 2; }
 
 }  // namespace platform

@@ -10,13 +10,13 @@ namespace {
 
 Window* mainWindow = nullptr;
 
-std::string& Title() {
-  static std::string title = [] {
-    std::string path = ModuleFileName();
-    const std::size_t slash = path.find_last_of("\\/:");
-    if (slash != std::string::npos) path.erase(0, slash + 1);
-    const std::size_t dot = path.find_last_of('.');
-    if (dot != std::string::npos) path.erase(dot);
+std::wstring& Title() {
+  static std::wstring title = [] {
+    std::wstring path = ModuleFileName();
+    const std::size_t slash = path.find_last_of(L"\\/:");
+    if (slash != std::wstring::npos) path.erase(0, slash + 1);
+    const std::size_t dot = path.find_last_of(L'.');
+    if (dot != std::wstring::npos) path.erase(dot);
     return path;
   }();
   return title;
@@ -38,7 +38,7 @@ bool PreTranslateMessage(MSG& message) { return ControlAccess::PreTranslate(mess
 void Dispatch(MSG& message) {
   if (ControlAccess::PreTranslate(message)) return;
   ::TranslateMessage(&message);
-  ::DispatchMessageA(&message);
+  ::DispatchMessageW(&message);
 }
 
 void RunMessageLoop(Window& window) {
@@ -46,7 +46,7 @@ void RunMessageLoop(Window& window) {
   mainWindow = &window;
   window.Show();
   MSG message;
-  while (::GetMessageA(&message, nullptr, 0, 0) > 0) Dispatch(message);
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
   mainWindow = outer;
 }
 
@@ -54,8 +54,8 @@ void Terminate() { ::PostQuitMessage(0); }
 
 Window* MainWindow() { return mainWindow; }
 
-const std::string& ApplicationTitle() { return Title(); }
+const std::wstring& ApplicationTitle() { return Title(); }
 
-void SetApplicationTitle(const std::string& title) { Title() = title; }
+void SetApplicationTitle(const std::wstring& title) { Title() = title; }
 
 }  // namespace platform

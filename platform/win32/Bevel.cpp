@@ -6,7 +6,7 @@ namespace platform {
 
 Bevel::Bevel(Control& parent, const char* name)
     : Control(&parent, name, parent.BackColor(), true) {
-  CreateOwnHandle("ZQBevel", 0, 0);
+  CreateOwnHandle(L"ZQBevel", 0, 0);
 }
 
 void Bevel::Paint(HDC dc) {

@@ -6,7 +6,7 @@ namespace platform {
 
 Button::Button(Control& parent, const char* name)
     : Control(&parent, name, parent.BackColor(), false) {
-  CreateSystemHandle("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0);
+  CreateSystemHandle(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0);
 }
 
 Button::~Button() {
@@ -20,7 +20,7 @@ void Button::SetDefault(bool isDefault) {
   Window* form = Form();
   if (isDefault) form->defaultButton_ = this;
   else if (form->defaultButton_ == this) form->defaultButton_ = nullptr;
-  ::SendMessageA(ControlAccess::Hwnd(*this), BM_SETSTYLE,
+  ::SendMessageW(ControlAccess::Hwnd(*this), BM_SETSTYLE,
                  isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 

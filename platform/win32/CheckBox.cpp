@@ -7,11 +7,11 @@ namespace platform {
 CheckBox::CheckBox(Control& parent, const char* name)
     : Control(&parent, name, parent.BackColor(), false) {
   // Not BS_AUTO3STATE: a click goes from grayed to ticked, which the system's cycle does not.
-  CreateSystemHandle("BUTTON", BS_3STATE | WS_TABSTOP, 0);
+  CreateSystemHandle(L"BUTTON", BS_3STATE | WS_TABSTOP, 0);
 }
 
 CheckState CheckBox::State() const {
-  return static_cast<CheckState>(::SendMessageA(ControlAccess::Hwnd(*this), BM_GETCHECK, 0, 0));
+  return static_cast<CheckState>(::SendMessageW(ControlAccess::Hwnd(*this), BM_GETCHECK, 0, 0));
 }
 
 void CheckBox::SetState(CheckState state) {
@@ -21,7 +21,7 @@ void CheckBox::SetState(CheckState state) {
 }
 
 void CheckBox::SetStateQuietly(CheckState state) {
-  ::SendMessageA(ControlAccess::Hwnd(*this), BM_SETCHECK, static_cast<WPARAM>(state), 0);
+  ::SendMessageW(ControlAccess::Hwnd(*this), BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
 void CheckBox::Notify(unsigned code) {

@@ -4,6 +4,6 @@
 
 namespace platform {
 
-bool ClipboardHasText() { return ::IsClipboardFormatAvailable(CF_TEXT) != FALSE; }
+bool ClipboardHasText() { return ::IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE; }
 
 }  // namespace platform

@@ -12,7 +12,7 @@ COLORREF ToColorRef(Color color) {
 
 HFONT CreateGdiFont(const FontStyle& font) {
   // A negative height asks for the character height, without the internal leading.
-  return ::CreateFontA(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+  return ::CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, font.face);
 }

@@ -16,25 +16,25 @@ constexpr char kObjectProperty[] = "ZQ.Control";
 
 // Every creation registers its class; from the second time on the system answers
 // ERROR_CLASS_ALREADY_EXISTS and keeps the first registration, which is the same.
-void RegisterOwnClass(const char* name) {
-  WNDCLASSEXA wc = {};
+void RegisterOwnClass(const wchar_t* name) {
+  WNDCLASSEXW wc = {};
   wc.cbSize = sizeof wc;
   // Own classes paint everything in WM_PAINT; redrawing on resize keeps centred texts right.
   wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
   wc.lpfnWndProc = &ControlAccess::Procedure;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hInstance = ::GetModuleHandleW(nullptr);
+  wc.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.lpszClassName = name;
-  ::RegisterClassExA(&wc);
+  ::RegisterClassExW(&wc);
 }
 
 // Nothing can be shown or done without the window: the program ends with the system's word for
 // why, rather than work on a null handle.
 [[noreturn]] void EndWithoutWindow(DWORD code) {
-  std::string text = "Ein Fenster des Installations-Programms kann nicht hergestellt werden.";
-  const std::string grund = ErrorText(static_cast<long>(code));
-  if (!grund.empty()) text += "\r\n\r\n" + grund;
-  ::MessageBoxA(nullptr, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
+  std::wstring text = L"Ein Fenster des Installations-Programms kann nicht hergestellt werden.";
+  const std::wstring grund = ErrorText(static_cast<long>(code));
+  if (!grund.empty()) text += L"\r\n\r\n" + grund;
+  ::MessageBoxW(nullptr, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
   ::ExitProcess(1);
 }
 
@@ -59,13 +59,13 @@ LRESULT CALLBACK ControlAccess::Procedure(HWND window, UINT message, WPARAM wpar
                                           LPARAM lparam) {
   Control* control = FromHandle(window);
   if (control == nullptr && message == WM_NCCREATE) {
-    control = static_cast<Control*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams);
+    control = static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
     if (control != nullptr) {
       control->handle_ = window;
       ::SetPropA(window, kObjectProperty, control);
     }
   }
-  if (control == nullptr) return ::DefWindowProcA(window, message, wparam, lparam);
+  if (control == nullptr) return ::DefWindowProcW(window, message, wparam, lparam);
   if (message == WM_NCDESTROY) {
     const LRESULT r = control->CallDefault(message, wparam, lparam);
     control->Detach();
@@ -94,7 +94,7 @@ Control::~Control() {
   if (h != nullptr) {
     // No message of the dying window reaches this half-destroyed object any more.
     if (systemProc_ != nullptr) {
-      ::SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+      ::SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
     }
     Detach();
     ::DestroyWindow(h);
@@ -116,31 +116,31 @@ void Control::Detach() {
   handle_ = nullptr;
 }
 
-void Control::CreateOwnHandle(const char* windowClass, std::uint32_t style, std::uint32_t exStyle,
+void Control::CreateOwnHandle(const wchar_t* windowClass, std::uint32_t style, std::uint32_t exStyle,
                               HWND owner) {
   RegisterOwnClass(windowClass);
   HWND parent = parent_ != nullptr ? parent_->handle_ : owner;
   if (parent_ != nullptr) style |= WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE;
   HMENU id = parent_ != nullptr ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId()))
                                 : nullptr;
-  if (::CreateWindowExA(exStyle, windowClass, "", style, 0, 0, 0, 0, parent, id,
-                        ::GetModuleHandleA(nullptr), this) == nullptr) {
+  if (::CreateWindowExW(exStyle, windowClass, L"", style, 0, 0, 0, 0, parent, id,
+                        ::GetModuleHandleW(nullptr), this) == nullptr) {
     EndWithoutWindow(::GetLastError());
   }
   FinishCreation();
 }
 
-void Control::CreateSystemHandle(const char* windowClass, std::uint32_t style,
+void Control::CreateSystemHandle(const wchar_t* windowClass, std::uint32_t style,
                                  std::uint32_t exStyle) {
-  HWND h = ::CreateWindowExA(
-      exStyle, windowClass, "", style | WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, 0, 0, 0, 0,
+  HWND h = ::CreateWindowExW(
+      exStyle, windowClass, L"", style | WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE, 0, 0, 0, 0,
       parent_->handle_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())), ::GetModuleHandleA(nullptr),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())), ::GetModuleHandleW(nullptr),
       nullptr);
   if (h == nullptr) EndWithoutWindow(::GetLastError());
   handle_ = h;
   ::SetPropA(h, kObjectProperty, this);
-  systemProc_ = reinterpret_cast<void*>(::SetWindowLongPtrA(
+  systemProc_ = reinterpret_cast<void*>(::SetWindowLongPtrW(
       h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlAccess::Procedure)));
   FinishCreation();
 }
@@ -155,7 +155,7 @@ void Control::FinishCreation() {
     }
   }
   fontHandle_ = CreateGdiFont(font_);
-  ::SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), FALSE);
+  ::SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), FALSE);
   // New windows enter beneath their siblings; a later control lies above the earlier ones.
   if (parent_ != nullptr) BringToFront();
 }
@@ -179,9 +179,9 @@ void Control::InsertIntoZOrder() {
 std::intptr_t Control::CallDefault(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) {
   HWND h = handle_;
   if (systemProc_ != nullptr) {
-    return ::CallWindowProcA(reinterpret_cast<WNDPROC>(systemProc_), h, message, wparam, lparam);
+    return ::CallWindowProcW(reinterpret_cast<WNDPROC>(systemProc_), h, message, wparam, lparam);
   }
-  return ::DefWindowProcA(h, message, wparam, lparam);
+  return ::DefWindowProcW(h, message, wparam, lparam);
 }
 
 bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
@@ -307,7 +307,7 @@ void Control::SetBounds(int left, int top, int width, int height) {
 }
 
 bool Control::Visible() const {
-  return (::GetWindowLongA(handle_, GWL_STYLE) & WS_VISIBLE) != 0;
+  return (::GetWindowLongW(handle_, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void Control::SetVisible(bool visible) {
@@ -315,29 +315,29 @@ void Control::SetVisible(bool visible) {
 }
 
 bool Control::Enabled() const {
-  return (::GetWindowLongA(handle_, GWL_STYLE) & WS_DISABLED) == 0;
+  return (::GetWindowLongW(handle_, GWL_STYLE) & WS_DISABLED) == 0;
 }
 
 void Control::SetEnabled(bool enabled) { ::EnableWindow(handle_, enabled); }
 
 void Control::SetTabStop(bool tabStop) {
   HWND h = handle_;
-  const LONG style = ::GetWindowLongA(h, GWL_STYLE);
-  ::SetWindowLongA(h, GWL_STYLE, tabStop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+  const LONG style = ::GetWindowLongW(h, GWL_STYLE);
+  ::SetWindowLongW(h, GWL_STYLE, tabStop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
 }
 
-std::string Control::Caption() const {
+std::wstring Control::Caption() const {
   HWND h = handle_;
-  const int length = ::GetWindowTextLengthA(h);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int got = ::GetWindowTextA(h, text.data(), length + 1);
+  const int length = ::GetWindowTextLengthW(h);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  const int got = ::GetWindowTextW(h, text.data(), length + 1);
   text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
   return text;
 }
 
-void Control::SetCaption(const char* caption) {
+void Control::SetCaption(const wchar_t* caption) {
   HWND h = handle_;
-  ::SetWindowTextA(h, caption);
+  ::SetWindowTextW(h, caption);
   if (systemProc_ == nullptr) ::InvalidateRect(h, nullptr, TRUE);
 }
 
@@ -345,7 +345,7 @@ void Control::SetFont(const FontStyle& font) {
   font_ = font;
   HFONT old = fontHandle_;
   fontHandle_ = CreateGdiFont(font_);
-  ::SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_),
+  ::SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_),
                  TRUE);
   if (old != nullptr) ::DeleteObject(old);
   ::InvalidateRect(handle_, nullptr, TRUE);
@@ -384,13 +384,13 @@ void Control::Repaint() {
 
 void Control::SetFocus() { ::SetFocus(handle_); }
 
-int Control::TextWidth(const FontStyle& font, const std::string& text) const {
+int Control::TextWidth(const FontStyle& font, const std::wstring& text) const {
   HWND h = handle_;
   HDC dc = ::GetDC(h);
   HFONT gdiFont = CreateGdiFont(font);
   HGDIOBJ old = ::SelectObject(dc, gdiFont);
   SIZE size = {};
-  ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   ::SelectObject(dc, old);
   ::DeleteObject(gdiFont);
   ::ReleaseDC(h, dc);

@@ -7,49 +7,49 @@ namespace platform {
 
 Edit::Edit(Control& parent, const char* name)
     : Control(&parent, name, Color::Window(), false) {
-  CreateSystemHandle("EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
+  CreateSystemHandle(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
 }
 
 bool Edit::ReadOnly() const {
-  return (::GetWindowLongA(ControlAccess::Hwnd(*this), GWL_STYLE) & ES_READONLY) != 0;
+  return (::GetWindowLongW(ControlAccess::Hwnd(*this), GWL_STYLE) & ES_READONLY) != 0;
 }
 
 void Edit::SetReadOnly(bool readOnly) {
-  ::SendMessageA(ControlAccess::Hwnd(*this), EM_SETREADONLY, readOnly, 0);
+  ::SendMessageW(ControlAccess::Hwnd(*this), EM_SETREADONLY, readOnly, 0);
 }
 
 int Edit::SelStart() const {
   DWORD start = 0, end = 0;
-  ::SendMessageA(ControlAccess::Hwnd(*this), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+  ::SendMessageW(ControlAccess::Hwnd(*this), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(start);
 }
 
 int Edit::SelLength() const {
   DWORD start = 0, end = 0;
-  ::SendMessageA(ControlAccess::Hwnd(*this), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+  ::SendMessageW(ControlAccess::Hwnd(*this), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
   return static_cast<int>(end - start);
 }
 
-std::string Edit::SelText() const {
-  const std::string text = Text();
+std::wstring Edit::SelText() const {
+  const std::wstring text = Text();
   const std::size_t start = static_cast<std::size_t>(SelStart());
-  if (start >= text.size()) return "";
+  if (start >= text.size()) return {};
   return text.substr(start, static_cast<std::size_t>(SelLength()));
 }
 
 bool Edit::CanUndo() const {
   return Handle() != nullptr &&
-         ::SendMessageA(ControlAccess::Hwnd(*this), EM_CANUNDO, 0, 0) != 0;
+         ::SendMessageW(ControlAccess::Hwnd(*this), EM_CANUNDO, 0, 0) != 0;
 }
 
-void Edit::Undo() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_UNDO, 0, 0); }
-void Edit::CutToClipboard() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_CUT, 0, 0); }
-void Edit::CopyToClipboard() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_COPY, 0, 0); }
-void Edit::PasteFromClipboard() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_PASTE, 0, 0); }
-void Edit::ClearSelection() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_CLEAR, 0, 0); }
-void Edit::SelectAll() { ::SendMessageA(ControlAccess::Hwnd(*this), EM_SETSEL, 0, -1); }
+void Edit::Undo() { ::SendMessageW(ControlAccess::Hwnd(*this), WM_UNDO, 0, 0); }
+void Edit::CutToClipboard() { ::SendMessageW(ControlAccess::Hwnd(*this), WM_CUT, 0, 0); }
+void Edit::CopyToClipboard() { ::SendMessageW(ControlAccess::Hwnd(*this), WM_COPY, 0, 0); }
+void Edit::PasteFromClipboard() { ::SendMessageW(ControlAccess::Hwnd(*this), WM_PASTE, 0, 0); }
+void Edit::ClearSelection() { ::SendMessageW(ControlAccess::Hwnd(*this), WM_CLEAR, 0, 0); }
+void Edit::SelectAll() { ::SendMessageW(ControlAccess::Hwnd(*this), EM_SETSEL, 0, -1); }
 
 bool Edit::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                          std::intptr_t& result) {

@@ -4,9 +4,9 @@
 
 namespace platform {
 
-bool File::OpenRead(const std::string& name) {
+bool File::OpenRead(const std::wstring& name) {
   Close();
-  HANDLE h = ::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  HANDLE h = ::CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   handle_ = h;

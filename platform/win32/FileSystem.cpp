@@ -6,7 +6,7 @@ namespace platform {
 
 namespace {
 
-void Take(const WIN32_FIND_DATAA& daten, FoundEntry& entry) {
+void Take(const WIN32_FIND_DATAW& daten, FoundEntry& entry) {
   entry.name = daten.cFileName;
   entry.attributes = daten.dwFileAttributes;
   entry.sizeHigh = daten.nFileSizeHigh;
@@ -15,10 +15,10 @@ void Take(const WIN32_FIND_DATAA& daten, FoundEntry& entry) {
 
 }  // namespace
 
-bool EntrySearch::First(const std::string& pattern, FoundEntry& entry) {
+bool EntrySearch::First(const std::wstring& pattern, FoundEntry& entry) {
   Close();
-  WIN32_FIND_DATAA daten{};
-  HANDLE h = ::FindFirstFileA(pattern.c_str(), &daten);
+  WIN32_FIND_DATAW daten{};
+  HANDLE h = ::FindFirstFileW(pattern.c_str(), &daten);
   if (h == INVALID_HANDLE_VALUE) return false;
   handle_ = h;
   Take(daten, entry);
@@ -27,8 +27,8 @@ bool EntrySearch::First(const std::string& pattern, FoundEntry& entry) {
 
 bool EntrySearch::Next(FoundEntry& entry) {
   if (handle_ == nullptr) return false;
-  WIN32_FIND_DATAA daten{};
-  if (!::FindNextFileA(handle_, &daten)) return false;
+  WIN32_FIND_DATAW daten{};
+  if (!::FindNextFileW(handle_, &daten)) return false;
   Take(daten, entry);
   return true;
 }
@@ -38,10 +38,10 @@ void EntrySearch::Close() {
   handle_ = nullptr;
 }
 
-std::uint32_t FileAttributes(const std::string& name) { return ::GetFileAttributesA(name.c_str()); }
+std::uint32_t FileAttributes(const std::wstring& name) { return ::GetFileAttributesW(name.c_str()); }
 
-bool MakeFolder(const std::string& name) { return ::CreateDirectoryA(name.c_str(), nullptr) != 0; }
+bool MakeFolder(const std::wstring& name) { return ::CreateDirectoryW(name.c_str(), nullptr) != 0; }
 
-bool RemoveEmptyFolder(const std::string& name) { return ::RemoveDirectoryA(name.c_str()) != 0; }
+bool RemoveEmptyFolder(const std::wstring& name) { return ::RemoveDirectoryW(name.c_str()) != 0; }
 
 }  // namespace platform

@@ -17,14 +17,14 @@ struct ControlAccess {
   static bool PreTranslate(MSG& message);
 };
 
-// PreTranslateMessage, then TranslateMessage and DispatchMessageA.
+// PreTranslateMessage, then TranslateMessage and DispatchMessageW.
 void Dispatch(MSG& message);
 
 // Modifier keys and mouse buttons held now; Alt also from bit 29 of a key message's lparam.
 ShiftState KeyShiftState(LPARAM keyData);
 
 COLORREF ToColorRef(Color color);
-// CreateFontA of the style; the caller deletes it.
+// CreateFontW of the style; the caller deletes it.
 HFONT CreateGdiFont(const FontStyle& font);
 void FillSolid(HDC dc, const RECT& rect, Color color);
 // Frame3D: `width` nested rings, top and left in `topLeft`, bottom and right in `bottomRight`;

@@ -6,7 +6,7 @@ namespace platform {
 
 Label::Label(Control& parent, const char* name)
     : Control(&parent, name, parent.BackColor(), true) {
-  CreateOwnHandle("ZQLabel", 0, 0);
+  CreateOwnHandle(L"ZQLabel", 0, 0);
 }
 
 unsigned Label::TextFlags() const {
@@ -20,10 +20,10 @@ void Label::AdjustBounds() {
   HDC dc = ::GetDC(h);
   HGDIOBJ old = ::SelectObject(dc, FontHandle());
   // An empty caption keeps the height of one line.
-  std::string text = Caption();
+  std::wstring text = Caption();
   if (text.empty()) text.push_back(' ');
   RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
-  ::DrawTextA(dc, text.c_str(), -1, &r, TextFlags() | DT_CALCRECT);
+  ::DrawTextW(dc, text.c_str(), -1, &r, TextFlags() | DT_CALCRECT);
   ::SelectObject(dc, old);
   ::ReleaseDC(h, dc);
   SetBounds(Left(), Top(), wordWrap_ ? Width() : r.right, r.bottom);
@@ -55,7 +55,7 @@ void Label::SetLayout(TextLayout layout) {
   ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
 }
 
-void Label::SetCaption(const char* caption) {
+void Label::SetCaption(const wchar_t* caption) {
   Control::SetCaption(caption);
   AdjustBounds();
 }
@@ -78,17 +78,17 @@ void Label::Paint(HDC dc) {
   RECT r;
   ::GetClientRect(ControlAccess::Hwnd(*this), &r);
   FillSolid(dc, r, transparent_ ? ParentBackColor() : BackColor());
-  const std::string text = Caption();
+  const std::wstring text = Caption();
   if (text.empty()) return;
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ToColorRef(Font().color));
   HGDIOBJ old = ::SelectObject(dc, FontHandle());
   if (layout_ == TextLayout::Center) {
     RECT needed = r;
-    ::DrawTextA(dc, text.c_str(), -1, &needed, TextFlags() | DT_CALCRECT);
+    ::DrawTextW(dc, text.c_str(), -1, &needed, TextFlags() | DT_CALCRECT);
     ::OffsetRect(&r, 0, (r.bottom - needed.bottom) / 2);
   }
-  ::DrawTextA(dc, text.c_str(), -1, &r, TextFlags());
+  ::DrawTextW(dc, text.c_str(), -1, &r, TextFlags());
   ::SelectObject(dc, old);
 }
 

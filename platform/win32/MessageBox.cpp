@@ -5,10 +5,9 @@
 
 namespace platform {
 
-int ShowMessageBox(const Window* owner, const std::string& text, const std::string& title,
-                   unsigned flags) {
+int ShowMessageBox(const Window* owner, const wchar_t* text, const wchar_t* title, unsigned flags) {
   HWND h = owner != nullptr ? ControlAccess::Hwnd(*owner) : nullptr;
-  return ::MessageBoxA(h, text.c_str(), title.c_str(), flags);
+  return ::MessageBoxW(h, text, title, flags);
 }
 
 }  // namespace platform

@@ -6,7 +6,7 @@ namespace platform {
 
 Panel::Panel(Control& parent, const char* name)
     : Control(&parent, name, Color::BtnFace(), false) {
-  CreateOwnHandle("ZQPanel", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+  CreateOwnHandle(L"ZQPanel", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
 }
 
 void Panel::SetBevel(BevelKind kind, int width) {
@@ -38,12 +38,12 @@ void Panel::Paint(HDC dc) {
   } else if (bevel_ == BevelKind::Lowered) {
     DrawFrame(dc, r, Color::BtnShadow(), Color::BtnHighlight(), bevelWidth_);
   }
-  const std::string text = Caption();
+  const std::wstring text = Caption();
   if (text.empty()) return;
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ToColorRef(Font().color));
   HGDIOBJ old = ::SelectObject(dc, FontHandle());
-  ::DrawTextA(dc, text.c_str(), -1, &r,
+  ::DrawTextW(dc, text.c_str(), -1, &r,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX |
                   (alignment_ == Alignment::Center ? DT_CENTER : DT_LEFT));
   ::SelectObject(dc, old);

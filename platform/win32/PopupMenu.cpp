@@ -21,15 +21,15 @@ PopupMenu::PopupMenu(const char* name) : Component(name) {
 
 PopupMenu::~PopupMenu() { ::DestroyMenu(handle_); }
 
-MenuItem& PopupMenu::Add(std::string caption) {
+MenuItem& PopupMenu::Add(std::wstring caption) {
   const unsigned command = static_cast<unsigned>(items_.size()) + 1;
   items_.push_back(std::unique_ptr<MenuItem>(new MenuItem(*this, std::move(caption), command)));
   MenuItem& item = *items_.back();
   HMENU menu = handle_;
   if (item.Separator()) {
-    ::AppendMenuA(menu, MF_SEPARATOR, command, nullptr);
+    ::AppendMenuW(menu, MF_SEPARATOR, command, nullptr);
   } else {
-    ::AppendMenuA(menu, MF_STRING, command, item.Caption().c_str());
+    ::AppendMenuW(menu, MF_STRING, command, item.Caption().c_str());
   }
   return item;
 }

@@ -4,10 +4,10 @@
 
 namespace platform {
 
-std::string ModuleFileName() {
-  char pfad[MAX_PATH + 1] = {};
-  DWORD laenge = ::GetModuleFileNameA(nullptr, pfad, MAX_PATH);
-  return std::string(pfad, laenge);
+std::wstring ModuleFileName() {
+  wchar_t pfad[MAX_PATH + 1] = {};
+  DWORD laenge = ::GetModuleFileNameW(nullptr, pfad, MAX_PATH);
+  return std::wstring(pfad, laenge);
 }
 
 void EndProcess(unsigned code) { ::ExitProcess(code); }

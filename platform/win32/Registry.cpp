@@ -4,44 +4,43 @@
 
 namespace platform {
 
-long ClassesRootKey::Create(const std::string& path, std::uint32_t access) {
+long ClassesRootKey::Create(const std::wstring& path, std::uint32_t access) {
   Close();
   HKEY key = nullptr;
-  LONG result = ::RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+  LONG result = ::RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                   access, nullptr, &key, nullptr);
   if (result == ERROR_SUCCESS) key_ = key;
   return result;
 }
 
-long ClassesRootKey::Open(const std::string& path, std::uint32_t access) {
+long ClassesRootKey::Open(const std::wstring& path, std::uint32_t access) {
   Close();
   HKEY key = nullptr;
-  LONG result = ::RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, access, &key);
+  LONG result = ::RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, access, &key);
   if (result == ERROR_SUCCESS) key_ = key;
   return result;
 }
 
-long ClassesRootKey::ReadDefault(std::string& text) const {
+long ClassesRootKey::ReadDefault(std::wstring& text) const {
   text.clear();
   DWORD type = 0;
   DWORD size = 0;
-  LONG result = ::RegQueryValueExA(static_cast<HKEY>(key_), nullptr, nullptr, &type, nullptr, &size);
+  LONG result = ::RegQueryValueExW(static_cast<HKEY>(key_), nullptr, nullptr, &type, nullptr, &size);
   if (result != ERROR_SUCCESS) return result;
   if ((type != REG_SZ && type != REG_EXPAND_SZ) || size == 0) return ERROR_SUCCESS;
-  std::string buffer(size, '\0');
-  result = ::RegQueryValueExA(static_cast<HKEY>(key_), nullptr, nullptr, &type,
+  std::wstring buffer(size / sizeof(wchar_t) + 1, L'\0');
+  result = ::RegQueryValueExW(static_cast<HKEY>(key_), nullptr, nullptr, &type,
                               reinterpret_cast<BYTE*>(buffer.data()), &size);
   if (result != ERROR_SUCCESS) return result;
   // The stored text may or may not carry its terminating NUL.
-  buffer.resize(size);
-  const auto nul = buffer.find('\0');
-  text = nul == std::string::npos ? buffer : buffer.substr(0, nul);
+  buffer.resize(size / sizeof(wchar_t));
+  text = buffer.substr(0, buffer.find(L'\0'));
   return ERROR_SUCCESS;
 }
 
-long ClassesRootKey::WriteDefault(const std::string& text) const {
-  return ::RegSetValueExA(static_cast<HKEY>(key_), nullptr, 0, REG_SZ,
-                          reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>(text.size() + 1));
+long ClassesRootKey::WriteDefault(const std::wstring& text) const {
+  return ::RegSetValueExW(static_cast<HKEY>(key_), nullptr, 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(text.c_str()), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 long ClassesRootKey::Close() {
@@ -51,24 +50,24 @@ long ClassesRootKey::Close() {
   return result;
 }
 
-bool ClassesRootKeyExists(const std::string& path) {
+bool ClassesRootKeyExists(const std::wstring& path) {
   HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  if (::RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
   ::RegCloseKey(key);
   return true;
 }
 
 namespace {
 
-LONG DeleteTree(HKEY parent, const char* path) {
+LONG DeleteTree(HKEY parent, const wchar_t* path) {
   HKEY key = nullptr;
-  LONG result = ::RegOpenKeyExA(parent, path, 0, KEY_ENUMERATE_SUB_KEYS, &key);
+  LONG result = ::RegOpenKeyExW(parent, path, 0, KEY_ENUMERATE_SUB_KEYS, &key);
   if (result != ERROR_SUCCESS) return result;
   // Each deletion moves the next subkey to index 0.
   for (;;) {
-    char name[256];
-    DWORD size = sizeof name;
-    result = ::RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr);
+    wchar_t name[256];
+    DWORD size = 256;
+    result = ::RegEnumKeyExW(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr);
     if (result == ERROR_NO_MORE_ITEMS) break;
     if (result == ERROR_SUCCESS) result = DeleteTree(key, name);
     if (result != ERROR_SUCCESS) {
@@ -77,11 +76,11 @@ LONG DeleteTree(HKEY parent, const char* path) {
     }
   }
   ::RegCloseKey(key);
-  return ::RegDeleteKeyA(parent, path);
+  return ::RegDeleteKeyW(parent, path);
 }
 
 }  // namespace
 
-long ClassesRootDeleteTree(const std::string& path) { return DeleteTree(HKEY_CLASSES_ROOT, path.c_str()); }
+long ClassesRootDeleteTree(const std::wstring& path) { return DeleteTree(HKEY_CLASSES_ROOT, path.c_str()); }
 
 }  // namespace platform

@@ -6,7 +6,7 @@ namespace platform {
 
 Shape::Shape(Control& parent, const char* name)
     : Control(&parent, name, parent.BackColor(), true) {
-  CreateOwnHandle("ZQShape", 0, 0);
+  CreateOwnHandle(L"ZQShape", 0, 0);
 }
 
 void Shape::SetFill(Color color) {

@@ -15,11 +15,11 @@ long ShellFolderItem::Locate(void* owner, int folder) {
   return ergebnis;
 }
 
-std::string ShellFolderItem::Path() const {
+std::wstring ShellFolderItem::Path() const {
   if (item_ == nullptr) return {};
-  char pfad[MAX_PATH + 1] = {};
-  if (!::SHGetPathFromIDListA(static_cast<LPCITEMIDLIST>(item_), pfad)) return {};
-  return std::string(pfad);
+  wchar_t pfad[MAX_PATH + 1] = {};
+  if (!::SHGetPathFromIDListW(static_cast<LPCITEMIDLIST>(item_), pfad)) return {};
+  return pfad;
 }
 
 void ShellFolderItem::Release() {
@@ -27,9 +27,9 @@ void ShellFolderItem::Release() {
   item_ = nullptr;
 }
 
-std::string WindowsFolder(std::uint32_t room) {
-  std::string pfad(room + 1, '\0');
-  const UINT laenge = ::GetWindowsDirectoryA(pfad.data(), room);
+std::wstring WindowsFolder(std::uint32_t room) {
+  std::wstring pfad(room + 1, L'\0');
+  const UINT laenge = ::GetWindowsDirectoryW(pfad.data(), room);
   // A count not below the room is the size that would have been needed, not a path.
   if (laenge == 0 || laenge >= room) return {};
   pfad.resize(laenge);

@@ -6,7 +6,7 @@ namespace platform {
 
 SpeedButton::SpeedButton(Control& parent, const char* name)
     : Control(&parent, name, parent.BackColor(), true) {
-  CreateOwnHandle("ZQSpeedButton", 0, 0);
+  CreateOwnHandle(L"ZQSpeedButton", 0, 0);
 }
 
 bool SpeedButton::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
@@ -51,8 +51,8 @@ void SpeedButton::Paint(HDC dc) {
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ToColorRef(Font().color));
   HGDIOBJ old = ::SelectObject(dc, FontHandle());
-  const std::string text = Caption();
-  ::DrawTextA(dc, text.c_str(), -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+  const std::wstring text = Caption();
+  ::DrawTextW(dc, text.c_str(), -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
   ::SelectObject(dc, old);
 }
 

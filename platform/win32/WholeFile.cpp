@@ -27,9 +27,17 @@ class Handle {
   HANDLE h_;
 };
 
+// The tool's names are UTF-8 on every host; the system takes them as UTF-16.
+std::wstring Breit(const std::string& utf8) {
+  const int laenge = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring breit(static_cast<std::size_t>(laenge), L'\0');
+  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), breit.data(), laenge);
+  return breit;
+}
+
 bool FileIdentity(const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
   // No access rights are needed to read the identity, and folders open only with backup semantics.
-  Handle datei(::CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+  Handle datei(::CreateFileW(Breit(name).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   return datei.valid() && ::GetFileInformationByHandle(datei.get(), &info) != 0;
 }
@@ -38,7 +46,7 @@ bool FileIdentity(const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
 
 bool ReadWholeFile(const std::string& name, std::string& content) {
   content.clear();
-  Handle datei(::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  Handle datei(::CreateFileW(Breit(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!datei.valid()) return false;
   char puffer[65536];
@@ -51,7 +59,7 @@ bool ReadWholeFile(const std::string& name, std::string& content) {
 }
 
 bool WriteWholeFile(const std::string& name, const std::string& content) {
-  Handle datei(::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+  Handle datei(::CreateFileW(Breit(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                              nullptr));
   if (!datei.valid()) return false;
   std::size_t geschrieben = 0;
@@ -66,10 +74,10 @@ bool WriteWholeFile(const std::string& name, const std::string& content) {
 }
 
 bool RenameReplacing(const std::string& from, const std::string& to) {
-  return ::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  return ::MoveFileExW(Breit(from).c_str(), Breit(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool RemoveFile(const std::string& name) { return ::DeleteFileA(name.c_str()) != 0; }
+bool RemoveFile(const std::string& name) { return ::DeleteFileW(Breit(name).c_str()) != 0; }
 
 bool SameFile(const std::string& a, const std::string& b) {
   BY_HANDLE_FILE_INFORMATION x{};

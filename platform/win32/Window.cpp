@@ -15,7 +15,7 @@ bool CanPress(const Control& control) {
 
 bool IsTabStop(const Control& control) {
   HWND h = ControlAccess::Hwnd(control);
-  return h != nullptr && (::GetWindowLongA(h, GWL_STYLE) & WS_TABSTOP) != 0 && CanPress(control);
+  return h != nullptr && (::GetWindowLongW(h, GWL_STYLE) & WS_TABSTOP) != 0 && CanPress(control);
 }
 
 // A window that a modal run disabled carries the modal window's handle in this property until
@@ -59,7 +59,7 @@ Window::Window(const char* name, BorderIcons icons, Window* owner)
   if (icons.minimize) style |= WS_MINIMIZEBOX;
   if (icons.maximize) style |= WS_MAXIMIZEBOX;
   // Tab moves into the controls of panels as well.
-  CreateOwnHandle("ZQWindow", style, WS_EX_CONTROLPARENT,
+  CreateOwnHandle(L"ZQWindow", style, WS_EX_CONTROLPARENT,
                   owner != nullptr ? owner->Handle() : nullptr);
 }
 
@@ -72,8 +72,8 @@ Window::~Window() {
 void Window::SetClientSize(int width, int height) {
   HWND h = ControlAccess::Hwnd(*this);
   RECT r{0, 0, width, height};
-  ::AdjustWindowRectEx(&r, static_cast<DWORD>(::GetWindowLongA(h, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(::GetWindowLongA(h, GWL_EXSTYLE)));
+  ::AdjustWindowRectEx(&r, static_cast<DWORD>(::GetWindowLongW(h, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(::GetWindowLongW(h, GWL_EXSTYLE)));
   ::SetWindowPos(h, nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -89,7 +89,7 @@ void Window::SetVisible(bool visible) {
   ::ShowWindow(h, visible ? SW_SHOW : SW_HIDE);
 }
 
-void Window::Close() { ::SendMessageA(ControlAccess::Hwnd(*this), WM_CLOSE, 0, 0); }
+void Window::Close() { ::SendMessageW(ControlAccess::Hwnd(*this), WM_CLOSE, 0, 0); }
 
 void Window::ShowModal() {
   HWND h = ControlAccess::Hwnd(*this);
@@ -99,7 +99,7 @@ void Window::ShowModal() {
   Show();
   MSG message;
   while (!modalDone_) {
-    const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
     if (got == 0) {
       // The loop outside ends as well.
       ::PostQuitMessage(static_cast<int>(message.wParam));
@@ -143,7 +143,7 @@ bool Window::DialogKey(unsigned short key, ShiftState shift) {
   HWND focus = ::GetFocus();
   if (focus != h && !::IsChild(h, focus)) focus = nullptr;
   const bool modifiers = (shift & (kShift | kCtrl | kAlt)) != 0;
-  const LRESULT wants = focus != nullptr ? ::SendMessageA(focus, WM_GETDLGCODE, key, 0) : 0;
+  const LRESULT wants = focus != nullptr ? ::SendMessageW(focus, WM_GETDLGCODE, key, 0) : 0;
   if (key == VK_TAB) {
     if ((shift & (kCtrl | kAlt)) != 0 || (wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) != 0) {
       return false;

@@ -15,20 +15,20 @@ class Diagnosefenster : public Fall {
   void SetUp() override {
     Fall::SetUp();
     if (HasFatalFailure()) return;
-    menue_ = Menue("ZQe2e Diagnose Menü " + std::string(
+    menue_ = Menue(L"ZQe2e Diagnose Menü " + Breit(
         ::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 8));
-    SetupAblegen(Block({"#n=ZQe2e Diagnose", "#z=P", "#m=1", "#d=Prog.exe," + menue_ + ", -x ,y",
-                        "#d=Liesmich.txt"}));
-    Programmdatei("Prog.exe");
-    Programmdatei("Liesmich.txt");
+    SetupAblegen(Block({L"#n=ZQe2e Diagnose", L"#z=P", L"#m=1", L"#d=Prog.exe," + menue_ + L", -x ,y",
+                        L"#d=Liesmich.txt"}));
+    Programmdatei(L"Prog.exe");
+    Programmdatei(L"Liesmich.txt");
   }
 
-  std::string Info(const std::string& zielOrt) const {
-    return "LetzterKopierPfad = " + zielOrt + "\r\n\r\n" +
-           "Programm-Dateien (inklusive der Install-Exe als letzte Datei):" +
-           "\r\nDatei = Prog.exe\tText = " + menue_ + "\tParameter =  -x  y" +
-           "\r\nDatei = Liesmich.txt\tText = \tParameter =" +
-           "\r\nDatei = Setup.exe\tText = \tParameter =";
+  std::wstring Info(const std::wstring& zielOrt) const {
+    return L"LetzterKopierPfad = " + zielOrt + L"\r\n\r\n" +
+           L"Programm-Dateien (inklusive der Install-Exe als letzte Datei):" +
+           L"\r\nDatei = Prog.exe\tText = " + menue_ + L"\tParameter =  -x  y" +
+           L"\r\nDatei = Liesmich.txt\tText = \tParameter =" +
+           L"\r\nDatei = Setup.exe\tText = \tParameter =";
   }
 
   static HWND Oeffnen(const Installer& s) {
@@ -36,7 +36,7 @@ class Diagnosefenster : public Fall {
     return s.Diagnosefenster(10000);
   }
 
-  std::string menue_;
+  std::wstring menue_;
 };
 
 const char* const kSeitenBoxen[] = {"ChePanelPfad", "ChePanelFehler", "ChePanelIstSchonDa",
@@ -45,15 +45,15 @@ const char* const kSeitenBoxen[] = {"ChePanelPfad", "ChePanelFehler", "ChePanelI
 TEST_F(Diagnosefenster, OeffnetNurMitJUndXBeiStrgAltUmschalt) {
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
-  ErwarteSeite(s, "PaPfad", 2, "");
+  ErwarteSeite(s, "PaPfad", 2, L"");
 
   s.Druecken('X', kStrgAltUmschalt);
-  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "X alone opened it";
+  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << L"X alone opened it";
   s.Druecken({'J', 'X'});
-  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "J, X without modifiers opened it";
+  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << L"J, X without modifiers opened it";
   s.Druecken('J', kStrg | kAlt);
   s.Druecken('X', kStrgAltUmschalt);
-  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "J without Shift counted";
+  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << L"J without Shift counted";
 
   // With the mouse button held the keys count for nothing.
   const POINT neutral = Mitte(s.Teil("PaFuss1"));
@@ -61,7 +61,7 @@ TEST_F(Diagnosefenster, OeffnetNurMitJUndXBeiStrgAltUmschalt) {
   Maustaste(false);
   s.Druecken({'J', 'X'}, kStrgAltUmschalt);
   Maustaste(true);
-  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << "the keys counted with the mouse button held";
+  EXPECT_EQ(s.Diagnosefenster(700), nullptr) << L"the keys counted with the mouse button held";
 
   // A key between J and X that is not pressed with exactly the three modifiers (here the mouse
   // button is held as well) neither counts nor resets J.
@@ -74,14 +74,14 @@ TEST_F(Diagnosefenster, OeffnetNurMitJUndXBeiStrgAltUmschalt) {
   Taste('X');
   ModifikatorenLoslassen(kStrgAltUmschalt);
   HWND gg = s.Diagnosefenster(10000);
-  ASSERT_NE(gg, nullptr) << "J, F5, X with the modifiers did not open it";
+  ASSERT_NE(gg, nullptr) << L"J, F5, X with the modifiers did not open it";
 
-  EXPECT_EQ(automation::Text(gg), "Fenster schließen --->");
+  EXPECT_EQ(automation::Text(gg), L"Fenster schließen --->");
   const SIZE innen = automation::ClientSize(gg);
   EXPECT_EQ(innen.cx, 565);
   EXPECT_EQ(innen.cy, 247);
   HWND info = Installer::TeilVon(gg, "LaInfo");
-  EXPECT_EQ(Installer::TextVon(info), Info(""));
+  EXPECT_EQ(Installer::TextVon(info), Info(L""));
   if (info != nullptr) {
     const automation::Bounds b = automation::BoundsInParent(info);
     EXPECT_EQ((std::vector<int>{b.left, b.top, b.width, b.height}), (std::vector<int>{10, 65, 521, 125}));
@@ -89,14 +89,14 @@ TEST_F(Diagnosefenster, OeffnetNurMitJUndXBeiStrgAltUmschalt) {
   for (const char* box : kSeitenBoxen) {
     EXPECT_EQ(Installer::ZustandVon(Installer::TeilVon(gg, box)), 0) << box;
   }
-  EXPECT_FALSE(::IsWindowEnabled(s.Hauptfenster())) << "the main window takes input beside the modal window";
+  EXPECT_FALSE(::IsWindowEnabled(s.Hauptfenster())) << L"the main window takes input beside the modal window";
 
   EXPECT_TRUE(Vordergrund(gg));
   Taste(VK_ESCAPE);
-  EXPECT_TRUE(s.DiagnosefensterZu()) << "Escape did not close it";
+  EXPECT_TRUE(s.DiagnosefensterZu()) << L"Escape did not close it";
   EXPECT_TRUE(WartenBis([&] { return ::IsWindowEnabled(s.Hauptfenster()) != FALSE; }));
   EXPECT_TRUE(s.Laeuft());
-  ErwarteSeite(s, "PaPfad", 2, "");
+  ErwarteSeite(s, "PaPfad", 2, L"");
   EXPECT_TRUE(s.Beenden());
 }
 
@@ -134,17 +134,17 @@ TEST_F(Diagnosefenster, SeitenBoxenZeigenUndVerbergenSeiten) {
   EXPECT_TRUE(seitenSind({"PaFehler", "PaIstSchonDa", "PaPfad"}))
       << ::testing::PrintToString(s.SichtbareSeiten());
   // The page routine is bypassed: the labels stay as they were.
-  EXPECT_EQ(s.Text("LaSchritt"), "Schritt 3 von 3");
-  EXPECT_EQ(s.Text("LaZielOrt"), "Ziel-Ort = " + Ordner());
+  EXPECT_EQ(s.Text("LaSchritt"), L"Schritt 3 von 3");
+  EXPECT_EQ(s.Text("LaZielOrt"), L"Ziel-Ort = " + Ordner());
 
   // The close box; the pages stay as the boxes left them.
   ::PostMessageA(gg, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(s.DiagnosefensterZu());
-  EXPECT_EQ(s.SichtbareSeiten(), (std::vector<std::string>{"PaFehler", "PaIstSchonDa", "PaPfad"}));
+  EXPECT_EQ(s.SichtbareSeiten(), (std::vector<std::wstring>{L"PaFehler", L"PaIstSchonDa", L"PaPfad"}));
 
   // Made anew: its boxes start cleared whatever the pages show.
   gg = Oeffnen(s);
-  ASSERT_NE(gg, nullptr) << "it did not open a second time";
+  ASSERT_NE(gg, nullptr) << L"it did not open a second time";
   for (const char* box : kSeitenBoxen) {
     EXPECT_EQ(Installer::ZustandVon(Installer::TeilVon(gg, box)), 0) << box;
   }

@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,23 +18,36 @@
 namespace e2e {
 
 // The Setup.exe under test, as a Windows path (given on the command line).
-const std::string& SetupExe();
+const std::wstring& SetupExe();
 // A path of the host system as Wine sees it; a Windows path stays as it is.
-std::string WindowsPfad(const std::string& pfad);
+std::wstring WindowsPfad(const std::string& pfad);
 
-// A configuration block as a maker appends it: the leader line, the markers, the setting lines
-// (each given without its line end), CR LF after every line.
-inline std::string Block(const std::vector<std::string>& zeilen) {
+
+// A name in the block's code page, 1252 ("?" for what it lacks): the content of a program file.
+inline std::string Cp1252(const std::wstring& text) {
+  std::string schmal(text.size() * 2 + 1, '\0');
+  const int n = ::WideCharToMultiByte(1252, 0, text.c_str(), static_cast<int>(text.size()), schmal.data(),
+                                      static_cast<int>(schmal.size()), nullptr, nullptr);
+  schmal.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+  return schmal;
+}
+
+// A configuration block as a maker appends it, in 1252: the leader line, the markers, the setting
+// lines (each given without its line end), CR LF after every line.
+inline std::string Block(const std::vector<std::wstring>& zeilen) {
   std::string block = "Codierung:\r\n#ZQ1#\r\n";
-  for (const std::string& zeile : zeilen) block += zeile + "\r\n";
+  for (const std::wstring& zeile : zeilen) block += Cp1252(zeile) + "\r\n";
   return block + "#ZQ1#\r\n";
 }
+
+// An ASCII text, such as a case's name, in the system's wide text.
+inline std::wstring Breit(const char* ascii) { return std::wstring(ascii, ascii + std::strlen(ascii)); }
 
 class Fall : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    ordner_ = "C:\\zq_e2e\\" + std::string(info->test_suite_name()) + "_" + info->name() + "\\";
+    ordner_ = L"C:\\zq_e2e\\" + Breit(info->test_suite_name()) + L"_" + Breit(info->name()) + L"\\";
     Entfernen(ordner_);
     ASSERT_TRUE(OrdnerMachen(ordner_)) << ordner_;
     // A fresh prefix may lack the quick-launch folder that every Windows with that area has.
@@ -42,43 +56,50 @@ class Fall : public ::testing::Test {
 
   void TearDown() override {
     installer_.reset();
-    for (const std::string& text : menueTexte_) EintraegeEntfernen(text);
+    for (const std::wstring& text : menueTexte_) EintraegeEntfernen(text);
     // An ended process may hold its current folder a moment longer.
-    for (const std::string& pfad : fremdePfade_) WartenBis([&] { Entfernen(pfad); return !DateiDa(pfad) && !OrdnerDa(pfad); });
+    for (const std::wstring& pfad : fremdePfade_) WartenBis([&] { Entfernen(pfad); return !DateiDa(pfad) && !OrdnerDa(pfad); });
     WartenBis([&] { Entfernen(ordner_); return !OrdnerDa(ordner_); });
   }
 
   // The case's folder (ExePfad of the installer), with a trailing backslash.
-  const std::string& Ordner() const { return ordner_; }
+  const std::wstring& Ordner() const { return ordner_; }
+  // The case's folder may also lie elsewhere, under a name of the case's choice.
+  void OrdnerSetzen(const std::wstring& ordner) {
+    WartenBis([&] { Entfernen(ordner_); return !OrdnerDa(ordner_); });
+    ordner_ = MitBackslash(ordner);
+    Entfernen(ordner_);
+    ASSERT_TRUE(OrdnerMachen(ordner_)) << ordner_;
+  }
 
   // A menu text the case uses: its entries are removed before and after the case.
-  std::string Menue(const std::string& text) {
+  std::wstring Menue(const std::wstring& text) {
     EintraegeEntfernen(text);
     menueTexte_.push_back(text);
     return text;
   }
 
   // A folder outside the case's folder that the case may fill; removed before and after.
-  std::string FremderOrdner(const std::string& pfad) {
+  std::wstring FremderOrdner(const std::wstring& pfad) {
     Entfernen(pfad);
     fremdePfade_.push_back(pfad);
     return MitBackslash(pfad);
   }
 
   // A file outside the case's folder that the case may make; removed before and after.
-  std::string FremdeDatei(const std::string& pfad) {
+  std::wstring FremdeDatei(const std::wstring& pfad) {
     Entfernen(pfad);
     fremdePfade_.push_back(pfad);
     return pfad;
   }
 
   // Setup.exe in the case's folder (or at `ziel`) with `anhang` appended (a block, or nothing).
-  void SetupAblegen(const std::string& anhang, std::string ziel = {}) {
-    if (ziel.empty()) ziel = ordner_ + "Setup.exe";
-    ASSERT_TRUE(::CopyFileA(SetupExe().c_str(), ziel.c_str(), FALSE))
+  void SetupAblegen(const std::string& anhang, std::wstring ziel = {}) {
+    if (ziel.empty()) ziel = ordner_ + L"Setup.exe";
+    ASSERT_TRUE(::CopyFileW(SetupExe().c_str(), ziel.c_str(), FALSE))
         << SetupExe() << " -> " << ziel << ": " << ::GetLastError();
     if (anhang.empty()) return;
-    HANDLE h = ::CreateFileA(ziel.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_EXISTING,
+    HANDLE h = ::CreateFileW(ziel.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     DWORD geschrieben = 0;
@@ -88,34 +109,34 @@ class Fall : public ::testing::Test {
   }
 
   // A program file beside the installer; its text is the file's name, so copies can be told apart.
-  void Programmdatei(const std::string& name) {
-    ASSERT_TRUE(DateiSchreiben(ordner_ + name, "Inhalt von " + name + "\r\n")) << name;
+  void Programmdatei(const std::wstring& name) {
+    ASSERT_TRUE(DateiSchreiben(ordner_ + name, "Inhalt von " + Cp1252(name) + "\r\n")) << name;
   }
 
   // Starts the installer of the case's folder (or `exe` in `ordner`); a later start ends the
   // earlier one first.
-  Installer& Starten() { return Starten(ordner_ + "Setup.exe", ordner_); }
-  Installer& Starten(const std::string& exe, const std::string& ordner) {
+  Installer& Starten() { return Starten(ordner_ + L"Setup.exe", ordner_); }
+  Installer& Starten(const std::wstring& exe, const std::wstring& ordner) {
     installer_.reset();
     installer_ = std::make_unique<Installer>(exe, ordner);
     return *installer_;
   }
 
  private:
-  std::string ordner_;
-  std::vector<std::string> menueTexte_;
-  std::vector<std::string> fremdePfade_;
+  std::wstring ordner_;
+  std::vector<std::wstring> menueTexte_;
+  std::vector<std::wstring> fremdePfade_;
   std::unique_ptr<Installer> installer_;
 };
 
 // Exactly `seite` shows, and the step and target labels read as they should for it.
 inline void ErwarteSeite(const Installer& s, const std::string& seite, int schritt,
-                         const std::string& zielOrt) {
+                         const std::wstring& zielOrt) {
   SCOPED_TRACE("page " + seite);
   s.WartenAufSeite(seite);
   EXPECT_EQ(s.SichtbareSeiten(), std::vector<std::string>{seite});
-  EXPECT_EQ(s.Text("LaSchritt"), "Schritt " + std::to_string(schritt) + " von 3");
-  EXPECT_EQ(s.Text("LaZielOrt"), "Ziel-Ort = " + zielOrt);
+  EXPECT_EQ(s.Text("LaSchritt"), L"Schritt " + std::to_wstring(schritt) + L" von 3");
+  EXPECT_EQ(s.Text("LaZielOrt"), L"Ziel-Ort = " + zielOrt);
 }
 
 // The check states of CheDesktop, CheStart, CheSchnell, CheExplorerV, CheExplorerD.

@@ -8,15 +8,15 @@
 namespace e2e {
 namespace {
 
-const std::string kNichtMoeglich = "Die Installation ist nicht möglich.\r\n\r\n";
-const std::string kFalscheDaten = "Das Installations-Programm enthält falsche Daten für:";
+const std::wstring kNichtMoeglich = L"Die Installation ist nicht möglich.\r\n\r\n";
+const std::wstring kFalscheDaten = L"Das Installations-Programm enthält falsche Daten für:";
 const std::vector<int> kAlleGrau = {2, 2, 2, 2, 2};
 
 class Fehlerseite : public Fall {
  protected:
   // The error page of start-up: step 0, no way back, no target, the boxes never probed.
-  void ErwarteStartFehler(const Installer& s, const std::string& text) {
-    ErwarteSeite(s, "PaFehler", 0, "");
+  void ErwarteStartFehler(const Installer& s, const std::wstring& text) {
+    ErwarteSeite(s, "PaFehler", 0, L"");
     EXPECT_EQ(s.Text("LaFehler"), text);
     EXPECT_FALSE(s.Sichtbar("BuFehler"));
     EXPECT_EQ(Boxen(s), kAlleGrau);
@@ -27,87 +27,87 @@ TEST_F(Fehlerseite, OhneBlockFehlenAlleAngaben) {
   SetupAblegen("");
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
-  EXPECT_EQ(automation::Text(s.Hauptfenster()), "? installieren");
+  EXPECT_EQ(automation::Text(s.Hauptfenster()), L"? installieren");
   ErwarteStartFehler(s, kNichtMoeglich + kFalscheDaten +
-                            "\r\n- Programm-Name\r\n- Programm-Dateien\r\n- Ziel-Pfad\r\n- Menüs");
+                            L"\r\n- Programm-Name\r\n- Programm-Dateien\r\n- Ziel-Pfad\r\n- Menüs");
   EXPECT_TRUE(s.Beenden());
 }
 
 TEST_F(Fehlerseite, UnvollstaendigerBlockNenntDieFehlendenAngaben) {
   // A file line without a menu text does not count as a program file.
-  SetupAblegen(Block({"#n=ZQe2e Halb", "#m=1", "#d=Prog.exe"}));
-  Programmdatei("Prog.exe");
+  SetupAblegen(Block({L"#n=ZQe2e Halb", L"#m=1", L"#d=Prog.exe"}));
+  Programmdatei(L"Prog.exe");
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
-  EXPECT_EQ(automation::Text(s.Hauptfenster()), "ZQe2e Halb installieren");
-  ErwarteStartFehler(s, kNichtMoeglich + kFalscheDaten + "\r\n- Programm-Dateien\r\n- Ziel-Pfad");
+  EXPECT_EQ(automation::Text(s.Hauptfenster()), L"ZQe2e Halb installieren");
+  ErwarteStartFehler(s, kNichtMoeglich + kFalscheDaten + L"\r\n- Programm-Dateien\r\n- Ziel-Pfad");
   EXPECT_TRUE(s.Beenden());
 }
 
 TEST_F(Fehlerseite, DieSeitendateiGehtDemAngehaengtenBlockVor) {
   // Setup.INI beside Setup.exe is the source even when it holds no valid block.
-  SetupAblegen(Block({"#n=ZQe2e Angehaengt", "#z=P", "#m=1", "#d=Prog.exe," + Menue("ZQe2e Angehaengt")}));
-  Programmdatei("Prog.exe");
-  ASSERT_TRUE(DateiSchreiben(Ordner() + "Setup.INI", "Codierung:\r\n#ZQ1#\r\n#n=ZQe2e Seitendatei\r\n#ZQ1#\r\n"));
+  SetupAblegen(Block({L"#n=ZQe2e Angehaengt", L"#z=P", L"#m=1", L"#d=Prog.exe," + Menue(L"ZQe2e Angehaengt")}));
+  Programmdatei(L"Prog.exe");
+  ASSERT_TRUE(DateiSchreiben(Ordner() + L"Setup.INI", "Codierung:\r\n#ZQ1#\r\n#n=ZQe2e Seitendatei\r\n#ZQ1#\r\n"));
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
-  EXPECT_EQ(automation::Text(s.Hauptfenster()), "ZQe2e Seitendatei installieren");
-  ErwarteStartFehler(s, kNichtMoeglich + kFalscheDaten + "\r\n- Programm-Dateien\r\n- Ziel-Pfad\r\n- Menüs");
+  EXPECT_EQ(automation::Text(s.Hauptfenster()), L"ZQe2e Seitendatei installieren");
+  ErwarteStartFehler(s, kNichtMoeglich + kFalscheDaten + L"\r\n- Programm-Dateien\r\n- Ziel-Pfad\r\n- Menüs");
   EXPECT_TRUE(s.Beenden());
 }
 
 TEST_F(Fehlerseite, FehlendeDateienInBeidenListen) {
-  const std::string menue = Menue("ZQe2e Fehlend");
-  SetupAblegen(Block({"#n=ZQe2e Fehlend", "#z=P", "#m=1", "#d=Da.exe," + menue, "#d=Fehlt.exe",
-                      "#d=Ordner.dat", "#d=FEHLT.EXE", "#?=Optional.dll"}));
-  Programmdatei("Da.exe");
+  const std::wstring menue = Menue(L"ZQe2e Fehlend");
+  SetupAblegen(Block({L"#n=ZQe2e Fehlend", L"#z=P", L"#m=1", L"#d=Da.exe," + menue, L"#d=Fehlt.exe",
+                      L"#d=Ordner.dat", L"#d=FEHLT.EXE", L"#?=Optional.dll"}));
+  Programmdatei(L"Da.exe");
   // A folder of a program file's name is no program file.
-  ASSERT_TRUE(OrdnerMachen(Ordner() + "Ordner.dat"));
+  ASSERT_TRUE(OrdnerMachen(Ordner() + L"Ordner.dat"));
   // An entry of an earlier installation: with files missing there is no probe to find it.
-  ASSERT_TRUE(LinkAnlegen(DesktopLink(menue), Ordner() + "Da.exe"));
+  ASSERT_TRUE(LinkAnlegen(DesktopLink(menue), Ordner() + L"Da.exe"));
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
   ErwarteStartFehler(s, kNichtMoeglich +
-                            "Diese Dateien sollen installiert werden:\r\n- Da.exe\r\n- Fehlt.exe\r\n"
-                            "- Ordner.dat\r\n- Setup.exe\r\n\r\n"
-                            "Diese Dateien fehlen:\r\n- Fehlt.exe\r\n- Ordner.dat");
+                            L"Diese Dateien sollen installiert werden:\r\n- Da.exe\r\n- Fehlt.exe\r\n"
+                            L"- Ordner.dat\r\n- Setup.exe\r\n\r\n"
+                            L"Diese Dateien fehlen:\r\n- Fehlt.exe\r\n- Ordner.dat");
   EXPECT_TRUE(DateiDa(DesktopLink(menue)));
   EXPECT_TRUE(s.Beenden());
 }
 
-const std::string kZielFehler =
-    "Das Ziel-Verzeichnis kann nicht hergestellt werden.\r\n\r\n"
-    "Mögliche Gründe dafür sind:\r\n"
-    "- Das Verzeichnis wird von Windows gesperrt\r\n"
-    "  (zum Beispiel wegen Nicht-Anmeldung als Administrator).\r\n"
-    "- Das Ziel-Verzeichnis hat einen ungültigen Namen.\r\n"
-    "- Der Datenträger ist schreibgeschützt.\r\n"
-    "- Was anderes. Keine Ahnung, was.";
+const std::wstring kZielFehler =
+    L"Das Ziel-Verzeichnis kann nicht hergestellt werden.\r\n\r\n"
+    L"Mögliche Gründe dafür sind:\r\n"
+    L"- Das Verzeichnis wird von Windows gesperrt\r\n"
+    L"  (zum Beispiel wegen Nicht-Anmeldung als Administrator).\r\n"
+    L"- Das Ziel-Verzeichnis hat einen ungültigen Namen.\r\n"
+    L"- Der Datenträger ist schreibgeschützt.\r\n"
+    L"- Was anderes. Keine Ahnung, was.";
 
 class Kopierfehler : public Fall {
  protected:
   // The error page of a failed copy: step 2, the button back to the path page, no target.
-  void ErwarteKopierFehler(const Installer& s, const std::string& text) {
-    ErwarteSeite(s, "PaFehler", 2, "");
+  void ErwarteKopierFehler(const Installer& s, const std::wstring& text) {
+    ErwarteSeite(s, "PaFehler", 2, L"");
     EXPECT_EQ(s.Text("LaFehler"), text);
     EXPECT_TRUE(s.Sichtbar("BuFehler"));
-    EXPECT_EQ(s.Text("BuFehler"), "zurück zur vorherigen Anzeige ");
+    EXPECT_EQ(s.Text("BuFehler"), L"zurück zur vorherigen Anzeige ");
   }
 
   void ZurueckZurPfadseite(const Installer& s) {
     s.Klicken("BuFehler");
-    ErwarteSeite(s, "PaPfad", 2, "");
+    ErwarteSeite(s, "PaPfad", 2, L"");
     EXPECT_FALSE(s.Sichtbar("BuFehler"));
   }
 };
 
 TEST_F(Kopierfehler, ZielVerzeichnisNichtHerstellbar) {
-  const std::string menue = Menue("ZQe2e Kein Ziel");
+  const std::wstring menue = Menue(L"ZQe2e Kein Ziel");
   // Beneath a file no folder can be made.
-  ASSERT_TRUE(DateiSchreiben(Ordner() + "sperre.txt", "eine Datei"));
-  const std::string unmoeglich = Ordner() + "sperre.txt\\unter\\";
-  SetupAblegen(Block({"#n=ZQe2e Kein Ziel", "#z=" + unmoeglich, "#m=1", "#d=Prog.exe," + menue}));
-  Programmdatei("Prog.exe");
+  ASSERT_TRUE(DateiSchreiben(Ordner() + L"sperre.txt", "eine Datei"));
+  const std::wstring unmoeglich = Ordner() + L"sperre.txt\\unter\\";
+  SetupAblegen(Block({L"#n=ZQe2e Kein Ziel", L"#z=" + unmoeglich, L"#m=1", L"#d=Prog.exe," + menue}));
+  Programmdatei(L"Prog.exe");
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
   EXPECT_EQ(s.Text("EdVerz"), unmoeglich);
@@ -123,24 +123,24 @@ TEST_F(Kopierfehler, ZielVerzeichnisNichtHerstellbar) {
   EXPECT_EQ(s.Text("EdVerz"), unmoeglich);
 
   // From there a good folder works.
-  const std::string gut = Ordner() + "gut\\";
+  const std::wstring gut = Ordner() + L"gut\\";
   s.TextSetzen("EdVerz", gut);
   ASSERT_TRUE(Kopieren(s).fertig);
   ErwarteSeite(s, "PaChecks", 3, gut);
-  EXPECT_TRUE(DateiDa(gut + "Prog.exe"));
+  EXPECT_TRUE(DateiDa(gut + L"Prog.exe"));
   EXPECT_TRUE(s.Beenden());
 }
 
 TEST_F(Kopierfehler, DateiNichtKopierbar) {
-  const std::string menue = Menue("ZQe2e Gesperrt");
-  const std::string ziel = Ordner() + "ziel\\";
-  SetupAblegen(Block({"#n=ZQe2e Gesperrt", "#z=" + ziel, "#m=1", "#d=Prog.exe," + menue,
-                      "#d=Liesmich.txt"}));
-  Programmdatei("Prog.exe");
-  Programmdatei("Liesmich.txt");
+  const std::wstring menue = Menue(L"ZQe2e Gesperrt");
+  const std::wstring ziel = Ordner() + L"ziel\\";
+  SetupAblegen(Block({L"#n=ZQe2e Gesperrt", L"#z=" + ziel, L"#m=1", L"#d=Prog.exe," + menue,
+                      L"#d=Liesmich.txt"}));
+  Programmdatei(L"Prog.exe");
+  Programmdatei(L"Liesmich.txt");
   // The target of one file is held open without sharing, so it cannot be replaced.
   ASSERT_TRUE(OrdnerMachen(ziel));
-  HANDLE gesperrt = ::CreateFileA((ziel + "Liesmich.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+  HANDLE gesperrt = ::CreateFileW((ziel + L"Liesmich.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                                   nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(gesperrt, INVALID_HANDLE_VALUE);
   Installer& s = Starten();
@@ -150,11 +150,11 @@ TEST_F(Kopierfehler, DateiNichtKopierbar) {
   ::CloseHandle(gesperrt);
   ASSERT_TRUE(kopie.fertig);
   EXPECT_GE(kopie.millisekunden, 1900u);
-  ErwarteKopierFehler(s, "Diese Dateien konnten nicht kopiert werden:\r\nLiesmich.txt\r\n\r\n"
-                         "Der Grund dafür ist nicht bekannt.");
+  ErwarteKopierFehler(s, L"Diese Dateien konnten nicht kopiert werden:\r\nLiesmich.txt\r\n\r\n"
+                         L"Der Grund dafür ist nicht bekannt.");
   // The files before and after the failed one are copied all the same.
-  EXPECT_EQ(DateiInhalt(ziel + "Prog.exe").value_or("(none)"), "Inhalt von Prog.exe\r\n");
-  EXPECT_TRUE(DateiDa(ziel + "Setup.exe"));
+  EXPECT_EQ(DateiInhalt(ziel + L"Prog.exe").value_or(L"(none)"), "Inhalt von Prog.exe\r\n");
+  EXPECT_TRUE(DateiDa(ziel + L"Setup.exe"));
 
   ZurueckZurPfadseite(s);
   EXPECT_TRUE(s.Beenden());

@@ -185,14 +185,14 @@ inline void MausKlick(HWND oben, HWND control) {
 }
 
 // Starts `exe` with `argumente` in `ordner`; a failure fails the test.
-inline bool Starten(const std::string& exe, const std::string& argumente, const std::string& ordner,
+inline bool Starten(const std::wstring& exe, const std::wstring& argumente, const std::wstring& ordner,
                     PROCESS_INFORMATION& prozess) {
-  STARTUPINFOA si = {};
+  STARTUPINFOW si = {};
   si.cb = sizeof si;
-  std::string befehl = "\"" + exe + "\"" + argumente;
-  if (!::CreateProcessA(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE, 0, nullptr, ordner.c_str(), &si,
+  std::wstring befehl = L"\"" + exe + L"\"" + argumente;
+  if (!::CreateProcessW(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE, 0, nullptr, ordner.c_str(), &si,
                         &prozess)) {
-    ADD_FAILURE() << "CreateProcessA " << exe << " failed: " << ::GetLastError();
+    ADD_FAILURE() << "CreateProcessW " << exe << " failed: " << ::GetLastError();
     return false;
   }
   return true;
@@ -201,10 +201,10 @@ inline bool Starten(const std::string& exe, const std::string& argumente, const 
 class Installer {
  public:
   // Starts `exe` with `ordner` as its current folder and waits for its main window to show.
-  Installer(const std::string& exe, const std::string& ordner) {
+  Installer(const std::wstring& exe, const std::wstring& ordner) {
     // A window handle of an earlier process may come again.
     vordergrundFenster = nullptr;
-    if (!Starten(exe, "", ordner, prozess_)) return;
+    if (!Starten(exe, L"", ordner, prozess_)) return;
     WartenBis([&] {
       aa_ = FensterDesProzesses(prozess_.dwProcessId, "aa");
       return aa_ != nullptr && automation::OwnVisible(aa_);
@@ -246,8 +246,8 @@ class Installer {
     return w;
   }
 
-  std::string Text(const std::string& name) const { return TextVon(Teil(name)); }
-  static std::string TextVon(HWND w) { return w != nullptr ? automation::Text(w) : std::string(); }
+  std::wstring Text(const std::string& name) const { return TextVon(Teil(name)); }
+  static std::wstring TextVon(HWND w) { return w != nullptr ? automation::Text(w) : std::wstring(); }
   bool Sichtbar(const std::string& name) const {
     HWND w = Teil(name);
     return w != nullptr && automation::OwnVisible(w);
@@ -282,9 +282,9 @@ class Installer {
   }
 
   // Sets the edit field's text as a whole.
-  void TextSetzen(const std::string& name, const std::string& text) const {
+  void TextSetzen(const std::string& name, const std::wstring& text) const {
     HWND w = Teil(name);
-    if (w != nullptr) ::SendMessageA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (w != nullptr) ::SendMessageW(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
 
   // Presses keys in the main window, the modifiers in `halten` held throughout.

@@ -10,15 +10,12 @@
 namespace e2e {
 namespace {
 
-std::string Werkzeug() {
-  const std::string& setup = SetupExe();
-  return setup.substr(0, setup.find_last_of("\\/") + 1) + "setupblock.exe";
+std::wstring Werkzeug() {
+  const std::wstring& setup = SetupExe();
+  return setup.substr(0, setup.find_last_of(L"\\/") + 1) + L"setupblock.exe";
 }
 
-std::string Utf8(const std::string& cp1252) {
-  std::wstring breit(cp1252.size(), L'\0');
-  breit.resize(::MultiByteToWideChar(1252, 0, cp1252.data(), static_cast<int>(cp1252.size()), breit.data(),
-                                     static_cast<int>(breit.size())));
+std::string Utf8(const std::wstring& breit) {
   std::string utf8(breit.size() * 3, '\0');
   utf8.resize(::WideCharToMultiByte(CP_UTF8, 0, breit.data(), static_cast<int>(breit.size()), utf8.data(),
                                     static_cast<int>(utf8.size()), nullptr, nullptr));
@@ -27,18 +24,18 @@ std::string Utf8(const std::string& cp1252) {
 
 // Runs the command line with standard output and error into the file `protokoll`; the exit status,
 // or -1 when the program did not start or end.
-DWORD Ausfuehren(std::string befehl, const std::string& protokoll) {
+DWORD Ausfuehren(std::wstring befehl, const std::wstring& protokoll) {
   SECURITY_ATTRIBUTES erben = {sizeof erben, nullptr, TRUE};
-  HANDLE aus = ::CreateFileA(protokoll.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &erben, CREATE_ALWAYS,
+  HANDLE aus = ::CreateFileW(protokoll.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &erben, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
-  STARTUPINFOA start = {};
+  STARTUPINFOW start = {};
   start.cb = sizeof start;
   start.dwFlags = STARTF_USESTDHANDLES;
   start.hStdOutput = aus;
   start.hStdError = aus;
   PROCESS_INFORMATION prozess = {};
   DWORD status = static_cast<DWORD>(-1);
-  if (::CreateProcessA(nullptr, befehl.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &start,
+  if (::CreateProcessW(nullptr, befehl.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &start,
                        &prozess)) {
     if (::WaitForSingleObject(prozess.hProcess, 30000) == WAIT_OBJECT_0) ::GetExitCodeProcess(prozess.hProcess, &status);
     ::CloseHandle(prozess.hThread);
@@ -51,25 +48,25 @@ DWORD Ausfuehren(std::string befehl, const std::string& protokoll) {
 class Macher : public Fall {};
 
 TEST_F(Macher, AnhaengenMachtAusEinemUtf8BlockEinInstallationsprogramm) {
-  const std::string name = "ZQe2e Zählwerk Größe";
-  const std::string menue = Menue("ZQe2e Zählwerk öffnen");
-  const std::string ziel = FremderOrdner(ProgrammOrdner() + name);
-  const std::string block = Ordner() + "block.txt";
-  ASSERT_TRUE(DateiSchreiben(block, Utf8("Codierung:\n#ZQ1#\nWie soll das Programm heißen?\n#n=" + name +
-                                         "\n#z=P\n#m=1\n#d=Prog.exe," + menue + "\n#ZQ1#\n")));
-  Programmdatei("Prog.exe");
-  const std::string protokoll = Ordner() + "setupblock.txt";
-  const DWORD status = Ausfuehren("\"" + Werkzeug() + "\" anhaengen \"" + SetupExe() + "\" \"" + block + "\" -o \"" +
-                                      Ordner() + "Setup.exe\"",
+  const std::wstring name = L"ZQe2e Zählwerk Größe";
+  const std::wstring menue = Menue(L"ZQe2e Zählwerk öffnen");
+  const std::wstring ziel = FremderOrdner(ProgrammOrdner() + name);
+  const std::wstring block = Ordner() + L"block.txt";
+  ASSERT_TRUE(DateiSchreiben(block, Utf8(L"Codierung:\n#ZQ1#\nWie soll das Programm heißen?\n#n=" + name +
+                                         L"\n#z=P\n#m=1\n#d=Prog.exe," + menue + L"\n#ZQ1#\n")));
+  Programmdatei(L"Prog.exe");
+  const std::wstring protokoll = Ordner() + L"setupblock.txt";
+  const DWORD status = Ausfuehren(L"\"" + Werkzeug() + L"\" anhaengen \"" + SetupExe() + L"\" \"" + block + L"\" -o \"" +
+                                      Ordner() + L"Setup.exe\"",
                                   protokoll);
   ASSERT_EQ(status, 0u) << DateiInhalt(protokoll).value_or("(no output)");
-  EXPECT_EQ(DateiInhalt(SetupExe()).value_or("").size() + 129, DateiInhalt(Ordner() + "Setup.exe").value_or("").size())
-      << "Setup.exe and the block in code page 1252 with CR LF";
+  EXPECT_EQ(DateiInhalt(SetupExe()).value_or("").size() + 129, DateiInhalt(Ordner() + L"Setup.exe").value_or("").size())
+      << L"Setup.exe and the block in code page 1252 with CR LF";
 
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
-  EXPECT_EQ(automation::Text(s.Hauptfenster()), name + " installieren");
-  ErwarteSeite(s, "PaPfad", 2, "");
+  EXPECT_EQ(automation::Text(s.Hauptfenster()), name + L" installieren");
+  ErwarteSeite(s, "PaPfad", 2, L"");
   EXPECT_EQ(s.Text("EdVerz"), ziel);
   EXPECT_TRUE(s.Sichtbar("CheDesktop"));
   EXPECT_FALSE(s.Sichtbar("CheStart"));

@@ -14,35 +14,35 @@ class Pfadseite : public Fall {
   void SetUp() override {
     Fall::SetUp();
     if (HasFatalFailure()) return;
-    const std::string menue = Menue("ZQe2e Pfad " + std::string(
+    const std::wstring menue = Menue(L"ZQe2e Pfad " + Breit(
         ::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 10));
     // The proposal is the installer's own folder.
-    SetupAblegen(Block({"#n=ZQe2e Pfad", "#z=" + Ordner(), "#m=1", "#d=Prog.exe," + menue}));
-    Programmdatei("Prog.exe");
+    SetupAblegen(Block({L"#n=ZQe2e Pfad", L"#z=" + Ordner(), L"#m=1", L"#d=Prog.exe," + menue}));
+    Programmdatei(L"Prog.exe");
   }
 };
 
-std::string Gross(std::string text) {
-  ::CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
+std::wstring Gross(std::wstring text) {
+  ::CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
   return text;
 }
 
 TEST_F(Pfadseite, KopierKnopfNurFuerEinAnderesVerzeichnis) {
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
-  ErwarteSeite(s, "PaPfad", 2, "");
+  ErwarteSeite(s, "PaPfad", 2, L"");
   EXPECT_EQ(s.Text("EdVerz"), Ordner());
-  EXPECT_FALSE(s.Aktiv("BuVerzKopie")) << "the proposal already sets the state";
+  EXPECT_FALSE(s.Aktiv("BuVerzKopie")) << L"the proposal already sets the state";
 
-  const std::string ohneBackslash = Ordner().substr(0, Ordner().size() - 1);
-  s.TextSetzen("EdVerz", "C:\\zq_e2e\\anderswo");
-  EXPECT_TRUE(WartenBis([&] { return s.Aktiv("BuVerzKopie"); })) << "another folder";
+  const std::wstring ohneBackslash = Ordner().substr(0, Ordner().size() - 1);
+  s.TextSetzen("EdVerz", L"C:\\zq_e2e\\anderswo");
+  EXPECT_TRUE(WartenBis([&] { return s.Aktiv("BuVerzKopie"); })) << L"another folder";
   s.TextSetzen("EdVerz", ohneBackslash);
-  EXPECT_TRUE(WartenBis([&] { return !s.Aktiv("BuVerzKopie"); })) << "own folder without backslash";
+  EXPECT_TRUE(WartenBis([&] { return !s.Aktiv("BuVerzKopie"); })) << L"own folder without backslash";
   s.TextSetzen("EdVerz", Gross(Ordner()));
-  EXPECT_TRUE(WartenBis([&] { return s.Aktiv("BuVerzKopie"); })) << "own folder in upper case";
+  EXPECT_TRUE(WartenBis([&] { return s.Aktiv("BuVerzKopie"); })) << L"own folder in upper case";
   s.TextSetzen("EdVerz", Ordner());
-  EXPECT_TRUE(WartenBis([&] { return !s.Aktiv("BuVerzKopie"); })) << "own folder with backslash";
+  EXPECT_TRUE(WartenBis([&] { return !s.Aktiv("BuVerzKopie"); })) << L"own folder with backslash";
   EXPECT_TRUE(s.Aktiv("BuNichtKopieren"));
   EXPECT_TRUE(s.Beenden());
 }
@@ -50,14 +50,14 @@ TEST_F(Pfadseite, KopierKnopfNurFuerEinAnderesVerzeichnis) {
 TEST_F(Pfadseite, KopierKnopfFolgtDemTippen) {
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
-  const std::string ohneBackslash = Ordner().substr(0, Ordner().size() - 1);
+  const std::wstring ohneBackslash = Ordner().substr(0, Ordner().size() - 1);
   s.Klicken("EdVerz");
   s.Druecken(VK_END);
   s.Druecken(VK_BACK);
   EXPECT_TRUE(WartenBis([&] { return s.Text("EdVerz") == ohneBackslash; })) << s.Text("EdVerz");
   EXPECT_FALSE(s.Aktiv("BuVerzKopie"));
   s.Druecken('X');
-  EXPECT_TRUE(WartenBis([&] { return s.Text("EdVerz") == ohneBackslash + "x"; })) << s.Text("EdVerz");
+  EXPECT_TRUE(WartenBis([&] { return s.Text("EdVerz") == ohneBackslash + L"x"; })) << s.Text("EdVerz");
   EXPECT_TRUE(WartenBis([&] { return s.Aktiv("BuVerzKopie"); }));
   s.Druecken(VK_BACK);
   EXPECT_TRUE(WartenBis([&] { return s.Text("EdVerz") == ohneBackslash; })) << s.Text("EdVerz");
@@ -69,7 +69,7 @@ TEST_F(Pfadseite, EscapeBeendet) {
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
   s.Druecken(VK_ESCAPE);
-  EXPECT_TRUE(WartenBis([&] { return !s.Laeuft(); })) << "Escape did not press BuClose";
+  EXPECT_TRUE(WartenBis([&] { return !s.Laeuft(); })) << L"Escape did not press BuClose";
 }
 
 }  // namespace

@@ -14,69 +14,69 @@ namespace e2e {
 namespace {
 
 // Loaded by name by the system's window code once windows are made (the loader's trace shows it).
-constexpr char kDll[] = "uxtheme";
+constexpr wchar_t kDll[] = L"uxtheme";
 
 class Pflanze : public Fall {
  protected:
   void SetUp() override {
     Fall::SetUp();
     if (HasFatalFailure()) return;
-    ASSERT_TRUE(::CopyFileA(WindowsPfad(ZQ_PFLANZE).c_str(), (Ordner() + kDll + ".dll").c_str(), FALSE))
+    ASSERT_TRUE(::CopyFileW(WindowsPfad(ZQ_PFLANZE).c_str(), (Ordner() + kDll + L".dll").c_str(), FALSE))
         << ZQ_PFLANZE;
-    for (const char* programm : kProgramme) {
+    for (const wchar_t* programm : kProgramme) {
       HKEY key = nullptr;
-      ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, Schluessel(programm).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+      ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, Schluessel(programm).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
                                   nullptr, &key, nullptr), ERROR_SUCCESS);
-      ::RegSetValueExA(key, kDll, 0, REG_SZ, reinterpret_cast<const BYTE*>("native,builtin"), 15);
+      ::RegSetValueExW(key, kDll, 0, REG_SZ, reinterpret_cast<const BYTE*>(L"native,builtin"), 15 * sizeof(wchar_t));
       ::RegCloseKey(key);
     }
   }
 
   void TearDown() override {
     Fall::TearDown();
-    for (const char* programm : kProgramme) {
-      ::RegDeleteTreeA(HKEY_CURRENT_USER, ("Software\\Wine\\AppDefaults\\" + std::string(programm)).c_str());
+    for (const wchar_t* programm : kProgramme) {
+      ::RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\Wine\\AppDefaults\\" + std::wstring(programm)).c_str());
     }
   }
 
-  static std::string Schluessel(const char* programm) {
-    return "Software\\Wine\\AppDefaults\\" + std::string(programm) + "\\DllOverrides";
+  static std::wstring Schluessel(const wchar_t* programm) {
+    return L"Software\\Wine\\AppDefaults\\" + std::wstring(programm) + L"\\DllOverrides";
   }
-  static constexpr const char* kProgramme[] = {"Setup.exe", "laden.exe"};
+  static constexpr const wchar_t* kProgramme[] = {L"Setup.exe", L"laden.exe"};
 
-  std::string Marke() const { return Ordner() + kDll + ".dll.geladen"; }
+  std::wstring Marke() const { return Ordner() + kDll + L".dll.geladen"; }
 };
 
 TEST_F(Pflanze, DerInstallerLaedtSieNie) {
-  const std::string menue = Menue("ZQe2e Pflanze");
-  const std::string ziel = FremderOrdner(Ordner() + "ziel");
-  SetupAblegen(Block({"#n=ZQe2e Pflanze", "#z=" + ziel, "#m=15", "#d=Prog.exe," + menue}));
-  Programmdatei("Prog.exe");
+  const std::wstring menue = Menue(L"ZQe2e Pflanze");
+  const std::wstring ziel = FremderOrdner(Ordner() + L"ziel");
+  SetupAblegen(Block({L"#n=ZQe2e Pflanze", L"#z=" + ziel, L"#m=15", L"#d=Prog.exe," + menue}));
+  Programmdatei(L"Prog.exe");
 
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
-  ErwarteSeite(s, "PaPfad", 2, "");
+  ErwarteSeite(s, "PaPfad", 2, L"");
   ASSERT_TRUE(Kopieren(s).fertig);
   ErwarteSeite(s, "PaChecks", 3, ziel);
   s.Klicken("CheDesktop");
   s.Klicken("CheExplorerD");
   EXPECT_TRUE(WartenBis([&] { return DateiDa(DesktopLink(menue)) && SchluesselDa(DateiVerb(menue)); }));
   EXPECT_TRUE(s.Beenden());
-  EXPECT_FALSE(DateiDa(Marke())) << "Setup.exe loaded the planted " << kDll << ".dll";
+  EXPECT_FALSE(DateiDa(Marke())) << L"Setup.exe loaded the planted " << kDll << L".dll";
 }
 
 TEST_F(Pflanze, OhneGrenzeWirdSieGeladen) {
-  const std::string laden = Ordner() + "laden.exe";
-  ASSERT_TRUE(::CopyFileA(WindowsPfad(ZQ_LADEN).c_str(), laden.c_str(), FALSE)) << ZQ_LADEN;
+  const std::wstring laden = Ordner() + L"laden.exe";
+  ASSERT_TRUE(::CopyFileW(WindowsPfad(ZQ_LADEN).c_str(), laden.c_str(), FALSE)) << ZQ_LADEN;
   PROCESS_INFORMATION prozess = {};
-  ASSERT_TRUE(e2e::Starten(laden, std::string(" ") + kDll + ".dll", Ordner(), prozess));
+  ASSERT_TRUE(e2e::Starten(laden, std::wstring(L" ") + kDll + L".dll", Ordner(), prozess));
   EXPECT_EQ(::WaitForSingleObject(prozess.hProcess, 20000), WAIT_OBJECT_0);
   DWORD code = 99;
   ::GetExitCodeProcess(prozess.hProcess, &code);
-  EXPECT_EQ(code, 0u) << "laden.exe could not load " << kDll << ".dll";
+  EXPECT_EQ(code, 0u) << L"laden.exe could not load " << kDll << L".dll";
   ::CloseHandle(prozess.hThread);
   ::CloseHandle(prozess.hProcess);
-  EXPECT_TRUE(DateiDa(Marke())) << "the control did not load the planted DLL: the test could not fail";
+  EXPECT_TRUE(DateiDa(Marke())) << L"the control did not load the planted DLL: the test could not fail";
 }
 
 }  // namespace

@@ -12,14 +12,14 @@ namespace {
 
 class Seitenwahl : public Fall {
  protected:
-  std::string Name() const {
-    return std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 12);
+  std::wstring Name() const {
+    return Breit(::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 12);
   }
 
   // The case's installer with one file that has a menu text, named `name`, proposing `ziel`, started.
-  Installer& MitEinerDateiStarten(const std::string& name, const std::string& ziel) {
-    SetupAblegen(Block({"#n=" + name, "#z=" + ziel, "#m=1", "#d=Prog.exe," + Menue("ZQe2e Wahl " + Name())}));
-    Programmdatei("Prog.exe");
+  Installer& MitEinerDateiStarten(const std::wstring& name, const std::wstring& ziel) {
+    SetupAblegen(Block({L"#n=" + name, L"#z=" + ziel, L"#m=1", L"#d=Prog.exe," + Menue(L"ZQe2e Wahl " + Name())}));
+    Programmdatei(L"Prog.exe");
     return Starten();
   }
 };
@@ -27,13 +27,13 @@ class Seitenwahl : public Fall {
 // A shortcut of an earlier installation counts only where its location is offered; a verb counts
 // wherever it is found.
 TEST_F(Seitenwahl, EinLinkZaehltNurWoEsAngebotenIst) {
-  const std::string menue = Menue("ZQe2e Wahl " + Name());
-  const std::string alt = Ordner() + "alt\\";
-  ASSERT_TRUE(LinkAnlegen(DesktopLink(menue), alt + "Prog.exe"));
-  ASSERT_TRUE(LinkAnlegen(StartMenueLink(menue), alt + "Prog.exe"));
-  ASSERT_TRUE(LinkAnlegen(SchnellStartLink(menue), alt + "Prog.exe"));
-  SetupAblegen(Block({"#n=ZQe2e Wahl", "#z=P", "#m=45", "#d=Prog.exe," + menue}));
-  Programmdatei("Prog.exe");
+  const std::wstring menue = Menue(L"ZQe2e Wahl " + Name());
+  const std::wstring alt = Ordner() + L"alt\\";
+  ASSERT_TRUE(LinkAnlegen(DesktopLink(menue), alt + L"Prog.exe"));
+  ASSERT_TRUE(LinkAnlegen(StartMenueLink(menue), alt + L"Prog.exe"));
+  ASSERT_TRUE(LinkAnlegen(SchnellStartLink(menue), alt + L"Prog.exe"));
+  SetupAblegen(Block({L"#n=ZQe2e Wahl", L"#z=P", L"#m=45", L"#d=Prog.exe," + menue}));
+  Programmdatei(L"Prog.exe");
 
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
@@ -46,13 +46,13 @@ TEST_F(Seitenwahl, EinLinkZaehltNurWoEsAngebotenIst) {
 
 TEST_F(Seitenwahl, EinVerbZaehltAuchWennEsNichtAngebotenIst) {
   for (const bool ordnerMenue : {false, true}) {
-    SCOPED_TRACE(ordnerMenue ? "folder menu" : "file menu");
-    const std::string menue = Menue("ZQe2e Wahl " + Name() + (ordnerMenue ? " V" : " D"));
-    const std::string alt = Ordner() + "alt\\";
-    const std::string verb = ordnerMenue ? OrdnerVerb(menue) : DateiVerb(menue);
-    ASSERT_TRUE(VerbAnlegen(verb, "\"" + alt + "Prog.exe\" \"%1\""));
-    SetupAblegen(Block({"#n=ZQe2e Wahl", "#z=P", "#m=123", "#d=Prog.exe," + menue}));
-    Programmdatei("Prog.exe");
+    SCOPED_TRACE(ordnerMenue ? L"folder menu" : L"file menu");
+    const std::wstring menue = Menue(L"ZQe2e Wahl " + Name() + (ordnerMenue ? L" V" : L" D"));
+    const std::wstring alt = Ordner() + L"alt\\";
+    const std::wstring verb = ordnerMenue ? OrdnerVerb(menue) : DateiVerb(menue);
+    ASSERT_TRUE(VerbAnlegen(verb, L"\"" + alt + L"Prog.exe\" \"%1\""));
+    SetupAblegen(Block({L"#n=ZQe2e Wahl", L"#z=P", L"#m=123", L"#d=Prog.exe," + menue}));
+    Programmdatei(L"Prog.exe");
 
     Installer& s = Starten();
     ASSERT_TRUE(s.Bereit());
@@ -65,24 +65,24 @@ TEST_F(Seitenwahl, EinVerbZaehltAuchWennEsNichtAngebotenIst) {
 
 // The installer's own folder is the drive's root: "C:\", one backslash.
 TEST_F(Seitenwahl, InstallerImWurzelverzeichnis) {
-  const std::string menue = Menue("ZQe2e Wahl " + Name());
-  const std::string exePfad = FremdeDatei("C:\\ZQe2eWurzel.exe");
-  const std::string dateiPfad = FremdeDatei("C:\\ZQe2eWurzel.txt");
-  FremdeDatei("C:\\ZQe2eWurzel.INI");
+  const std::wstring menue = Menue(L"ZQe2e Wahl " + Name());
+  const std::wstring exePfad = FremdeDatei(L"C:\\ZQe2eWurzel.exe");
+  const std::wstring dateiPfad = FremdeDatei(L"C:\\ZQe2eWurzel.txt");
+  FremdeDatei(L"C:\\ZQe2eWurzel.INI");
   ASSERT_NO_FATAL_FAILURE(SetupAblegen(
-      Block({"#n=ZQe2e Wurzel", "#z=P", "#m=1", "#d=ZQe2eWurzel.txt," + menue}), exePfad));
+      Block({L"#n=ZQe2e Wurzel", L"#z=P", L"#m=1", L"#d=ZQe2eWurzel.txt," + menue}), exePfad));
   ASSERT_TRUE(DateiSchreiben(dateiPfad, "Inhalt\r\n"));
 
-  Installer& s = Starten(exePfad, "C:\\");
+  Installer& s = Starten(exePfad, L"C:\\");
   ASSERT_TRUE(s.Bereit());
-  ErwarteSeite(s, "PaPfad", 2, "");
-  s.TextSetzen("EdVerz", "C:");
-  EXPECT_TRUE(WartenBis([&] { return !s.Aktiv("BuVerzKopie"); })) << "\"C:\" with its backslash is the own folder";
+  ErwarteSeite(s, "PaPfad", 2, L"");
+  s.TextSetzen("EdVerz", L"C:");
+  EXPECT_TRUE(WartenBis([&] { return !s.Aktiv("BuVerzKopie"); })) << L"\"C:\" with its backslash is the own folder";
   s.Klicken("BuNichtKopieren");
-  ErwarteSeite(s, "PaChecks", 3, "C:\\");
+  ErwarteSeite(s, "PaChecks", 3, L"C:\\");
   s.Klicken("CheDesktop");
   EXPECT_TRUE(WartenBis([&] { return DateiDa(DesktopLink(menue)); }));
-  EXPECT_EQ(LinkZiel(DesktopLink(menue)).value_or("(none)"), "C:\\ZQe2eWurzel.txt");
+  EXPECT_EQ(LinkZiel(DesktopLink(menue)).value_or(L"(none)"), L"C:\\ZQe2eWurzel.txt");
   EXPECT_TRUE(s.Beenden());
 }
 
@@ -91,7 +91,7 @@ struct KlassenSuche {
   const char* klasse;
   DWORD pid;
   HWND fund;
-  std::vector<std::string> texte;
+  std::vector<std::wstring> texte;
 };
 
 bool VonKlasse(HWND w, const char* klasse) {
@@ -123,7 +123,7 @@ HWND SichtbaresFenster(DWORD pid, const char* klasse) {
 }
 
 // The texts of the children of `fenster` whose class is `klasse`, in their order.
-std::vector<std::string> KinderTexte(HWND fenster, const char* klasse) {
+std::vector<std::wstring> KinderTexte(HWND fenster, const char* klasse) {
   KlassenSuche suche{klasse, 0, nullptr, {}};
   ::EnumChildWindows(fenster, &KindTextSammeln, reinterpret_cast<LPARAM>(&suche));
   return suche.texte;
@@ -137,47 +137,47 @@ HWND DialogAbwarten(const Installer& s) {
 }
 
 TEST_F(Seitenwahl, FussZeigtDieVersionImHinweisfenster) {
-  Installer& s = MitEinerDateiStarten("ZQe2e Fuss", "P");
+  Installer& s = MitEinerDateiStarten(L"ZQe2e Fuss", L"P");
   ASSERT_TRUE(s.Bereit());
-  EXPECT_EQ(s.Text("PaFuss2"), "Installations-Programm, Version 19");
+  EXPECT_EQ(s.Text("PaFuss2"), L"Installations-Programm, Version 19");
 
   s.Klicken("PaFuss2");
   HWND box = DialogAbwarten(s);
-  ASSERT_NE(box, nullptr) << "no message box";
-  EXPECT_EQ(automation::Text(box), "ZQe2e Fuss installieren");
-  const std::vector<std::string> texte = KinderTexte(box, "Static");
+  ASSERT_NE(box, nullptr) << L"no message box";
+  EXPECT_EQ(automation::Text(box), L"ZQe2e Fuss installieren");
+  const std::vector<std::wstring> texte = KinderTexte(box, "Static");
   bool version = false;
-  for (const std::string& text : texte) {
-    if (text.rfind("Installations-Programm, Version 19\r\n", 0) == 0) version = true;
+  for (const std::wstring& text : texte) {
+    if (text.rfind(L"Installations-Programm, Version 19\r\n", 0) == 0) version = true;
   }
   EXPECT_TRUE(version) << ::testing::PrintToString(texte);
 
   EXPECT_TRUE(Vordergrund(box));
   Taste(VK_RETURN);
   EXPECT_TRUE(WartenBis([&] { return SichtbaresFenster(s.Pid(), "#32770") == nullptr; }));
-  ErwarteSeite(s, "PaPfad", 2, "");
+  ErwarteSeite(s, "PaPfad", 2, L"");
   EXPECT_TRUE(s.Beenden());
 }
 
 TEST_F(Seitenwahl, AbgebrocheneOrdnerSucheLaesstDasFeld) {
-  Installer& s = MitEinerDateiStarten("ZQe2e Suche", "C:\\zq_e2e\\Vorschlag");
+  Installer& s = MitEinerDateiStarten(L"ZQe2e Suche", L"C:\\zq_e2e\\Vorschlag");
   ASSERT_TRUE(s.Bereit());
-  ASSERT_EQ(s.Text("EdVerz"), "C:\\zq_e2e\\Vorschlag\\");
+  ASSERT_EQ(s.Text("EdVerz"), L"C:\\zq_e2e\\Vorschlag\\");
 
   s.Klicken("SpeVerzSuche");
   HWND wahl = DialogAbwarten(s);
-  ASSERT_NE(wahl, nullptr) << "no folder chooser";
-  EXPECT_NE(KinderTexte(wahl, "Static"), std::vector<std::string>{}) << "its title";
+  ASSERT_NE(wahl, nullptr) << L"no folder chooser";
+  EXPECT_NE(KinderTexte(wahl, "Static"), std::vector<std::wstring>{}) << L"its title";
   bool titel = false;
-  for (const std::string& text : KinderTexte(wahl, "Static")) titel = titel || text == "Ziel-Verzeichnis suchen";
+  for (const std::wstring& text : KinderTexte(wahl, "Static")) titel = titel || text == L"Ziel-Verzeichnis suchen";
   EXPECT_TRUE(titel) << ::testing::PrintToString(KinderTexte(wahl, "Static"));
 
   HWND abbrechen = ::GetDlgItem(wahl, IDCANCEL);
   ASSERT_NE(abbrechen, nullptr);
   MausKlick(wahl, abbrechen);
   EXPECT_TRUE(WartenBis([&] { return SichtbaresFenster(s.Pid(), "#32770") == nullptr; }));
-  EXPECT_EQ(s.Text("EdVerz"), "C:\\zq_e2e\\Vorschlag\\");
-  ErwarteSeite(s, "PaPfad", 2, "");
+  EXPECT_EQ(s.Text("EdVerz"), L"C:\\zq_e2e\\Vorschlag\\");
+  ErwarteSeite(s, "PaPfad", 2, L"");
   EXPECT_TRUE(s.Beenden());
 }
 

@@ -15,19 +15,19 @@ class ZweiterStart : public Fall {
   void SetUp() override {
     Fall::SetUp();
     if (HasFatalFailure()) return;
-    menue_ = Menue("ZQe2e Zweit " + std::string(
+    menue_ = Menue(L"ZQe2e Zweit " + Breit(
         ::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 12));
-    ziel_ = Ordner() + "ziel\\";
-    SetupAblegen(Block({"#n=ZQe2e Zweit", "#z=" + Ordner() + "ziel", "#m=15",
-                        "#d=Prog.exe," + menue_}));
-    Programmdatei("Prog.exe");
+    ziel_ = Ordner() + L"ziel\\";
+    SetupAblegen(Block({L"#n=ZQe2e Zweit", L"#z=" + Ordner() + L"ziel", L"#m=15",
+                        L"#d=Prog.exe," + menue_}));
+    Programmdatei(L"Prog.exe");
   }
 
   // The first run: copy into the proposed folder, tick the desktop and the files' menu, quit.
   void ErsteInstallation() {
     Installer& s = Starten();
     ASSERT_TRUE(s.Bereit());
-    ErwarteSeite(s, "PaPfad", 2, "");
+    ErwarteSeite(s, "PaPfad", 2, L"");
     EXPECT_EQ(s.Text("EdVerz"), ziel_);
     ASSERT_TRUE(Kopieren(s).fertig);
     ErwarteSeite(s, "PaChecks", 3, ziel_);
@@ -36,7 +36,7 @@ class ZweiterStart : public Fall {
     ASSERT_TRUE(WartenBis([&] { return DateiDa(DesktopLink(menue_)) && SchluesselDa(DateiVerb(menue_)); }))
         << ::testing::PrintToString(VorhandeneEintraege(menue_));
     ASSERT_TRUE(s.Beenden());
-    ASSERT_TRUE(DateiDa(ziel_ + "Prog.exe"));
+    ASSERT_TRUE(DateiDa(ziel_ + L"Prog.exe"));
   }
 
   // The second start, from the original folder, finds it: step 1, the copied folder as target.
@@ -46,14 +46,14 @@ class ZweiterStart : public Fall {
     if (!s.Bereit()) return s;
     ErwarteSeite(s, "PaIstSchonDa", 1, ziel_);
     EXPECT_EQ(s.Text("LaIstSchonDa"),
-              "Eine alte Installation ist schon vorhanden.\r\n\r\n"
-              "Frage: Was soll mit der vorhandenen Installation gemacht werden?");
+              L"Eine alte Installation ist schon vorhanden.\r\n\r\n"
+              L"Frage: Was soll mit der vorhandenen Installation gemacht werden?");
     EXPECT_EQ(Boxen(s), (std::vector<int>{1, 0, 0, 0, 1}));
     return s;
   }
 
-  std::string menue_;
-  std::string ziel_;
+  std::wstring menue_;
+  std::wstring ziel_;
 };
 
 TEST_F(ZweiterStart, FindetDieInstallationUndAendertSie) {
@@ -83,16 +83,16 @@ TEST_F(ZweiterStart, MachtDieInstallationNeu) {
   ASSERT_TRUE(s.Bereit());
 
   s.Klicken("BuEntfUndNeu");
-  ErwarteSeite(s, "PaPfad", 2, "");
+  ErwarteSeite(s, "PaPfad", 2, L"");
   EXPECT_EQ(Boxen(s), kAlleLeer);
-  EXPECT_EQ(VorhandeneEintraege(menue_), std::vector<std::string>{});
+  EXPECT_EQ(VorhandeneEintraege(menue_), std::vector<std::wstring>{});
 
   // Made anew, this time in place.
   s.Klicken("BuNichtKopieren");
   ErwarteSeite(s, "PaChecks", 3, Ordner());
   s.Klicken("CheDesktop");
   EXPECT_TRUE(WartenBis([&] { return DateiDa(DesktopLink(menue_)); }));
-  EXPECT_EQ(LinkZiel(DesktopLink(menue_)).value_or("(none)"), Ordner() + "Prog.exe");
+  EXPECT_EQ(LinkZiel(DesktopLink(menue_)).value_or(L"(none)"), Ordner() + L"Prog.exe");
   EXPECT_TRUE(s.Beenden());
 }
 
@@ -102,15 +102,15 @@ TEST_F(ZweiterStart, EntferntDieInstallation) {
   ASSERT_TRUE(s.Bereit());
 
   s.Klicken("BuEntfernen");
-  ErwarteSeite(s, "PaLeer", 3, "");
-  EXPECT_EQ(s.Text("LaLeer"), "Fertig.");
+  ErwarteSeite(s, "PaLeer", 3, L"");
+  EXPECT_EQ(s.Text("LaLeer"), L"Fertig.");
   EXPECT_EQ(Boxen(s), kAlleLeer);
-  EXPECT_EQ(VorhandeneEintraege(menue_), std::vector<std::string>{});
+  EXPECT_EQ(VorhandeneEintraege(menue_), std::vector<std::wstring>{});
   ASSERT_TRUE(s.Beenden());
 
   Installer& dritter = Starten();
   ASSERT_TRUE(dritter.Bereit());
-  ErwarteSeite(dritter, "PaPfad", 2, "");
+  ErwarteSeite(dritter, "PaPfad", 2, L"");
   EXPECT_TRUE(dritter.Beenden());
 }
 
@@ -121,25 +121,25 @@ class ZweiDateien : public Fall {
   void SetUp() override {
     Fall::SetUp();
     if (HasFatalFailure()) return;
-    const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    erste_ = Menue("ZQe2e Eins " + name.substr(0, 10));
-    zweite_ = Menue("ZQe2e Zwei " + name.substr(0, 10));
-    alt_ = Ordner() + "alt\\";
-    SetupAblegen(Block({"#n=ZQe2e Zwei Dateien", "#z=P", "#m=12345", "#d=Eins.exe," + erste_,
-                        "#d=Zwei.exe," + zweite_}));
-    Programmdatei("Eins.exe");
-    Programmdatei("Zwei.exe");
+    const std::wstring name = Breit(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    erste_ = Menue(L"ZQe2e Eins " + name.substr(0, 10));
+    zweite_ = Menue(L"ZQe2e Zwei " + name.substr(0, 10));
+    alt_ = Ordner() + L"alt\\";
+    SetupAblegen(Block({L"#n=ZQe2e Zwei Dateien", L"#z=P", L"#m=12345", L"#d=Eins.exe," + erste_,
+                        L"#d=Zwei.exe," + zweite_}));
+    Programmdatei(L"Eins.exe");
+    Programmdatei(L"Zwei.exe");
     // The first file's entries, as an earlier run into the folder alt\ left them.
     ASSERT_TRUE(OrdnerMachen(alt_));
-    ASSERT_TRUE(DateiSchreiben(alt_ + "Eins.exe", "alt"));
-    ASSERT_TRUE(DateiSchreiben(alt_ + "Zwei.exe", "alt"));
-    ASSERT_TRUE(LinkAnlegen(DesktopLink(erste_), alt_ + "Eins.exe"));
-    ASSERT_TRUE(VerbAnlegen(DateiVerb(erste_), "\"" + alt_ + "Eins.exe\" \"%1\""));
+    ASSERT_TRUE(DateiSchreiben(alt_ + L"Eins.exe", "alt"));
+    ASSERT_TRUE(DateiSchreiben(alt_ + L"Zwei.exe", "alt"));
+    ASSERT_TRUE(LinkAnlegen(DesktopLink(erste_), alt_ + L"Eins.exe"));
+    ASSERT_TRUE(VerbAnlegen(DateiVerb(erste_), L"\"" + alt_ + L"Eins.exe\" \"%1\""));
   }
 
-  std::string erste_;
-  std::string zweite_;
-  std::string alt_;
+  std::wstring erste_;
+  std::wstring zweite_;
+  std::wstring alt_;
 };
 
 TEST_F(ZweiDateien, EntfernenNimmtDieEintraegeDerErstenDatei) {
@@ -153,7 +153,7 @@ TEST_F(ZweiDateien, EntfernenNimmtDieEintraegeDerErstenDatei) {
   // The existing-installation page through the diagnostics window's page box.
   s.Druecken({'J', 'X'}, kStrgAltUmschalt);
   HWND gg = s.Diagnosefenster(10000);
-  ASSERT_NE(gg, nullptr) << "the diagnostics window did not open";
+  ASSERT_NE(gg, nullptr) << L"the diagnostics window did not open";
   MausKlick(gg, Installer::TeilVon(gg, "ChePanelIstSchonDa"));
   EXPECT_TRUE(WartenBis([&] { return s.Sichtbar("PaIstSchonDa"); }));
   // The close box.
@@ -162,26 +162,26 @@ TEST_F(ZweiDateien, EntfernenNimmtDieEintraegeDerErstenDatei) {
   ASSERT_TRUE(WartenBis([&] { return ::IsWindowEnabled(s.Hauptfenster()) != FALSE; }));
 
   s.Klicken("BuEntfernen");
-  ErwarteSeite(s, "PaLeer", 3, "");
+  ErwarteSeite(s, "PaLeer", 3, L"");
   EXPECT_EQ(Boxen(s), kAlleLeer);
-  EXPECT_EQ(VorhandeneEintraege(erste_), std::vector<std::string>{});
-  EXPECT_EQ(VorhandeneEintraege(zweite_), std::vector<std::string>{});
+  EXPECT_EQ(VorhandeneEintraege(erste_), std::vector<std::wstring>{});
+  EXPECT_EQ(VorhandeneEintraege(zweite_), std::vector<std::wstring>{});
   EXPECT_TRUE(s.Beenden());
 }
 
 TEST_F(ZweiDateien, NeuMachenNimmtDieEintraegeDerErstenDatei) {
   // A start-menu entry of the second file leads to the existing-installation page.
-  ASSERT_TRUE(LinkAnlegen(StartMenueLink(zweite_), alt_ + "Zwei.exe"));
+  ASSERT_TRUE(LinkAnlegen(StartMenueLink(zweite_), alt_ + L"Zwei.exe"));
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
   ErwarteSeite(s, "PaIstSchonDa", 1, alt_);
   EXPECT_EQ(Boxen(s), (std::vector<int>{0, 1, 0, 0, 0}));
 
   s.Klicken("BuEntfUndNeu");
-  ErwarteSeite(s, "PaPfad", 2, "");
+  ErwarteSeite(s, "PaPfad", 2, L"");
   EXPECT_EQ(Boxen(s), kAlleLeer);
-  EXPECT_EQ(VorhandeneEintraege(erste_), std::vector<std::string>{});
-  EXPECT_EQ(VorhandeneEintraege(zweite_), std::vector<std::string>{});
+  EXPECT_EQ(VorhandeneEintraege(erste_), std::vector<std::wstring>{});
+  EXPECT_EQ(VorhandeneEintraege(zweite_), std::vector<std::wstring>{});
   EXPECT_TRUE(s.Beenden());
 }
 

@@ -12,32 +12,31 @@
 
 namespace {
 
-std::string setupExe;
+std::wstring setupExe;
 
 }  // namespace
 
 // winepath's mapping where Wine offers it, else the drive Z: that a prefix maps to the host root.
-std::string e2e::WindowsPfad(const std::string& pfad) {
-  if (pfad.empty() || pfad[0] != '/') return pfad;
+std::wstring e2e::WindowsPfad(const std::string& pfad) {
+  if (pfad.empty() || pfad[0] != '/') return std::wstring(pfad.begin(), pfad.end());
   using Umwandlung = WCHAR* (*)(const char*);
   auto umwandeln = reinterpret_cast<Umwandlung>(
       reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
   if (umwandeln != nullptr) {
     if (WCHAR* breit = umwandeln(pfad.c_str())) {
-      char schmal[MAX_PATH] = {};
-      ::WideCharToMultiByte(CP_ACP, 0, breit, -1, schmal, MAX_PATH, nullptr, nullptr);
+      const std::wstring windows = breit;
       ::HeapFree(::GetProcessHeap(), 0, breit);
-      return schmal;
+      return windows;
     }
   }
-  std::string ergebnis = "Z:" + pfad;
-  for (char& c : ergebnis) {
-    if (c == '/') c = '\\';
+  std::wstring ergebnis = L"Z:" + std::wstring(pfad.begin(), pfad.end());
+  for (wchar_t& c : ergebnis) {
+    if (c == L'/') c = L'\\';
   }
   return ergebnis;
 }
 
-const std::string& e2e::SetupExe() { return setupExe; }
+const std::wstring& e2e::SetupExe() { return setupExe; }
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
@@ -47,8 +46,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   setupExe = e2e::WindowsPfad(argv[1]);
-  if (::GetFileAttributesA(setupExe.c_str()) == INVALID_FILE_ATTRIBUTES) {
-    std::fprintf(stderr, "tests_e2e: %s does not exist\n", setupExe.c_str());
+  if (::GetFileAttributesW(setupExe.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    std::fprintf(stderr, "tests_e2e: %ls does not exist\n", setupExe.c_str());
     return 2;
   }
   ::CoInitialize(nullptr);

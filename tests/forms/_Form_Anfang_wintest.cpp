@@ -143,19 +143,19 @@ TEST_F(Hauptfenster, EveryControlHasItsParentAndBounds) {
 }
 
 TEST_F(Hauptfenster, WidenedButtonsAreTheirMeasuredCaptionPlusTwenty) {
-  const char* texte[] = {"die vorhandene Installation soll nur entfernt werden ",
-                         "die vorhandene Installation soll geändert werden ",
-                         "die Installation soll ganz neu gemacht werden ",
-                         "sie sollen in dieses Verzeichnis kopiert werden ",
-                         "sie sollen für immer dort bleiben, wo sie jetzt sind ",
-                         "zurück zur vorherigen Anzeige "};
+  const wchar_t* texte[] = {L"die vorhandene Installation soll nur entfernt werden ",
+                         L"die vorhandene Installation soll geändert werden ",
+                         L"die Installation soll ganz neu gemacht werden ",
+                         L"sie sollen in dieses Verzeichnis kopiert werden ",
+                         L"sie sollen für immer dort bleiben, wo sie jetzt sind ",
+                         L"zurück zur vorherigen Anzeige "};
   for (int i = 0; i < 6; ++i) {
     HWND knopf = Teil(kVerbreitert[i]);
     EXPECT_EQ(automation::Text(knopf), texte[i]);
     EXPECT_EQ(automation::BoundsInParent(knopf).width, Breite(kVerbreitert[i]) + 20)
         << kVerbreitert[i];
   }
-  EXPECT_EQ(automation::Text(Teil("BuClose")), "Beenden");
+  EXPECT_EQ(automation::Text(Teil("BuClose")), L"Beenden");
   const Bounds kopie = Lage("BuVerzKopie");
   const Bounds kopiert = Lage("LaKopiert");
   EXPECT_EQ(kopiert.left, kopie.left + kopie.width + 5);
@@ -169,41 +169,41 @@ TEST_F(Hauptfenster, WidenedButtonsAreTheirMeasuredCaptionPlusTwenty) {
 TEST_F(Hauptfenster, TextsAndStatesAtCreation) {
   struct Text {
     const char* name;
-    const char* text;
+    const wchar_t* text;
   };
   const Text texte[] = {
-      {"LaZielOrt", "LaZielOrt"},
-      {"LaSchritt", "LaSchritt"},
-      {"LaFehler", ""},
-      {"LaDesktop", "  Hintergrund-\r\n  Fläche"},
-      {"LaMacheChecks", "Letzte Frage: Wo soll das Programm angezeigt werden?"},
-      {"PaExOben", "Windows-Explorer"},
-      {"LaNameL2", " Verzeichnis-Namen "},
-      {"LaNameR2", " Datei-Namen "},
-      {"Label7", "(nachdem die rechte Maus-Taste gedrückt worden ist)"},
-      {"CheExplorerD", "Mauszeiger-Menü"},
-      {"Label1", "(nachdem die rechte Maus-Taste gedrückt worden ist)"},
-      {"CheExplorerV", "Mauszeiger-Menü"},
-      {"CheDesktop", ""},
-      {"LaSchnell", "(wenn der Bereich sichtbar ist)"},
-      {"CheSchnell", "XP-Schnell-Start-Bereich"},
-      {"PaStart3", "Start"},
-      {"CheStart", "Start-Menü"},
-      {"PaFuss2", "Installations-Programm, Version 19"},
+      {"LaZielOrt", L"LaZielOrt"},
+      {"LaSchritt", L"LaSchritt"},
+      {"LaFehler", L""},
+      {"LaDesktop", L"  Hintergrund-\r\n  Fläche"},
+      {"LaMacheChecks", L"Letzte Frage: Wo soll das Programm angezeigt werden?"},
+      {"PaExOben", L"Windows-Explorer"},
+      {"LaNameL2", L" Verzeichnis-Namen "},
+      {"LaNameR2", L" Datei-Namen "},
+      {"Label7", L"(nachdem die rechte Maus-Taste gedrückt worden ist)"},
+      {"CheExplorerD", L"Mauszeiger-Menü"},
+      {"Label1", L"(nachdem die rechte Maus-Taste gedrückt worden ist)"},
+      {"CheExplorerV", L"Mauszeiger-Menü"},
+      {"CheDesktop", L""},
+      {"LaSchnell", L"(wenn der Bereich sichtbar ist)"},
+      {"CheSchnell", L"XP-Schnell-Start-Bereich"},
+      {"PaStart3", L"Start"},
+      {"CheStart", L"Start-Menü"},
+      {"PaFuss2", L"Installations-Programm, Version 19"},
       {"LaPfad",
-       "Das Programm ist noch nicht neu installiert worden.\r\n\r\nFrage: Sollen die "
-       "Programm-Dateien für immer dort bleiben, wo sie jetzt sind? Oder sollen sie zu einem "
-       "anderen Ort kopiert werden?"},
-      {"SpeVerzSuche", "suchen ..."},
-      {"LaKopiert", "kopiert ..."},
-      {"EdVerz", ""},
+       L"Das Programm ist noch nicht neu installiert worden.\r\n\r\nFrage: Sollen die "
+       L"Programm-Dateien für immer dort bleiben, wo sie jetzt sind? Oder sollen sie zu einem "
+       L"anderen Ort kopiert werden?"},
+      {"SpeVerzSuche", L"suchen ..."},
+      {"LaKopiert", L"kopiert ..."},
+      {"EdVerz", L""},
       {"LaIstSchonDa",
-       "Eine alte Installation ist schon vorhanden.\r\n\r\nFrage: Was soll mit der vorhandenen "
-       "Installation gemacht werden?"},
-      {"LaLeer", "Fertig."},
+       L"Eine alte Installation ist schon vorhanden.\r\n\r\nFrage: Was soll mit der vorhandenen "
+       L"Installation gemacht werden?"},
+      {"LaLeer", L"Fertig."},
   };
   for (const Text& t : texte) EXPECT_EQ(automation::Text(Teil(t.name)), t.text) << t.name;
-  EXPECT_EQ(automation::Text(H(fenster)), "Programm installieren");
+  EXPECT_EQ(automation::Text(H(fenster)), L"Programm installieren");
   for (const char* box : {"CheDesktop", "CheStart", "CheSchnell", "CheExplorerV", "CheExplorerD"}) {
     EXPECT_EQ(::SendMessageA(Teil(box), BM_GETCHECK, 0, 0), BST_INDETERMINATE) << box;
   }
@@ -288,7 +288,7 @@ TEST_F(Hauptfenster, OnlyTheTargetFolderFieldHasTheEditMenu) {
   auto* menue = static_cast<TZQEditPop*>(fenster.EdVerz.GetPopupMenu());
   ASSERT_NE(menue, nullptr);
   EXPECT_EQ(menue->Punkte.size(), 11u);
-  EXPECT_EQ(menue->Punkte[1]->Caption(), "&dieses Menü abbrechen");
+  EXPECT_EQ(menue->Punkte[1]->Caption(), L"&dieses Menü abbrechen");
 }
 
 TEST_F(Hauptfenster, HandlersAreWiredToTheirControls) {
@@ -344,9 +344,9 @@ TEST_F(Hauptfenster, LaterChangesDoNotRefitTheWindow) {
   const int breite = fenster.Width();
   const int hoehe = fenster.Height();
   fenster.PaChecks.SetVisible(true);
-  fenster.LaZielOrt.SetCaption("Ziel-Ort = C:\\Programme\\Ein sehr langer Programm-Name mit "
-                               "vielen Wörtern, die nicht mehr in das Fenster passen\\");
-  fenster.LaSchritt.SetCaption("Schritt 3 von 3");
+  fenster.LaZielOrt.SetCaption(L"Ziel-Ort = C:\\Programme\\Ein sehr langer Programm-Name mit "
+                               L"vielen Wörtern, die nicht mehr in das Fenster passen\\");
+  fenster.LaSchritt.SetCaption(L"Schritt 3 von 3");
   EXPECT_GT(fenster.LaZielOrt.Left() + fenster.LaZielOrt.Width(), fenster.ClientWidth());
   EXPECT_EQ(fenster.LaSchritt.Width(), Breite("LaSchritt"));
   EXPECT_EQ(fenster.Width(), breite);

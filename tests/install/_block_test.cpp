@@ -15,7 +15,7 @@ std::string Block(const std::vector<std::string>& zeilen, const std::string& nac
   return text + "#ZQ1#" + nachher;
 }
 
-bool Keine(const std::string&) { return false; }
+const auto Keine = [](const std::wstring&) { return false; };
 
 const std::vector<std::string> kBeispiel = {"#n=mein Super-Programm", "#z=P", "#m=135",
                                             "#d=Meine Datei.txt,Mein Menü-Text"};
@@ -25,15 +25,15 @@ const std::vector<std::string> kBeispiel = {"#n=mein Super-Programm", "#z=P", "#
 TEST(BlockLesen, ReadsTheCompleteExample) {
   const TZQBlock b = BlockLesen(Block(kBeispiel), Keine);
   EXPECT_TRUE(b.HatName && b.HatZiel && b.HatMenue && b.HatDateien);
-  EXPECT_EQ(b.Name, "mein Super-Programm");
-  EXPECT_EQ(b.Ziel, "P");
-  EXPECT_EQ(b.Menue, "135");
+  EXPECT_EQ(b.Name, L"mein Super-Programm");
+  EXPECT_EQ(b.Ziel, L"P");
+  EXPECT_EQ(b.Menue, L"135");
   ASSERT_EQ(b.Dateien.size(), 2u);
-  EXPECT_EQ(b.Dateien[0].Datei, "");
-  EXPECT_EQ(b.Dateien[1].Datei, "Meine Datei.txt");
-  EXPECT_EQ(b.Dateien[1].Text, "Mein Menü-Text");
-  EXPECT_EQ(b.Dateien[1].Parameter, std::vector<std::string>{""});
-  EXPECT_EQ(FalscheDatenText(b), "");
+  EXPECT_EQ(b.Dateien[0].Datei, L"");
+  EXPECT_EQ(b.Dateien[1].Datei, L"Meine Datei.txt");
+  EXPECT_EQ(b.Dateien[1].Text, L"Mein Menü-Text");
+  EXPECT_EQ(b.Dateien[1].Parameter, std::vector<std::wstring>{L""});
+  EXPECT_EQ(FalscheDatenText(b), L"");
 }
 
 TEST(BlockLesen, ReadsTheMakersTemplateWithItsHelpLines) {
@@ -66,44 +66,44 @@ TEST(BlockLesen, ReadsTheMakersTemplateWithItsHelpLines) {
       "==========================================================\r\n"
       "#ZQ1#\r\n\r\n\r\n";
   const TZQBlock b = BlockLesen(fenster, Keine);
-  EXPECT_EQ(FalscheDatenText(b), "");
-  EXPECT_EQ(b.Name, "Zählwerk 2000");
-  EXPECT_EQ(b.Ziel, "w");
-  EXPECT_EQ(b.Menue, "2 4");
+  EXPECT_EQ(FalscheDatenText(b), L"");
+  EXPECT_EQ(b.Name, L"Zählwerk 2000");
+  EXPECT_EQ(b.Ziel, L"w");
+  EXPECT_EQ(b.Menue, L"2 4");
   ASSERT_EQ(b.Dateien.size(), 4u);
-  EXPECT_EQ(b.Dateien[1].Datei, "Prog.exe");
-  EXPECT_EQ(b.Dateien[1].Text, "Mein Programm");
+  EXPECT_EQ(b.Dateien[1].Datei, L"Prog.exe");
+  EXPECT_EQ(b.Dateien[1].Text, L"Mein Programm");
   // Parameters keep their blanks, but those at the very end of the line go with the value.
-  EXPECT_EQ(b.Dateien[1].Parameter, (std::vector<std::string>{"", " -s ", "  \"x y\""}));
-  EXPECT_EQ(b.Dateien[2].Datei, "Hilfe.chm");
-  EXPECT_EQ(b.Dateien[2].Text, "");
-  EXPECT_EQ(b.Dateien[3].Text, "Was ist neu?");
+  EXPECT_EQ(b.Dateien[1].Parameter, (std::vector<std::wstring>{L"", L" -s ", L"  \"x y\""}));
+  EXPECT_EQ(b.Dateien[2].Datei, L"Hilfe.chm");
+  EXPECT_EQ(b.Dateien[2].Text, L"");
+  EXPECT_EQ(b.Dateien[3].Text, L"Was ist neu?");
 }
 
 TEST(BlockLesen, LastNameTargetAndMenuWinEveryFileLineCounts) {
   const TZQBlock b = BlockLesen(
       Block({"#d=b.exe,B", "#n=Erst", "#z=C:\\Eins", "#m=1", "#n=", "#z=D", "#m=", "#d=a.exe,A,p"}), Keine);
   EXPECT_TRUE(b.HatName);
-  EXPECT_EQ(b.Name, "");
-  EXPECT_EQ(b.Ziel, "D");
+  EXPECT_EQ(b.Name, L"");
+  EXPECT_EQ(b.Ziel, L"D");
   EXPECT_TRUE(b.HatMenue);
-  EXPECT_EQ(b.Menue, "");
-  EXPECT_EQ(b.Menues, (std::vector<std::string>{"1", ""}));
+  EXPECT_EQ(b.Menue, L"");
+  EXPECT_EQ(b.Menues, (std::vector<std::wstring>{L"1", L""}));
   ASSERT_EQ(b.Dateien.size(), 3u);
-  EXPECT_EQ(b.Dateien[1].Datei, "b.exe");
-  EXPECT_EQ(b.Dateien[2].Datei, "a.exe");
-  EXPECT_EQ(b.Dateien[2].Parameter, (std::vector<std::string>{"", "p"}));
+  EXPECT_EQ(b.Dateien[1].Datei, L"b.exe");
+  EXPECT_EQ(b.Dateien[2].Datei, L"a.exe");
+  EXPECT_EQ(b.Dateien[2].Parameter, (std::vector<std::wstring>{L"", L"p"}));
 }
 
 TEST(BlockLesen, NamesEveryMissingSettingInItsOrder) {
   EXPECT_EQ(FalscheDatenText(BlockLesen("", Keine)),
-            "Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Name\r\n"
-            "- Programm-Dateien\r\n- Ziel-Pfad\r\n- Menüs");
+            L"Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Name\r\n"
+            L"- Programm-Dateien\r\n- Ziel-Pfad\r\n- Menüs");
   // A file without a menu text does not count.
   EXPECT_EQ(FalscheDatenText(BlockLesen(Block({"#n=x", "#z=P", "#m=135", "#d=Meine Datei.exe"}), Keine)),
-            "Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Dateien");
+            L"Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Dateien");
   EXPECT_EQ(FalscheDatenText(BlockLesen(Block({"#d=a,b", "#m=1"}), Keine)),
-            "Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Name\r\n- Ziel-Pfad");
+            L"Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Name\r\n- Ziel-Pfad");
   // A menu text of blanks is no menu text.
   EXPECT_FALSE(BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=a.exe, ,p"}), Keine).HatDateien);
 }
@@ -132,43 +132,43 @@ TEST(BlockLesen, FindsTheMarkersOnlyWhereTheyBelong) {
 TEST(BlockLesen, ReadsTheLastOpeningMarkerBeforeTheEnd) {
   // An older block further up the window is commentary of the leader.
   const std::string fenster = "x#ZQ1#\r\n#n=alt\r\n#ZQ1#\r\n" + Block({"#n=neu"});
-  EXPECT_EQ(BlockLesen(fenster, Keine).Name, "neu");
+  EXPECT_EQ(BlockLesen(fenster, Keine).Name, L"neu");
 }
 
 TEST(BlockLesen, TellsSettingLinesFromCommentary) {
   const TZQBlock b = BlockLesen(Block({"n=ohne Raute", "#nn=kein Gleich an dritter Stelle", "#n",
                                        " #n=Blank davor", "Beispiel: #n=mein Super-Programm", "#n=  richtig \t"}),
                                 Keine);
-  EXPECT_EQ(b.Name, "richtig");
+  EXPECT_EQ(b.Name, L"richtig");
 }
 
 TEST(BlockLesen, SplitsFileLinesAtCommasDroppingEmptyPieces) {
   const TZQBlock b = BlockLesen(Block({"#d=a.exe,,Text nach zwei Kommas,,p1", "#d=,,,", "#d=", "#d= b.exe ,  T  "}), Keine);
   ASSERT_EQ(b.Dateien.size(), 3u);
-  EXPECT_EQ(b.Dateien[1].Text, "Text nach zwei Kommas");
-  EXPECT_EQ(b.Dateien[1].Parameter, (std::vector<std::string>{"", "p1"}));
-  EXPECT_EQ(b.Dateien[2].Datei, "b.exe");
-  EXPECT_EQ(b.Dateien[2].Text, "T");
+  EXPECT_EQ(b.Dateien[1].Text, L"Text nach zwei Kommas");
+  EXPECT_EQ(b.Dateien[1].Parameter, (std::vector<std::wstring>{L"", L"p1"}));
+  EXPECT_EQ(b.Dateien[2].Datei, L"b.exe");
+  EXPECT_EQ(b.Dateien[2].Text, L"T");
 }
 
 TEST(BlockLesen, TakesOptionalFilesOnlyWhenTheyArePresent) {
-  std::set<std::string> gefragt;
-  const auto vorhanden = [&](const std::string& datei) {
+  std::set<std::wstring> gefragt;
+  const auto vorhanden = [&](const std::wstring& datei) {
     gefragt.insert(datei);
-    return datei == "da.dll";
+    return datei == L"da.dll";
   };
   const TZQBlock b = BlockLesen(Block({"#?= fehlt.dll ,F", "#?=da.dll,D,x", "#?=,,"}), vorhanden);
-  EXPECT_EQ(gefragt, (std::set<std::string>{"fehlt.dll", "da.dll"}));
+  EXPECT_EQ(gefragt, (std::set<std::wstring>{L"fehlt.dll", L"da.dll"}));
   ASSERT_EQ(b.Dateien.size(), 2u);
-  EXPECT_EQ(b.Dateien[1].Datei, "da.dll");
-  EXPECT_EQ(b.Dateien[1].Parameter, (std::vector<std::string>{"", "x"}));
+  EXPECT_EQ(b.Dateien[1].Datei, L"da.dll");
+  EXPECT_EQ(b.Dateien[1].Parameter, (std::vector<std::wstring>{L"", L"x"}));
   EXPECT_TRUE(b.HatDateien);
 }
 
 TEST(FehlendeDateienText, ListsAllFilesThenTheMissingOnes) {
-  EXPECT_EQ(FehlendeDateienText({"", "a.exe", "B.dll", "Setup.exe"}, {"B.dll"}),
-            "Diese Dateien sollen installiert werden:\r\n- a.exe\r\n- B.dll\r\n- Setup.exe"
-            "\r\n\r\nDiese Dateien fehlen:\r\n- B.dll");
+  EXPECT_EQ(FehlendeDateienText({L"", L"a.exe", L"B.dll", L"Setup.exe"}, {L"B.dll"}),
+            L"Diese Dateien sollen installiert werden:\r\n- a.exe\r\n- B.dll\r\n- Setup.exe"
+            L"\r\n\r\nDiese Dateien fehlen:\r\n- B.dll");
 }
 
 TEST(Gestutzt, RemovesBlanksAndControlCharactersAtBothEnds) {
@@ -178,11 +178,11 @@ TEST(Gestutzt, RemovesBlanksAndControlCharactersAtBothEnds) {
 }
 
 TEST(MenueTextBrauchbar, OnlyPlainFileNamesMakeEntries) {
-  for (const std::string& text : std::vector<std::string>{"Mein Menü-Text", "Version 2.0", "a", "(x) & [y]", "..a", "Neu!"}) {
+  for (const std::wstring& text : std::vector<std::wstring>{L"Mein Menü-Text", L"Version 2.0", L"a", L"(x) & [y]", L"..a", L"Neu!", L"Łódź ✓"}) {
     EXPECT_TRUE(MenueTextBrauchbar(text)) << text;
   }
-  for (const std::string& text : std::vector<std::string>{"", ".", "..", "..\\..\\x", "a\\b", "a/b", "C:x", "Neu*", "Neu?", "a\"b",
-                                 "a<b", "a>b", "a|b", "a\tb", std::string("a\x01", 2), "a\x7f"}) {
+  for (const std::wstring& text : std::vector<std::wstring>{L"", L".", L"..", L"..\\..\\x", L"a\\b", L"a/b", L"C:x", L"Neu*", L"Neu?", L"a\"b",
+                                 L"a<b", L"a>b", L"a|b", L"a\tb", std::wstring(L"a\x01", 2), L"a\x7f"}) {
     EXPECT_FALSE(MenueTextBrauchbar(text)) << text;
   }
 }
@@ -192,8 +192,32 @@ TEST(BlockLesen, FileLinesWhoseMenuTextsCannotBeNamesDoNotComplete) {
       Block({"#n=x", "#z=P", "#m=1", "#d=a.exe,..\\..\\Users\\x", "#d=b.exe,Neu?", "#d=c.exe,.."}), Keine);
   // The lines stay files to install, with their texts as written.
   ASSERT_EQ(b.Dateien.size(), 4u);
-  EXPECT_EQ(b.Dateien[2].Text, "Neu?");
-  EXPECT_EQ(FalscheDatenText(b), "Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Dateien");
+  EXPECT_EQ(b.Dateien[2].Text, L"Neu?");
+  EXPECT_EQ(FalscheDatenText(b), L"Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Dateien");
   EXPECT_EQ(FalscheDatenText(BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=b.exe,Neu?", "#d=a.exe,A"}), Keine)),
-            "");
+            L"");
+}
+
+TEST(BlockLesen, DecodesTheBlockAs1252WhateverTheSystem) {
+  // The 0x80 row of 1252 differs from Latin-1 and from every other code page.
+  const TZQBlock b = BlockLesen(Block({"#n=Preis 5 \x80 \x8a\x9e", "#z=C:\\Z\xe4hler", "#m=1", "#d=\xdc" "ber.exe,Men\xfc \x93" "A\x94,-\x84"}), Keine);
+  EXPECT_EQ(b.Name, L"Preis 5 \u20ac \u0160\u017e");
+  EXPECT_EQ(b.Ziel, L"C:\\Z\u00e4hler");
+  ASSERT_EQ(b.Dateien.size(), 2u);
+  EXPECT_EQ(b.Dateien[1].Datei, L"\u00dcber.exe");
+  EXPECT_EQ(b.Dateien[1].Text, L"Men\u00fc \u201cA\u201d");
+  EXPECT_EQ(b.Dateien[1].Parameter, (std::vector<std::wstring>{L"", L"-\u201e"}));
+}
+
+TEST(Urteilen, ListsEachFileOnceAndTheInstallerLastWhateverItsName) {
+  const TZQBlock b = BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=A.exe,A", "#d=a.EXE,B", "#d=setup.exe,C"}), Keine);
+  const auto alle = [](const std::wstring&) { return true; };
+  // Letter case does not count; the first spelling stays.
+  EXPECT_EQ(Urteilen(b, L"Setup.exe", alle).Namen, (std::vector<std::wstring>{L"", L"A.exe", L"setup.exe"}));
+  // A name that 1252 cannot hold is its own, even where only its foreign letters differ.
+  EXPECT_EQ(Urteilen(b, L"\u0141\u00f3d\u017a \U0001F600.exe", alle).Namen,
+            (std::vector<std::wstring>{L"", L"A.exe", L"setup.exe", L"\u0141\u00f3d\u017a \U0001F600.exe"}));
+  const TZQUrteil fehlt = Urteilen(b, L"Setup \u2713.exe", [](const std::wstring& n) { return n != L"A.exe"; });
+  EXPECT_EQ(fehlt.Fehlend, std::vector<std::wstring>{L"A.exe"});
+  EXPECT_NE(fehlt.Fehler.find(L"- Setup \u2713.exe"), std::wstring::npos);
 }

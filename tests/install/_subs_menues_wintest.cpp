@@ -15,23 +15,23 @@ namespace {
 
 using platform::CheckState;
 
-TZQDateienInfo Datei(const std::string& name, const std::string& text, std::vector<std::string> parameter = {}) {
-  TZQDateienInfo d{name, text, {""}};
+TZQDateienInfo Datei(const std::wstring& name, const std::wstring& text, std::vector<std::wstring> parameter = {}) {
+  TZQDateienInfo d{name, text, {L""}};
   d.Parameter.insert(d.Parameter.end(), parameter.begin(), parameter.end());
   return d;
 }
 
-std::string LinkZiel(const std::string& link) {
+std::wstring LinkZiel(const std::wstring& link) {
   platform::ShellLink l;
-  std::string ziel;
+  std::wstring ziel;
   if (l.Create() == 0 && l.Load(link) == 0) l.GetPath(ziel);
   return ziel;
 }
 
-std::string Befehl(const std::string& schluessel) {
+std::wstring Befehl(const std::wstring& schluessel) {
   platform::ClassesRootKey key;
-  std::string text;
-  if (key.Open(schluessel + "\\command", platform::kKeyRead) == 0) key.ReadDefault(text);
+  std::wstring text;
+  if (key.Open(schluessel + L"\\command", platform::kKeyRead) == 0) key.ReadDefault(text);
   return text;
 }
 
@@ -54,10 +54,10 @@ class Menues : public ::testing::Test {
   }
 
   void Aufraeumen() {
-    for (const std::string& text : texte) {
-      for (const char* ordner : {"1", "2", "3"}) AdresseLoeschen(SpezialOrdner(ordner) + text + ".lnk", false);
-      for (const char* wurzel : {"*", "Drive", "Folder"}) {
-        platform::ClassesRootDeleteTree(std::string(wurzel) + "\\shell\\" + text + " ...");
+    for (const std::wstring& text : texte) {
+      for (const char* ordner : {"1", "2", "3"}) AdresseLoeschen(SpezialOrdner(ordner) + text + L".lnk", false);
+      for (const wchar_t* wurzel : {L"*", L"Drive", L"Folder"}) {
+        platform::ClassesRootDeleteTree(std::wstring(wurzel) + L"\\shell\\" + text + L" ...");
       }
     }
   }
@@ -76,17 +76,17 @@ class Menues : public ::testing::Test {
     return {&aa->CheDesktop, &aa->CheStart, &aa->CheSchnell, &aa->CheExplorerV, &aa->CheExplorerD};
   }
 
-  const std::vector<std::string> texte = {"zq Menü A", "zq Menü B"};
+  const std::vector<std::wstring> texte = {L"zq Menü A", L"zq Menü B"};
   Taa fenster;
 };
 
 }  // namespace
 
 TEST_F(Menues, EveryLocationIsMadeFoundAndRemoved) {
-  const std::string ordner = "C:\\Programme\\Zählwerk\\";
+  const std::wstring ordner = L"C:\\Programme\\Zählwerk\\";
   for (platform::CheckBox* box : Boxen()) {
     SCOPED_TRACE(box->Name());
-    Dateien = {{}, Datei("zw.exe", texte[0])};
+    Dateien = {{}, Datei(L"zw.exe", texte[0])};
     ZielOrt = ordner;
     Anwenden(*box, true);
     ZielOrt.clear();
@@ -101,51 +101,51 @@ TEST_F(Menues, EveryLocationIsMadeFoundAndRemoved) {
     ZielOrt.clear();
     Pruefen();
     for (platform::CheckBox* andere : Boxen()) EXPECT_EQ(andere->State(), CheckState::Unchecked) << andere->Name();
-    EXPECT_EQ(ZielOrt, "");
+    EXPECT_EQ(ZielOrt, L"");
   }
 }
 
 TEST_F(Menues, EntriesHaveTheirNamesTargetsAndCommandLines) {
-  Dateien = {{}, Datei("x.exe", texte[0], {"a", " b c ", "C:\\d"}), Datei("ohne.txt", ""), Datei("y.exe", texte[1])};
-  ZielOrt = "C:\\Prog";
+  Dateien = {{}, Datei(L"x.exe", texte[0], {L"a", L" b c ", L"C:\\d"}), Datei(L"ohne.txt", L""), Datei(L"y.exe", texte[1])};
+  ZielOrt = L"C:\\Prog";
   for (platform::CheckBox* box : Boxen()) Anwenden(*box, true);
 
-  EXPECT_EQ(LinkZiel(SpezialOrdner("1") + texte[0] + ".lnk"), "C:\\Prog\\x.exe");
-  EXPECT_EQ(LinkZiel(SpezialOrdner("2") + texte[1] + ".lnk"), "C:\\Prog\\y.exe");
-  EXPECT_EQ(LinkZiel(SpezialOrdner("3") + texte[0] + ".lnk"), "C:\\Prog\\x.exe");
-  EXPECT_FALSE(DateiExistiert(SpezialOrdner("1") + ".lnk"));
-  const std::string befehl = "\"C:\\Prog\\x.exe\" \"a\" \" b c \" \"C:\\d\" \"%1\"";
-  EXPECT_EQ(Befehl("*\\shell\\" + texte[0] + " ..."), befehl);
-  EXPECT_EQ(Befehl("Drive\\shell\\" + texte[0] + " ..."), befehl);
-  EXPECT_EQ(Befehl("Folder\\shell\\" + texte[0] + " ..."), befehl);
-  EXPECT_EQ(Befehl("*\\shell\\" + texte[1] + " ..."), "\"C:\\Prog\\y.exe\" \"%1\"");
+  EXPECT_EQ(LinkZiel(SpezialOrdner("1") + texte[0] + L".lnk"), L"C:\\Prog\\x.exe");
+  EXPECT_EQ(LinkZiel(SpezialOrdner("2") + texte[1] + L".lnk"), L"C:\\Prog\\y.exe");
+  EXPECT_EQ(LinkZiel(SpezialOrdner("3") + texte[0] + L".lnk"), L"C:\\Prog\\x.exe");
+  EXPECT_FALSE(DateiExistiert(SpezialOrdner("1") + L".lnk"));
+  const std::wstring befehl = L"\"C:\\Prog\\x.exe\" \"a\" \" b c \" \"C:\\d\" \"%1\"";
+  EXPECT_EQ(Befehl(L"*\\shell\\" + texte[0] + L" ..."), befehl);
+  EXPECT_EQ(Befehl(L"Drive\\shell\\" + texte[0] + L" ..."), befehl);
+  EXPECT_EQ(Befehl(L"Folder\\shell\\" + texte[0] + L" ..."), befehl);
+  EXPECT_EQ(Befehl(L"*\\shell\\" + texte[1] + L" ..."), L"\"C:\\Prog\\y.exe\" \"%1\"");
 }
 
 TEST_F(Menues, TheProbeShowsTheLastFileAndTheLastDiscoveryWins) {
-  Dateien = {{}, Datei("a.exe", texte[0]), Datei("b.exe", texte[1])};
+  Dateien = {{}, Datei(L"a.exe", texte[0]), Datei(L"b.exe", texte[1])};
   // Only the first file has a desktop shortcut; only the second a file verb.
-  ZielOrt = "C:\\Erst\\";
+  ZielOrt = L"C:\\Erst\\";
   Anwenden(aa->CheDesktop, true);
-  AdresseLoeschen(SpezialOrdner("1") + texte[1] + ".lnk", false);
-  ZielOrt = "C:\\Zweit\\";
+  AdresseLoeschen(SpezialOrdner("1") + texte[1] + L".lnk", false);
+  ZielOrt = L"C:\\Zweit\\";
   Anwenden(aa->CheExplorerD, true);
-  platform::ClassesRootDeleteTree("*\\shell\\" + texte[0] + " ...");
+  platform::ClassesRootDeleteTree(L"*\\shell\\" + texte[0] + L" ...");
 
   ZielOrt.clear();
   Pruefen();
   EXPECT_EQ(aa->CheDesktop.State(), CheckState::Unchecked);
   EXPECT_EQ(aa->CheExplorerD.State(), CheckState::Checked);
-  EXPECT_EQ(ZielOrt, "C:\\Zweit\\");
-  EXPECT_TRUE(DateiExistiert(SpezialOrdner("1") + texte[0] + ".lnk"));
+  EXPECT_EQ(ZielOrt, L"C:\\Zweit\\");
+  EXPECT_TRUE(DateiExistiert(SpezialOrdner("1") + texte[0] + L".lnk"));
 }
 
 TEST_F(Menues, RemovingEverythingReachesEntriesThatTheBoxesDidNotShow) {
-  Dateien = {{}, Datei("a.exe", texte[0]), Datei("b.exe", texte[1])};
-  ZielOrt = "C:\\Erst\\";
+  Dateien = {{}, Datei(L"a.exe", texte[0]), Datei(L"b.exe", texte[1])};
+  ZielOrt = L"C:\\Erst\\";
   Anwenden(aa->CheDesktop, true);
   Anwenden(aa->CheExplorerD, true);
-  AdresseLoeschen(SpezialOrdner("1") + texte[1] + ".lnk", false);
-  platform::ClassesRootDeleteTree("*\\shell\\" + texte[1] + " ...");
+  AdresseLoeschen(SpezialOrdner("1") + texte[1] + L".lnk", false);
+  platform::ClassesRootDeleteTree(L"*\\shell\\" + texte[1] + L" ...");
   Pruefen();
   ASSERT_EQ(aa->CheDesktop.State(), CheckState::Unchecked);
 
@@ -157,104 +157,104 @@ TEST_F(Menues, RemovingEverythingReachesEntriesThatTheBoxesDidNotShow) {
   AlleEintraegeEntfernen();
   EXPECT_EQ(klicks, 0);
   for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Name();
-  EXPECT_FALSE(DateiExistiert(SpezialOrdner("1") + texte[0] + ".lnk"));
-  EXPECT_FALSE(platform::ClassesRootKeyExists("*\\shell\\" + texte[0] + " ..."));
+  EXPECT_FALSE(DateiExistiert(SpezialOrdner("1") + texte[0] + L".lnk"));
+  EXPECT_FALSE(platform::ClassesRootKeyExists(L"*\\shell\\" + texte[0] + L" ..."));
 }
 
 TEST_F(Menues, MenuTextsThatAreNoPlainNamesAreNeitherMadeNorProbedNorRemoved) {
   // Another program's shortcut that the pattern "zq Neu?" would match, and a file outside the
   // desktop folder that "..\\" would reach.
-  const std::string fremd = SpezialOrdner("1") + "zq NeuX.lnk";
-  const std::string draussen = SpezialOrdner("1") + "..\\zq draussen.lnk";
-  ASSERT_EQ(LinkZiel(fremd), "");
+  const std::wstring fremd = SpezialOrdner("1") + L"zq NeuX.lnk";
+  const std::wstring draussen = SpezialOrdner("1") + L"..\\zq draussen.lnk";
+  ASSERT_EQ(LinkZiel(fremd), L"");
   {
     platform::ShellLink link;
     ASSERT_EQ(link.Create(), 0);
-    link.SetPath("C:\\Fremd\\neu.exe");
+    link.SetPath(L"C:\\Fremd\\neu.exe");
     ASSERT_EQ(link.Save(fremd, false), 0);
     ASSERT_EQ(link.Save(draussen, false), 0);
   }
-  Dateien = {{}, Datei("x.exe", "zq Neu?"), Datei("y.exe", "..\\zq draussen")};
-  for (const char* text : {"zq a\\b", "zq a/b", "zq a:b", "zq a*", "zq a\"b", "zq a<b", "zq a>b", "zq a|b", "zq a\tb", ".", ".."}) {
-    Dateien.push_back(Datei("z.exe", text));
+  Dateien = {{}, Datei(L"x.exe", L"zq Neu?"), Datei(L"y.exe", L"..\\zq draussen")};
+  for (const wchar_t* text : {L"zq a\\b", L"zq a/b", L"zq a:b", L"zq a*", L"zq a\"b", L"zq a<b", L"zq a>b", L"zq a|b", L"zq a\tb", L".", L".."}) {
+    Dateien.push_back(Datei(L"z.exe", text));
   }
-  ZielOrt = "C:\\Prog\\";
+  ZielOrt = L"C:\\Prog\\";
   Pruefen();
   for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Name();
-  EXPECT_EQ(ZielOrt, "C:\\Prog\\") << "a foreign shortcut was taken for an earlier installation";
+  EXPECT_EQ(ZielOrt, L"C:\\Prog\\") << L"a foreign shortcut was taken for an earlier installation";
 
   for (platform::CheckBox* box : Boxen()) Anwenden(*box, true);
-  EXPECT_FALSE(platform::ClassesRootKeyExists("*\\shell\\zq Neu? ..."));
-  EXPECT_FALSE(platform::ClassesRootKeyExists("*\\shell\\zq a ..."));
+  EXPECT_FALSE(platform::ClassesRootKeyExists(L"*\\shell\\zq Neu? ..."));
+  EXPECT_FALSE(platform::ClassesRootKeyExists(L"*\\shell\\zq a ..."));
   for (platform::CheckBox* box : Boxen()) Anwenden(*box, false);
   fenster.Show();
   AlleEintraegeEntfernen();
-  EXPECT_EQ(LinkZiel(fremd), "C:\\Fremd\\neu.exe");
-  EXPECT_EQ(LinkZiel(draussen), "C:\\Fremd\\neu.exe");
+  EXPECT_EQ(LinkZiel(fremd), L"C:\\Fremd\\neu.exe");
+  EXPECT_EQ(LinkZiel(draussen), L"C:\\Fremd\\neu.exe");
   AdresseLoeschen(fremd, false);
   AdresseLoeschen(draussen, false);
 }
 
 TEST_F(Menues, NoTargetNoVerbButAShortcutAllTheSame) {
-  Dateien = {{}, Datei("x.exe", texte[0])};
+  Dateien = {{}, Datei(L"x.exe", texte[0])};
   Anwenden(aa->CheExplorerV, true);
   Anwenden(aa->CheExplorerD, true);
-  EXPECT_FALSE(platform::ClassesRootKeyExists("Drive\\shell\\" + texte[0] + " ..."));
-  EXPECT_FALSE(platform::ClassesRootKeyExists("Folder\\shell\\" + texte[0] + " ..."));
-  EXPECT_FALSE(platform::ClassesRootKeyExists("*\\shell\\" + texte[0] + " ..."));
+  EXPECT_FALSE(platform::ClassesRootKeyExists(L"Drive\\shell\\" + texte[0] + L" ..."));
+  EXPECT_FALSE(platform::ClassesRootKeyExists(L"Folder\\shell\\" + texte[0] + L" ..."));
+  EXPECT_FALSE(platform::ClassesRootKeyExists(L"*\\shell\\" + texte[0] + L" ..."));
   Anwenden(aa->CheDesktop, true);
   // The empty target folder becomes "\", the root of the current drive, as the shell resolves it.
-  const std::string ziel = LinkZiel(SpezialOrdner("1") + texte[0] + ".lnk");
-  EXPECT_EQ(ziel.substr(1), ":\\x.exe") << ziel;
+  const std::wstring ziel = LinkZiel(SpezialOrdner("1") + texte[0] + L".lnk");
+  EXPECT_EQ(ziel.substr(1), L":\\x.exe") << ziel;
 }
 
 TEST_F(Menues, TargetsOffADriveLetterAreFoundButNotTaken) {
-  Dateien = {{}, Datei("x.exe", texte[0])};
+  Dateien = {{}, Datei(L"x.exe", texte[0])};
   {
     platform::ClassesRootKey key;
-    ASSERT_EQ(key.Create("*\\shell\\" + texte[0] + " ...\\command", platform::kKeyWrite), 0);
-    key.WriteDefault("\"\\\\server\\freigabe\\x.exe\" \"%1\"");
+    ASSERT_EQ(key.Create(L"*\\shell\\" + texte[0] + L" ...\\command", platform::kKeyWrite), 0);
+    key.WriteDefault(L"\"\\\\server\\freigabe\\x.exe\" \"%1\"");
   }
-  ZielOrt = "\\\\server\\freigabe\\";
+  ZielOrt = L"\\\\server\\freigabe\\";
   Anwenden(aa->CheDesktop, true);
-  ZielOrt = "C:\\Vorher\\";
+  ZielOrt = L"C:\\Vorher\\";
   Pruefen();
   EXPECT_EQ(aa->CheExplorerD.State(), CheckState::Checked);
   EXPECT_EQ(aa->CheDesktop.State(), CheckState::Checked);
-  EXPECT_EQ(ZielOrt, "C:\\Vorher\\");
+  EXPECT_EQ(ZielOrt, L"C:\\Vorher\\");
 }
 
 TEST_F(Menues, FilesWithoutMenuTextsClearEveryBoxAndWriteNothing) {
-  Dateien = {{}, Datei("x.exe", ""), Datei("y.exe", "")};
-  ZielOrt = "C:\\Prog\\";
+  Dateien = {{}, Datei(L"x.exe", L""), Datei(L"y.exe", L"")};
+  ZielOrt = L"C:\\Prog\\";
   for (platform::CheckBox* box : Boxen()) Anwenden(*box, true);
-  EXPECT_FALSE(DateiExistiert(SpezialOrdner("1") + ".lnk"));
-  EXPECT_FALSE(platform::ClassesRootKeyExists("*\\shell\\ ..."));
+  EXPECT_FALSE(DateiExistiert(SpezialOrdner("1") + L".lnk"));
+  EXPECT_FALSE(platform::ClassesRootKeyExists(L"*\\shell\\ ..."));
   Pruefen();
   for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Name();
 }
 
 TEST(Befehlszeilen, YieldTheFolderOnADriveLetter) {
-  ZielOrt = "alt";
-  BefehlZielLesen("\"C:\\Prog\\x.exe\" \"%1\"");
-  EXPECT_EQ(ZielOrt, "C:\\Prog\\");
+  ZielOrt = L"alt";
+  BefehlZielLesen(L"\"C:\\Prog\\x.exe\" \"%1\"");
+  EXPECT_EQ(ZielOrt, L"C:\\Prog\\");
   // A backslash in a parameter ends the folder inside the parameters; it is still taken.
-  BefehlZielLesen("\"C:\\Prog\\x.exe\" \"D:\\p\" \"%1\"");
-  EXPECT_EQ(ZielOrt, "C:\\Prog\\x.exe\" \"D:\\");
-  ZielOrt = "alt";
-  BefehlZielLesen("x.exe \"%1\"");
-  BefehlZielLesen("");
-  EXPECT_EQ(ZielOrt, "alt");
+  BefehlZielLesen(L"\"C:\\Prog\\x.exe\" \"D:\\p\" \"%1\"");
+  EXPECT_EQ(ZielOrt, L"C:\\Prog\\x.exe\" \"D:\\");
+  ZielOrt = L"alt";
+  BefehlZielLesen(L"x.exe \"%1\"");
+  BefehlZielLesen(L"");
+  EXPECT_EQ(ZielOrt, L"alt");
   ZielOrt.clear();
 }
 
 TEST(LinkErstellen, WithoutTheComponentLibraryEndsTheActionWithTheSystemsText) {
   // A thread that never initialised the component-object library cannot make a link object.
-  const std::string link = SpezialOrdner("1") + "zq ohne COM.lnk";
+  const std::wstring link = SpezialOrdner("1") + L"zq ohne COM.lnk";
   long fehler = 0;
   long lesen = 0;
   std::thread ohneCom([&] {
-    fehler = LinkErstellen(link, "C:\\x.exe");
+    fehler = LinkErstellen(link, L"C:\\x.exe");
     lesen = LinkZielLesen(link);
   });
   ohneCom.join();
@@ -263,5 +263,5 @@ TEST(LinkErstellen, WithoutTheComponentLibraryEndsTheActionWithTheSystemsText) {
   EXPECT_FALSE(DateiExistiert(link));
   EXPECT_FALSE(AktionsFehlerText(fehler).empty());
   // A code the system has no text for is named by its number.
-  EXPECT_EQ(AktionsFehlerText(0x20001234), "Fehler 536875572");
+  EXPECT_EQ(AktionsFehlerText(0x20001234), L"Fehler 536875572");
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-bool IstOrdner(const std::string& pfad) {
+bool IstOrdner(const std::wstring& pfad) {
   const std::uint32_t a = platform::FileAttributes(pfad);
   return a != platform::kInvalidAttributes && (a & platform::kAttributeDirectory);
 }
@@ -19,15 +19,15 @@ bool IstOrdner(const std::string& pfad) {
 TEST(SpezialOrdner, GivesThePrefixsFoldersWithATrailingBackslash) {
   struct Fall {
     const char* code;
-    const char* ordner;
+    const wchar_t* ordner;
   };
   const Fall faelle[] = {
-      {"1", "C:\\users\\Public\\Desktop\\"},
-      {"2", "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\"},
-      {"a", "C:\\ProgramData\\"},
+      {"1", L"C:\\users\\Public\\Desktop\\"},
+      {"2", L"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\"},
+      {"a", L"C:\\ProgramData\\"},
       // A 32-bit process on 64-bit Windows is given the 32-bit program-files folder.
-      {"p", sizeof(void*) == 4 ? "C:\\Program Files (x86)\\" : "C:\\Program Files\\"},
-      {"w", "C:\\windows\\"},
+      {"p", sizeof(void*) == 4 ? L"C:\\Program Files (x86)\\" : L"C:\\Program Files\\"},
+      {"w", L"C:\\windows\\"},
   };
   for (const Fall& f : faelle) {
     EXPECT_EQ(SpezialOrdner(f.code), f.ordner) << f.code;
@@ -36,15 +36,15 @@ TEST(SpezialOrdner, GivesThePrefixsFoldersWithATrailingBackslash) {
 }
 
 TEST(SpezialOrdner, QuickLaunchLiesBelowTheUsersApplicationData) {
-  const char* appdata = std::getenv("APPDATA");
+  const wchar_t* appdata = _wgetenv(L"APPDATA");
   ASSERT_NE(appdata, nullptr);
   ASSERT_TRUE(IstOrdner(appdata)) << appdata;
-  EXPECT_EQ(SpezialOrdner("3"), std::string(appdata) + "\\Microsoft\\Internet Explorer\\Quick Launch\\");
+  EXPECT_EQ(SpezialOrdner("3"), std::wstring(appdata) + L"\\Microsoft\\Internet Explorer\\Quick Launch\\");
 }
 
 TEST(SpezialOrdner, GivesNothingForOtherCodes) {
   const std::string codes[] = {"", "d", "A", "P", "W", "0", "4", "11", "w ", "1\\", "ä", std::string(1, '\0')};
   for (const std::string& code : codes) {
-    EXPECT_EQ(SpezialOrdner(code), "") << code;
+    EXPECT_EQ(SpezialOrdner(code), L"") << code;
   }
 }

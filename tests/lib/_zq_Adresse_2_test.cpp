@@ -4,28 +4,28 @@
 
 TEST(AdresseZerlegen, SplitsIntoFolderNameDotAndExtension) {
   struct Fall {
-    const char* pfad;
-    const char* verzeichnis;
-    const char* name;
-    const char* punkt;
-    const char* endung;
-    const char* dateiName;
+    const wchar_t* pfad;
+    const wchar_t* verzeichnis;
+    const wchar_t* name;
+    const wchar_t* punkt;
+    const wchar_t* endung;
+    const wchar_t* dateiName;
   };
   const Fall faelle[] = {
-      {"C:\\A\\b.exe", "C:\\A\\", "b", ".", "exe", "b.exe"},
-      {"C:\\A\\", "C:\\A\\", "", "", "", ""},
-      {"C:\\A", "C:\\", "A", "", "", "A"},
-      {"b.tar.gz", "", "b.tar", ".", "gz", "b.tar.gz"},
-      {"C:\\A.x\\b", "C:\\A.x\\", "b", "", "", "b"},
-      {"C:\\A\\.cfg", "C:\\A\\", "", ".", "cfg", ".cfg"},
-      {"C:\\A\\b.", "C:\\A\\", "b", ".", "", "b."},
-      {"\\\\srv\\share\\x.lnk", "\\\\srv\\share\\", "x", ".", "lnk", "x.lnk"},
-      {"", "", "", "", "", ""},
-      {"C:/A/b.txt", "", "C:/A/b", ".", "txt", "C:/A/b.txt"},
-      {"D:\\Menü\\Über.lnk", "D:\\Menü\\", "Über", ".", "lnk", "Über.lnk"},
+      {L"C:\\A\\b.exe", L"C:\\A\\", L"b", L".", L"exe", L"b.exe"},
+      {L"C:\\A\\", L"C:\\A\\", L"", L"", L"", L""},
+      {L"C:\\A", L"C:\\", L"A", L"", L"", L"A"},
+      {L"b.tar.gz", L"", L"b.tar", L".", L"gz", L"b.tar.gz"},
+      {L"C:\\A.x\\b", L"C:\\A.x\\", L"b", L"", L"", L"b"},
+      {L"C:\\A\\.cfg", L"C:\\A\\", L"", L".", L"cfg", L".cfg"},
+      {L"C:\\A\\b.", L"C:\\A\\", L"b", L".", L"", L"b."},
+      {L"\\\\srv\\share\\x.lnk", L"\\\\srv\\share\\", L"x", L".", L"lnk", L"x.lnk"},
+      {L"", L"", L"", L"", L"", L""},
+      {L"C:/A/b.txt", L"", L"C:/A/b", L".", L"txt", L"C:/A/b.txt"},
+      {L"D:\\Menü\\Über.lnk", L"D:\\Menü\\", L"Über", L".", L"lnk", L"Über.lnk"},
   };
   for (const Fall& f : faelle) {
-    std::string verzeichnis = "x", name = "x", punkt = "x", endung = "x";
+    std::wstring verzeichnis = L"x", name = L"x", punkt = L"x", endung = L"x";
     AdresseZerlegen(f.pfad, verzeichnis, name, punkt, endung);
     EXPECT_EQ(verzeichnis, f.verzeichnis) << f.pfad;
     EXPECT_EQ(name, f.name) << f.pfad;
@@ -35,7 +35,7 @@ TEST(AdresseZerlegen, SplitsIntoFolderNameDotAndExtension) {
 
     EXPECT_EQ(AdresseVerzeichnis(f.pfad), f.verzeichnis) << f.pfad;
     EXPECT_EQ(AdresseDateiName(f.pfad), f.dateiName) << f.pfad;
-    std::string teilVerzeichnis = "x", teilName = "x";
+    std::wstring teilVerzeichnis = L"x", teilName = L"x";
     AdresseTeilen(f.pfad, teilVerzeichnis, teilName);
     EXPECT_EQ(teilVerzeichnis, f.verzeichnis) << f.pfad;
     EXPECT_EQ(teilName, f.dateiName) << f.pfad;
@@ -44,25 +44,25 @@ TEST(AdresseZerlegen, SplitsIntoFolderNameDotAndExtension) {
 
 TEST(AdresseLaufwerk, BackslashRulesAndDriveRoot) {
   struct Fall {
-    const char* pfad;
-    const char* ohne;
-    const char* mit;
-    const char* laufwerk;
+    const wchar_t* pfad;
+    const wchar_t* ohne;
+    const wchar_t* mit;
+    const wchar_t* laufwerk;
   };
   const Fall faelle[] = {
-      {"C:\\A", "C:\\A", "C:\\A\\", "C:\\"},
-      {"C:\\A\\\\\\", "C:\\A", "C:\\A\\", "C:\\"},
-      {"C:", "C:", "C:\\", "C:\\"},
-      {"C:\\", "C:", "C:\\", "C:\\"},
-      {"\\\\srv\\share\\x", "\\\\srv\\share\\x", "\\\\srv\\share\\x\\", "\\\\srv\\share\\"},
-      {"\\\\srv", "\\\\srv", "\\\\srv\\", "\\\\srv\\"},
-      {"b.exe", "b.exe", "b.exe\\", ""},
-      {"", "", "\\", ""},
-      {"\\\\\\", "", "\\", "\\\\\\"},
-      {"\\\\srv\\", "\\\\srv", "\\\\srv\\", "\\\\srv\\"},
-      {"\\\\srv\\share\\x.lnk", "\\\\srv\\share\\x.lnk", "\\\\srv\\share\\x.lnk\\", "\\\\srv\\share\\"},
-      {"\\A\\b", "\\A\\b", "\\A\\b\\", ""},
-      {"A\\b\\", "A\\b", "A\\b\\", ""},
+      {L"C:\\A", L"C:\\A", L"C:\\A\\", L"C:\\"},
+      {L"C:\\A\\\\\\", L"C:\\A", L"C:\\A\\", L"C:\\"},
+      {L"C:", L"C:", L"C:\\", L"C:\\"},
+      {L"C:\\", L"C:", L"C:\\", L"C:\\"},
+      {L"\\\\srv\\share\\x", L"\\\\srv\\share\\x", L"\\\\srv\\share\\x\\", L"\\\\srv\\share\\"},
+      {L"\\\\srv", L"\\\\srv", L"\\\\srv\\", L"\\\\srv\\"},
+      {L"b.exe", L"b.exe", L"b.exe\\", L""},
+      {L"", L"", L"\\", L""},
+      {L"\\\\\\", L"", L"\\", L"\\\\\\"},
+      {L"\\\\srv\\", L"\\\\srv", L"\\\\srv\\", L"\\\\srv\\"},
+      {L"\\\\srv\\share\\x.lnk", L"\\\\srv\\share\\x.lnk", L"\\\\srv\\share\\x.lnk\\", L"\\\\srv\\share\\"},
+      {L"\\A\\b", L"\\A\\b", L"\\A\\b\\", L""},
+      {L"A\\b\\", L"A\\b", L"A\\b\\", L""},
   };
   for (const Fall& f : faelle) {
     EXPECT_EQ(OhneEndBackslash(f.pfad), f.ohne) << f.pfad;

@@ -38,7 +38,7 @@ TEST(DateiBytesLesen, ReadsTheWindowOfTheLast2000Bytes) {
   };
   for (const Fall& f : faelle) {
     const std::string inhalt = Muster(f.groesse);
-    const std::string pfad = ordner.Datei("d" + std::to_string(f.groesse) + ".bin", inhalt);
+    const std::wstring pfad = ordner.BreitDatei(L"d" + std::to_wstring(f.groesse) + L".bin", inhalt);
     std::vector<std::uint8_t> daten;
     const std::int64_t n = DateiBytesLesen(pfad, daten, f.position, 2000);
     EXPECT_EQ(n, static_cast<std::int64_t>(f.anzahl)) << f.groesse;
@@ -49,7 +49,7 @@ TEST(DateiBytesLesen, ReadsTheWindowOfTheLast2000Bytes) {
 
 TEST(DateiBytesLesen, RaisesPositionsAndCountsBelowOne) {
   Testordner ordner;
-  const std::string pfad = ordner.Datei("abc.txt", "abc");
+  const std::wstring pfad = ordner.BreitDatei(L"abc.txt", "abc");
   std::vector<std::uint8_t> daten;
   EXPECT_EQ(DateiBytesLesen(pfad, daten, 2, 0), 1);
   EXPECT_EQ(AlsText(daten), "b");
@@ -63,11 +63,11 @@ TEST(DateiBytesLesen, RaisesPositionsAndCountsBelowOne) {
 
 TEST(DateiBytesLesen, GivesElementZeroAloneWhenNothingCanBeRead) {
   Testordner ordner;
-  const std::string leer = ordner.Datei("leer.txt", "");
-  const std::string abc = ordner.Datei("abc.txt", "abc");
-  const std::string faelle[] = {leer, ordner.Pfad() + "fehlt.txt", ordner.Pfad(),
-                                ordner.Pfad().substr(0, ordner.Pfad().size() - 1), ""};
-  for (const std::string& pfad : faelle) {
+  const std::wstring leer = ordner.BreitDatei(L"leer.txt", "");
+  const std::wstring abc = ordner.BreitDatei(L"abc.txt", "abc");
+  const std::wstring faelle[] = {leer, ordner.BreitPfad() + L"fehlt.txt", ordner.BreitPfad(),
+                                 ordner.BreitPfad().substr(0, ordner.BreitPfad().size() - 1), L""};
+  for (const std::wstring& pfad : faelle) {
     std::vector<std::uint8_t> daten = {7, 8, 9};
     EXPECT_EQ(DateiBytesLesen(pfad, daten, 1, 2000), 0) << pfad;
     ASSERT_EQ(daten.size(), 1u) << pfad;
@@ -82,7 +82,7 @@ TEST(DateiBytesLesen, GivesElementZeroAloneWhenNothingCanBeRead) {
 
 TEST(DateiBytesLesen, KeepsElementZeroOfAnArrayPassedIn) {
   Testordner ordner;
-  const std::string pfad = ordner.Datei("abc.txt", "abc");
+  const std::wstring pfad = ordner.BreitDatei(L"abc.txt", "abc");
   std::vector<std::uint8_t> daten = {42, 1, 2, 3, 4, 5, 6};
   EXPECT_EQ(DateiBytesLesen(pfad, daten, 1, 2000), 3);
   ASSERT_EQ(daten.size(), 4u);
@@ -92,8 +92,8 @@ TEST(DateiBytesLesen, KeepsElementZeroOfAnArrayPassedIn) {
 
 TEST(DateiBytesLesen, ReadsAFileOpenForWritingElsewhere) {
   Testordner ordner;
-  const std::string pfad = ordner.Pfad() + "offen.txt";
-  std::FILE* schreiber = std::fopen(pfad.c_str(), "wb");
+  const std::wstring pfad = ordner.BreitPfad() + L"offen.txt";
+  std::FILE* schreiber = _wfopen(pfad.c_str(), L"wb");
   ASSERT_NE(schreiber, nullptr);
   std::fputs("#ZQ1#", schreiber);
   std::fflush(schreiber);
@@ -104,7 +104,7 @@ TEST(DateiBytesLesen, ReadsAFileOpenForWritingElsewhere) {
 }
 
 TEST(DateiBytesLesen, ReadsTheRunningExecutable) {
-  const std::string selbst = platform::ModuleFileName();
+  const std::wstring selbst = platform::ModuleFileName();
   std::vector<std::uint8_t> daten;
   ASSERT_EQ(DateiBytesLesen(selbst, daten, 1, 2), 2);
   EXPECT_EQ(AlsText(daten), "MZ");

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -20,23 +21,24 @@ using testfenster::H;
 
 namespace {
 
-void ClipboardSetzen(const char* text) {
+void ClipboardSetzen(const wchar_t* text) {
   ASSERT_TRUE(::OpenClipboard(nullptr));
   ::EmptyClipboard();
   if (text != nullptr) {
-    HGLOBAL speicher = ::GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
-    std::memcpy(::GlobalLock(speicher), text, std::strlen(text) + 1);
+    const std::size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL speicher = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(::GlobalLock(speicher), text, bytes);
     ::GlobalUnlock(speicher);
-    ::SetClipboardData(CF_TEXT, speicher);
+    ::SetClipboardData(CF_UNICODETEXT, speicher);
   }
   ::CloseClipboard();
 }
 
-std::string ClipboardText() {
-  std::string text;
-  if (!::OpenClipboard(nullptr)) return "?";
-  if (HANDLE daten = ::GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(::GlobalLock(daten));
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!::OpenClipboard(nullptr)) return L"?";
+  if (HANDLE daten = ::GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(::GlobalLock(daten));
     ::GlobalUnlock(daten);
   }
   ::CloseClipboard();
@@ -116,16 +118,16 @@ TEST_F(EditMenue, EveryEditFieldOfTheWindowGetsTheOneMenu) {
 }
 
 TEST_F(EditMenue, TenItemsWithCaptionsTagsAndTheBoldDefault) {
-  const char* erwartet[] = {"&dieses Menü abbrechen", "", "&Rückgängig", "", "&Ausschneiden",
-                            "&Löschen", "&Kopieren", "&Einfügen", "", "alles &markieren"};
+  const wchar_t* erwartet[] = {L"&dieses Menü abbrechen", L"", L"&Rückgängig", L"", L"&Ausschneiden",
+                            L"&Löschen", L"&Kopieren", L"&Einfügen", L"", L"alles &markieren"};
   HMENU h = static_cast<HMENU>(Menue().Handle());
   ASSERT_EQ(::GetMenuItemCount(h), 10);
   ASSERT_EQ(Menue().Punkte.size(), 11u);
   EXPECT_EQ(Menue().Punkte[0], nullptr);
   for (int i = 1; i <= 10; ++i) {
-    char text[64] = {};
-    ::GetMenuStringA(h, i - 1, text, sizeof text, MF_BYPOSITION);
-    EXPECT_EQ(std::string(text), erwartet[i - 1]) << i;
+    wchar_t text[64] = {};
+    ::GetMenuStringW(h, i - 1, text, 64, MF_BYPOSITION);
+    EXPECT_EQ(std::wstring(text), erwartet[i - 1]) << i;
     const bool trenner = (::GetMenuState(h, i - 1, MF_BYPOSITION) & MF_SEPARATOR) != 0;
     EXPECT_EQ(trenner, i == 2 || i == 4 || i == 9) << i;
     EXPECT_EQ(Menue().Punkte[i]->Tag(), i);
@@ -138,13 +140,13 @@ TEST_F(EditMenue, TenItemsWithCaptionsTagsAndTheBoldDefault) {
 TEST_F(EditMenue, EnabledStatesFollowTheFieldAndTheClipboard) {
   ClipboardSetzen(nullptr);
   EXPECT_EQ(Aktiv(feld), (Indizes{1, 10}));
-  ClipboardSetzen("D:\\Ziel\\");
+  ClipboardSetzen(L"D:\\Ziel\\");
   EXPECT_EQ(Aktiv(feld), (Indizes{1, 8, 10}));
-  feld.SetText("C:\\Programme\\");
+  feld.SetText(L"C:\\Programme\\");
   testfenster::Markieren(feld, 3, 9);
   EXPECT_EQ(Aktiv(feld), (Indizes{1, 5, 6, 7, 8, 10}));
   // Undo possible, then read-only: only copying and the harmless entries remain.
-  ::SendMessageA(H(feld), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("Daten"));
+  ::SendMessageW(H(feld), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"Daten"));
   feld.SelectAll();
   feld.SetReadOnly(true);
   EXPECT_EQ(Aktiv(feld), (Indizes{1, 3, 7, 10}));
@@ -155,35 +157,35 @@ TEST_F(EditMenue, EnabledStatesFollowTheFieldAndTheClipboard) {
 }
 
 TEST_F(EditMenue, ItemsActOnTheFieldTheMenuWasOpenedOn) {
-  ClipboardSetzen("alt");
-  feld.SetText("C:\\Programme\\");
+  ClipboardSetzen(L"alt");
+  feld.SetText(L"C:\\Programme\\");
   testfenster::Markieren(feld, 3, 9);
   Oeffnen(feld, 'k');
-  EXPECT_EQ(ClipboardText(), "Programme");
+  EXPECT_EQ(ClipboardText(), L"Programme");
   Oeffnen(feld, 'l');
-  EXPECT_EQ(feld.Text(), "C:\\\\");
-  EXPECT_EQ(ClipboardText(), "Programme");
+  EXPECT_EQ(feld.Text(), L"C:\\\\");
+  EXPECT_EQ(ClipboardText(), L"Programme");
   Oeffnen(feld, 'r');
-  EXPECT_EQ(feld.Text(), "C:\\Programme\\");
+  EXPECT_EQ(feld.Text(), L"C:\\Programme\\");
   Oeffnen(feld, 'm');
-  EXPECT_EQ(feld.SelText(), "C:\\Programme\\");
+  EXPECT_EQ(feld.SelText(), L"C:\\Programme\\");
   Oeffnen(feld, 'a');
-  EXPECT_EQ(feld.Text(), "");
-  EXPECT_EQ(ClipboardText(), "C:\\Programme\\");
+  EXPECT_EQ(feld.Text(), L"");
+  EXPECT_EQ(ClipboardText(), L"C:\\Programme\\");
   Oeffnen(innen, 'e');
-  EXPECT_EQ(innen.Text(), "C:\\Programme\\");
-  EXPECT_EQ(feld.Text(), "");
+  EXPECT_EQ(innen.Text(), L"C:\\Programme\\");
+  EXPECT_EQ(feld.Text(), L"");
 }
 
 TEST_F(EditMenue, TheCancelEntryClosesTheMenuAndChangesNothing) {
-  ClipboardSetzen("bleibt");
-  feld.SetText("C:\\Programme\\");
+  ClipboardSetzen(L"bleibt");
+  feld.SetText(L"C:\\Programme\\");
   testfenster::Markieren(feld, 3, 4);
   Oeffnen(feld, 'd');
-  EXPECT_EQ(feld.Text(), "C:\\Programme\\");
-  EXPECT_EQ(feld.SelText(), "Prog");
-  EXPECT_EQ(ClipboardText(), "bleibt");
+  EXPECT_EQ(feld.Text(), L"C:\\Programme\\");
+  EXPECT_EQ(feld.SelText(), L"Prog");
+  EXPECT_EQ(ClipboardText(), L"bleibt");
   // The menu is closed again: the next one opens normally.
   Oeffnen(feld, 'm');
-  EXPECT_EQ(feld.SelText(), "C:\\Programme\\");
+  EXPECT_EQ(feld.SelText(), L"C:\\Programme\\");
 }

@@ -83,9 +83,9 @@ TEST_F(Befehle, PruefenShowsTheErrorPageAsTheInstallerBuildsIt) {
 }
 
 TEST_F(Befehle, TheTemplateLeavesRoomForADozenFileLines) {
-  const TZQBlock leer = BlockLesen(QuelleAusBlocktext(Vorlage()).Bytes, [](const std::string&) { return true; });
-  EXPECT_EQ(leer.Ziel, "P") << "help lines are no settings";
-  EXPECT_EQ(leer.Menue, "135");
+  const TZQBlock leer = BlockLesen(QuelleAusBlocktext(Vorlage()).Bytes, [](const std::wstring&) { return true; });
+  EXPECT_EQ(leer.Ziel, L"P") << "help lines are no settings";
+  EXPECT_EQ(leer.Menue, L"135");
   EXPECT_EQ(leer.Dateien.size(), 1u);
 
   std::string voll = Vorlage();

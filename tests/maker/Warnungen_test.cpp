@@ -62,7 +62,7 @@ TEST(Warnungen, Utf8WhereTheInstallerReads1252) {
   const TZQBefund b = Seitendatei(Block({"#n=x", "#z=P", "#m=1", Utf8(u8"#d=a.exe,Menü")}));
   EXPECT_EQ(Bei(b, "utf8"), Zeilen{6});
   EXPECT_NE(Warnung(b, "utf8").find("„\xC3\xBC“ ist UTF-8 für „\xFC“"), std::string::npos) << Warnung(b, "utf8");
-  EXPECT_EQ(b.Dateien[0].Datei.Text, "Men\xC3\xBC") << "the installer shows the two characters";
+  EXPECT_EQ(b.Dateien[0].Datei.Text, L"Men\u00C3\u00BC") << "the installer shows the two characters";
   // Converted from UTF-8 once more, the text was UTF-8 twice.
   EXPECT_EQ(Bei(Text(Utf8(u8"Codierung:\n#ZQ1#\n#n=MenÃ¼\n#ZQ1#\n")), "utf8"), Zeilen{3});
 }
@@ -144,7 +144,7 @@ TEST(Warnungen, UnknownKeysAndLinesThatOnlyLookLikeSettings) {
   const TZQBefund b = Seitendatei(Block(Mit(Mit(Mit(kBeispiel, "#x=1"), "#n =falsch"), "Beispiel: #z=W")));
   EXPECT_EQ(Bei(b, "unbekannter-schluessel"), Zeilen{7});
   EXPECT_EQ(Bei(b, "keine-einstellung"), Zeilen{8});
-  EXPECT_EQ(b.Block.Name, "mein Super-Programm");
+  EXPECT_EQ(b.Block.Name, L"mein Super-Programm");
   EXPECT_EQ(b.Warnungen.size(), 2u) << "a help line is no setting";
 }
 
@@ -152,7 +152,7 @@ TEST(Warnungen, SeveralNameTargetOrMenuLinesTheLastWins) {
   const TZQBefund b = Seitendatei(Block(Mit(Mit(kBeispiel, "#N=Zweiter"), "#m=2")));
   EXPECT_EQ(Bei(b, "mehrfach"), (Zeilen{7, 8}));
   EXPECT_NE(Warnung(b, "mehrfach").find("(Zeilen 3, 7)"), std::string::npos) << Warnung(b, "mehrfach");
-  EXPECT_EQ(b.Block.Name, "Zweiter");
+  EXPECT_EQ(b.Block.Name, L"Zweiter");
   EXPECT_EQ(b.Menues, "2");
 }
 
@@ -182,14 +182,14 @@ TEST(Warnungen, FileLinesWithoutMenuText) {
   const TZQBefund keine = Seitendatei(Block({"#n=x", "#z=P", "#m=1", "#d=a.exe", "#d=b.exe, "}));
   EXPECT_EQ(Bei(keine, "ohne-menuetext"), (Zeilen{6, 7}));
   EXPECT_EQ(Bei(keine, "keine-menuetexte"), Zeilen{0});
-  EXPECT_NE(keine.Urteil.Fehler.find("- Programm-Dateien"), std::string::npos);
+  EXPECT_NE(keine.Urteil.Fehler.find(L"- Programm-Dateien"), std::wstring::npos);
   EXPECT_EQ(Bei(Seitendatei(Block({"#d=", "#d=,,"})), "dateizeile-leer"), (Zeilen{3, 4}));
 }
 
 TEST(Warnungen, EmptyFieldsMoveTheFollowingForward) {
   const TZQBefund b = Seitendatei(Block({"#n=x", "#z=P", "#m=5", "#d=a.exe,,Menü,-p,", "#d=b.exe,B,-q,"}));
   EXPECT_EQ(Bei(b, "leeres-feld"), Zeilen{6}) << "a comma at the end moves nothing";
-  EXPECT_EQ(b.Dateien[0].Datei.Text, "Menü");
+  EXPECT_EQ(b.Dateien[0].Datei.Text, L"Menü");
 }
 
 TEST(Warnungen, MenuTextsThatCannotBeFileNames) {
@@ -205,7 +205,7 @@ TEST(Warnungen, MenuTextsThatCannotBeFileNames) {
 
   const TZQBefund keiner = Seitendatei(Block({"#n=x", "#z=P", "#m=1", "#d=a.exe,a\\b", "#d=b.exe,.."}));
   EXPECT_EQ(Bei(keiner, "keine-menuetexte"), Zeilen{0});
-  EXPECT_NE(keiner.Urteil.Fehler.find("- Programm-Dateien"), std::string::npos);
+  EXPECT_NE(keiner.Urteil.Fehler.find(L"- Programm-Dateien"), std::wstring::npos);
 }
 
 TEST(Warnungen, TwoFilesWithOneMenuText) {

@@ -68,27 +68,27 @@ TEST(Label, AutoSizeFollowsTheCaptionAndTheFont) {
   platform::Window fenster("Fenster");
   platform::Label label(fenster, "label");
   label.SetBounds(7, 8, 50, 40);
-  label.SetCaption("Ziel-Ort = C:\\Programme\\");
+  label.SetCaption(L"Ziel-Ort = C:\\Programme\\");
   EXPECT_EQ(label.Width(), 50);
   label.SetAutoSize(true);
-  const int breite = automation::TextWidth(H(label), "Ziel-Ort = C:\\Programme\\");
+  const int breite = automation::TextWidth(H(label), L"Ziel-Ort = C:\\Programme\\");
   EXPECT_EQ(label.Width(), breite);
   EXPECT_EQ(label.Height(), automation::Font(H(label)).lineHeight);
   // A height set afterwards stays until the caption changes again.
   label.SetBounds(7, 8, label.Width(), 15);
   EXPECT_EQ(label.Height(), 15);
-  label.SetFont(platform::FontStyle{"Tahoma", platform::kHeight10pt, true});
+  label.SetFont(platform::FontStyle{L"Tahoma", platform::kHeight10pt, true});
   const int zeile = automation::Font(H(label)).lineHeight;
   EXPECT_GT(label.Width(), breite);
   EXPECT_EQ(label.Height(), zeile);
-  label.SetCaption("");
+  label.SetCaption(L"");
   EXPECT_EQ(label.Height(), zeile);
   EXPECT_EQ(label.Left(), 7);
   EXPECT_EQ(label.Top(), 8);
   // With word wrap only the height follows.
   label.SetWordWrap(true);
   label.SetBounds(7, 8, 60, 10);
-  label.SetCaption("eins zwei drei vier fünf sechs");
+  label.SetCaption(L"eins zwei drei vier fünf sechs");
   EXPECT_EQ(label.Width(), 60);
   EXPECT_GE(label.Height(), 2 * zeile);
 }
@@ -100,8 +100,8 @@ TEST(Label, ATransparentLabelShowsItsParentsColourOpaqueOneItsOwn) {
   platform::Label label(seite, "label");
   label.SetBounds(0, 0, 60, 20);
   label.SetBackColor(Color::Rgb(0x0000FF));
-  label.SetFont(platform::FontStyle{"Tahoma", platform::kHeight10pt, true, Color::Rgb(0xFFFFFF)});
-  label.SetCaption("I");
+  label.SetFont(platform::FontStyle{L"Tahoma", platform::kHeight10pt, true, Color::Rgb(0xFFFFFF)});
+  label.SetCaption(L"I");
   EXPECT_EQ(Pixel(label, 50, 10), 0x0000FFu);
   label.SetTransparent(true);
   EXPECT_EQ(Pixel(label, 50, 10), 0x40A040u);
@@ -162,8 +162,8 @@ TEST(Panel, TheCaptionIsCentredOrLeftAligned) {
   panel.SetBounds(0, 0, 200, 15);
   panel.SetBevel(platform::BevelKind::None, 1);
   panel.SetBackColor(Color::Rgb(0x000000));
-  panel.SetFont(platform::FontStyle{"Tahoma", platform::kHeight8pt, false, Color::Rgb(0xFFFFFF)});
-  panel.SetCaption("Windows-Explorer");
+  panel.SetFont(platform::FontStyle{L"Tahoma", platform::kHeight8pt, false, Color::Rgb(0xFFFFFF)});
+  panel.SetCaption(L"Windows-Explorer");
   auto ersteSpalte = [&] {
     for (int x = 0; x < 200; ++x) {
       for (int y = 0; y < 15; ++y) {
@@ -172,11 +172,11 @@ TEST(Panel, TheCaptionIsCentredOrLeftAligned) {
     }
     return -1;
   };
-  const int breite = automation::TextWidth(H(panel), "Windows-Explorer");
+  const int breite = automation::TextWidth(H(panel), L"Windows-Explorer");
   EXPECT_NEAR(ersteSpalte(), (200 - breite) / 2, 2);
   panel.SetAlignment(platform::Alignment::Left);
   EXPECT_LE(ersteSpalte(), 2);
-  EXPECT_EQ(automation::Text(H(panel)), "Windows-Explorer");
+  EXPECT_EQ(automation::Text(H(panel)), L"Windows-Explorer");
 }
 
 TEST(ShapeAndBevel, PaintTheirFillAndEngravedLine) {
@@ -201,13 +201,13 @@ TEST(Edit, TextSelectionReadOnlyAndChanges) {
   int aenderungen = 0;
   auto aenderung = [&](platform::Control&) { ++aenderungen; };
   feld.OnChange = testfenster::An(aenderung);
-  feld.SetText("C:\\Programme\\Müll\\");
+  feld.SetText(L"C:\\Programme\\Müll\\");
   EXPECT_EQ(aenderungen, 1);
-  EXPECT_EQ(automation::Text(H(feld)), "C:\\Programme\\Müll\\");
+  EXPECT_EQ(automation::Text(H(feld)), L"C:\\Programme\\Müll\\");
   testfenster::Markieren(feld, 3, 9);
   EXPECT_EQ(feld.SelStart(), 3);
   EXPECT_EQ(feld.SelLength(), 9);
-  EXPECT_EQ(feld.SelText(), "Programme");
+  EXPECT_EQ(feld.SelText(), L"Programme");
   EXPECT_EQ(::GetWindowLongA(H(feld), GWL_STYLE) & ES_READONLY, 0);
   feld.SetReadOnly(true);
   EXPECT_TRUE(feld.ReadOnly());
@@ -217,11 +217,11 @@ TEST(Edit, TextSelectionReadOnlyAndChanges) {
   EXPECT_EQ(feld.SelText(), feld.Text());
   feld.SetReadOnly(false);
   feld.ClearSelection();
-  EXPECT_EQ(feld.Text(), "");
+  EXPECT_EQ(feld.Text(), L"");
   EXPECT_EQ(aenderungen, 2);
   EXPECT_TRUE(feld.CanUndo());
   feld.Undo();
-  EXPECT_EQ(feld.Text(), "C:\\Programme\\Müll\\");
+  EXPECT_EQ(feld.Text(), L"C:\\Programme\\Müll\\");
 }
 
 namespace {
@@ -243,16 +243,16 @@ void CALLBACK MenuePunktWaehlen(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST(PopupMenu, ItemsSeparatorsDefaultAndEnabledStatesLiveInTheMenu) {
   platform::PopupMenu menue;
-  platform::MenuItem& eins = menue.Add("&Eins");
-  platform::MenuItem& linie = menue.Add("-");
-  platform::MenuItem& zwei = menue.Add("&Zwei");
+  platform::MenuItem& eins = menue.Add(L"&Eins");
+  platform::MenuItem& linie = menue.Add(L"-");
+  platform::MenuItem& zwei = menue.Add(L"&Zwei");
   HMENU h = static_cast<HMENU>(menue.Handle());
   ASSERT_EQ(::GetMenuItemCount(h), 3);
   EXPECT_TRUE(linie.Separator());
   EXPECT_NE(::GetMenuState(h, 1, MF_BYPOSITION) & MF_SEPARATOR, 0u);
-  char text[64] = {};
-  ::GetMenuStringA(h, 2, text, sizeof text, MF_BYPOSITION);
-  EXPECT_EQ(std::string(text), "&Zwei");
+  wchar_t text[64] = {};
+  ::GetMenuStringW(h, 2, text, 64, MF_BYPOSITION);
+  EXPECT_EQ(std::wstring(text), L"&Zwei");
   EXPECT_EQ(::GetMenuDefaultItem(h, FALSE, GMDI_USEDISABLED), static_cast<UINT>(-1));
   menue.SetDefaultItem(eins);
   EXPECT_EQ(::GetMenuDefaultItem(h, FALSE, GMDI_USEDISABLED), eins.Command());
@@ -270,13 +270,13 @@ TEST(PopupMenu, PopupRecordsTheComponentRunsOnPopupAndTheChosenItem) {
   fenster.Show();
   testfenster::Warten();
   platform::PopupMenu menue;
-  std::vector<std::string> ablauf;
+  std::vector<std::wstring> ablauf;
   auto auf = [&](platform::PopupMenu& m) {
-    ablauf.push_back(m.PopupComponent() == &feld ? "auf feld" : "auf ?");
+    ablauf.push_back(m.PopupComponent() == &feld ? L"auf feld" : L"auf ?");
   };
   auto gewaehlt = [&](platform::MenuItem& p) { ablauf.push_back(p.Caption()); };
   menue.OnPopup = testfenster::An(auf);
-  for (const char* text : {"&Eins", "&Zwei"}) menue.Add(text).OnClick = testfenster::An(gewaehlt);
+  for (const wchar_t* text : {L"&Eins", L"&Zwei"}) menue.Add(text).OnClick = testfenster::An(gewaehlt);
   feld.SetPopupMenu(&menue);
   menueBesitzer = H(fenster);
   menueTaste = 'z';
@@ -286,6 +286,6 @@ TEST(PopupMenu, PopupRecordsTheComponentRunsOnPopupAndTheChosenItem) {
   menueTaste = 0;
   ::SetTimer(nullptr, 0, 100, &MenuePunktWaehlen);
   ::SendMessageA(H(feld), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(H(feld)), MAKELPARAM(20, 20));
-  EXPECT_EQ(ablauf, (std::vector<std::string>{"auf feld", "&Zwei", "auf feld"}));
+  EXPECT_EQ(ablauf, (std::vector<std::wstring>{L"auf feld", L"&Zwei", L"auf feld"}));
   EXPECT_EQ(menue.PopupComponent(), &feld);
 }

@@ -7,7 +7,7 @@ namespace {
 // A key of its own under the class root, gone before and after each test.
 class ClassesRoot : public ::testing::Test {
  protected:
-  const std::string wurzel = "zq_registry_test";
+  const std::wstring wurzel = L"zq_registry_test";
   void SetUp() override { platform::ClassesRootDeleteTree(wurzel); }
   void TearDown() override { platform::ClassesRootDeleteTree(wurzel); }
 };
@@ -15,65 +15,65 @@ class ClassesRoot : public ::testing::Test {
 }  // namespace
 
 TEST_F(ClassesRoot, CreatesAPathWithItsParentsAndKeepsTheDefaultText) {
-  const std::string pfad = wurzel + "\\shell\\Mein Menü-Text ...\\command";
+  const std::wstring pfad = wurzel + L"\\shell\\Mein Menü-Text \u0141 \u2713 ...\\command";
   EXPECT_FALSE(platform::ClassesRootKeyExists(pfad));
   {
     platform::ClassesRootKey key;
     ASSERT_EQ(key.Create(pfad, platform::kKeyWrite), 0);
-    EXPECT_EQ(key.WriteDefault("\"C:\\Prog\\x.exe\" \"a b\" \"%1\""), 0);
+    EXPECT_EQ(key.WriteDefault(L"\"C:\\\u65b0 \U0001F600\\x.exe\" \"a b\" \"%1\""), 0);
     EXPECT_EQ(key.Close(), 0);
   }
-  EXPECT_TRUE(platform::ClassesRootKeyExists(wurzel + "\\shell"));
+  EXPECT_TRUE(platform::ClassesRootKeyExists(wurzel + L"\\shell"));
   EXPECT_TRUE(platform::ClassesRootKeyExists(pfad));
 
   platform::ClassesRootKey key;
   ASSERT_EQ(key.Open(pfad, platform::kKeyRead), 0);
-  std::string text;
+  std::wstring text;
   EXPECT_EQ(key.ReadDefault(text), 0);
-  EXPECT_EQ(text, "\"C:\\Prog\\x.exe\" \"a b\" \"%1\"");
+  EXPECT_EQ(text, L"\"C:\\\u65b0 \U0001F600\\x.exe\" \"a b\" \"%1\"");
 }
 
 TEST_F(ClassesRoot, ReadsAMissingDefaultAsAFailureWithEmptyText) {
   platform::ClassesRootKey key;
-  ASSERT_EQ(key.Create(wurzel + "\\leer", platform::kKeyRead | platform::kKeyWrite), 0);
-  std::string text = "alt";
+  ASSERT_EQ(key.Create(wurzel + L"\\leer", platform::kKeyRead | platform::kKeyWrite), 0);
+  std::wstring text = L"alt";
   EXPECT_NE(key.ReadDefault(text), 0);
-  EXPECT_EQ(text, "");
-  EXPECT_EQ(key.WriteDefault(""), 0);
+  EXPECT_EQ(text, L"");
+  EXPECT_EQ(key.WriteDefault(L""), 0);
   EXPECT_EQ(key.ReadDefault(text), 0);
-  EXPECT_EQ(text, "");
+  EXPECT_EQ(text, L"");
 }
 
 TEST_F(ClassesRoot, DeletesAKeyWithAllItsSubkeysAndNothingBeside) {
   {
     platform::ClassesRootKey key;
-    ASSERT_EQ(key.Create(wurzel + "\\a ...\\command\\tiefer", platform::kKeyWrite), 0);
-    ASSERT_EQ(key.WriteDefault("x"), 0);
-    ASSERT_EQ(key.Create(wurzel + "\\a ...\\zweiter", platform::kKeyWrite), 0);
-    ASSERT_EQ(key.Create(wurzel + "\\b ...\\command", platform::kKeyWrite), 0);
+    ASSERT_EQ(key.Create(wurzel + L"\\a ...\\command\\tiefer", platform::kKeyWrite), 0);
+    ASSERT_EQ(key.WriteDefault(L"x"), 0);
+    ASSERT_EQ(key.Create(wurzel + L"\\a ...\\zweiter", platform::kKeyWrite), 0);
+    ASSERT_EQ(key.Create(wurzel + L"\\b ...\\command", platform::kKeyWrite), 0);
   }
-  EXPECT_EQ(platform::ClassesRootDeleteTree(wurzel + "\\a ..."), 0);
-  EXPECT_FALSE(platform::ClassesRootKeyExists(wurzel + "\\a ..."));
-  EXPECT_TRUE(platform::ClassesRootKeyExists(wurzel + "\\b ...\\command"));
-  EXPECT_NE(platform::ClassesRootDeleteTree(wurzel + "\\a ..."), 0);
+  EXPECT_EQ(platform::ClassesRootDeleteTree(wurzel + L"\\a ..."), 0);
+  EXPECT_FALSE(platform::ClassesRootKeyExists(wurzel + L"\\a ..."));
+  EXPECT_TRUE(platform::ClassesRootKeyExists(wurzel + L"\\b ...\\command"));
+  EXPECT_NE(platform::ClassesRootDeleteTree(wurzel + L"\\a ..."), 0);
 }
 
 TEST_F(ClassesRoot, OpeningAMissingKeyFails) {
   platform::ClassesRootKey key;
-  EXPECT_NE(key.Open(wurzel + "\\fehlt", platform::kKeyRead), 0);
+  EXPECT_NE(key.Open(wurzel + L"\\fehlt", platform::kKeyRead), 0);
   EXPECT_EQ(key.Close(), 0);
 }
 
 TEST_F(ClassesRoot, AKeyOpenedForReadingCannotBeWritten) {
   {
     platform::ClassesRootKey key;
-    ASSERT_EQ(key.Create(wurzel + "\\lesen", platform::kKeyWrite), 0);
-    ASSERT_EQ(key.WriteDefault("vorher"), 0);
+    ASSERT_EQ(key.Create(wurzel + L"\\lesen", platform::kKeyWrite), 0);
+    ASSERT_EQ(key.WriteDefault(L"vorher"), 0);
   }
   platform::ClassesRootKey key;
-  ASSERT_EQ(key.Open(wurzel + "\\lesen", platform::kKeyRead), 0);
-  EXPECT_NE(key.WriteDefault("nachher"), 0);
-  std::string text;
+  ASSERT_EQ(key.Open(wurzel + L"\\lesen", platform::kKeyRead), 0);
+  EXPECT_NE(key.WriteDefault(L"nachher"), 0);
+  std::wstring text;
   EXPECT_EQ(key.ReadDefault(text), 0);
-  EXPECT_EQ(text, "vorher");
+  EXPECT_EQ(text, L"vorher");
 }

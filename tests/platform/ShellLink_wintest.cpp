@@ -17,8 +17,9 @@ class ShellLinks : public ::testing::Test {
 }  // namespace
 
 TEST_F(ShellLinks, WritesAndReadsBackTheTargetPath) {
-  const std::string ziel = ordner.Datei("Meine Datei.txt", "x");
-  const std::string link = ordner.Pfad() + "Mein Menue-Text.lnk";
+  // Names that no 8-bit code page holds at once, one beyond the 16-bit plane.
+  const std::wstring ziel = ordner.BreitDatei(L"Datei \u0141\u00f3d\u017a \u011f \u03a9 \u65b0 \U0001F600.txt", "x");
+  const std::wstring link = ordner.BreitPfad() + L"Men\u00fc \u0141 \u2713.lnk";
   {
     platform::ShellLink l;
     ASSERT_EQ(l.Create(), 0);
@@ -30,31 +31,31 @@ TEST_F(ShellLinks, WritesAndReadsBackTheTargetPath) {
   platform::ShellLink l;
   ASSERT_EQ(l.Create(), 0);
   ASSERT_EQ(l.Load(link), 0);
-  std::string gelesen;
+  std::wstring gelesen;
   EXPECT_EQ(l.GetPath(gelesen), 0);
   EXPECT_EQ(gelesen, ziel);
 }
 
 TEST_F(ShellLinks, KeepsATargetThatDoesNotExist) {
-  const std::string link = ordner.Pfad() + "fern.lnk";
+  const std::wstring link = ordner.BreitPfad() + L"fern.lnk";
   {
     platform::ShellLink l;
     ASSERT_EQ(l.Create(), 0);
-    l.SetPath("C:\\Gibt es nicht\\x.exe");
+    l.SetPath(L"C:\\Gibt es nicht\\x.exe");
     ASSERT_EQ(l.Save(link, false), 0);
   }
   platform::ShellLink l;
   ASSERT_EQ(l.Create(), 0);
   ASSERT_EQ(l.Load(link), 0);
-  std::string gelesen;
+  std::wstring gelesen;
   l.GetPath(gelesen);
-  EXPECT_EQ(gelesen, "C:\\Gibt es nicht\\x.exe");
+  EXPECT_EQ(gelesen, L"C:\\Gibt es nicht\\x.exe");
 }
 
 TEST_F(ShellLinks, LoadingAMissingFileFails) {
   platform::ShellLink l;
   ASSERT_EQ(l.Create(), 0);
-  EXPECT_NE(l.Load(ordner.Pfad() + "fehlt.lnk"), 0);
+  EXPECT_NE(l.Load(ordner.BreitPfad() + L"fehlt.lnk"), 0);
 }
 
 TEST(ErrorText, NamesTheSystemError) {

@@ -42,10 +42,10 @@ TEST(Control, ComponentNamesAreReadableThroughWindowProperties) {
   platform::Panel panel(fenster, "PaAussen");
   {
     platform::Button knopf(panel, "ZqNamensKnopf");
-    knopf.SetCaption("Drück mich");
+    knopf.SetCaption(L"Drück mich");
     HWND gefunden = automation::FindComponent(H(fenster), "ZqNamensKnopf");
     ASSERT_EQ(gefunden, H(knopf));
-    EXPECT_EQ(automation::Text(gefunden), "Drück mich");
+    EXPECT_EQ(automation::Text(gefunden), L"Drück mich");
     EXPECT_EQ(automation::FindTopLevel("ZqNamensFenster"), H(fenster));
     EXPECT_EQ(automation::FindComponent(H(fenster), "Keiner"), nullptr);
     EXPECT_NE(::GlobalFindAtomA("ZqNamensKnopf"), 0);
@@ -63,12 +63,12 @@ TEST(Control, LaterSiblingsLieAboveAndDrawnOnesBeneathAll) {
   platform::Button k(fenster, "k");
   platform::Shape s(fenster, "s");
   platform::Panel p2(fenster, "p2");
-  using Liste = std::vector<std::string>;
-  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p2", "k", "p1", "s", "b", "a"}));
+  using Liste = std::vector<std::wstring>;
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{L"p2", L"k", L"p1", L"s", L"b", L"a"}));
   p1.BringToFront();
-  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p1", "p2", "k", "s", "b", "a"}));
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{L"p1", L"p2", L"k", L"s", L"b", L"a"}));
   a.BringToFront();
-  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p1", "p2", "k", "a", "s", "b"}));
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{L"p1", L"p2", L"k", L"a", L"s", L"b"}));
   // Children in creation order, whatever the z-order.
   ASSERT_EQ(fenster.Children().size(), 6u);
   EXPECT_EQ(fenster.Children()[0], &a);
@@ -80,20 +80,20 @@ TEST(Control, FontsAreTahomaAtEightAndTenPoint) {
   platform::Window fenster("Fenster");
   platform::Label klein(fenster, "klein");
   platform::Label gross(fenster, "gross");
-  gross.SetFont(platform::FontStyle{"Tahoma", platform::kHeight10pt, true, platform::Color::Rgb(0xFFFFFF)});
+  gross.SetFont(platform::FontStyle{L"Tahoma", platform::kHeight10pt, true, platform::Color::Rgb(0xFFFFFF)});
   platform::Button knopf(fenster, "knopf");
   for (HWND h : {H(fenster), H(klein), H(knopf)}) {
     const automation::FontInfo f = automation::Font(h);
-    EXPECT_EQ(f.face, "Tahoma");
+    EXPECT_EQ(f.face, L"Tahoma");
     EXPECT_EQ(f.characterHeight, 11);
     EXPECT_FALSE(f.bold);
   }
   const automation::FontInfo f = automation::Font(H(gross));
-  EXPECT_EQ(f.face, "Tahoma");
+  EXPECT_EQ(f.face, L"Tahoma");
   EXPECT_EQ(f.characterHeight, 13);
   EXPECT_TRUE(f.bold);
   // Measured in the control's surface as GDI measures it.
-  EXPECT_EQ(fenster.TextWidth(gross.Font(), "Fertig."), automation::TextWidth(H(gross), "Fertig."));
+  EXPECT_EQ(fenster.TextWidth(gross.Font(), L"Fertig."), automation::TextWidth(H(gross), L"Fertig."));
 }
 
 TEST(Window, ClientSizeAndCentringOnTheFirstShowOnly) {
@@ -123,9 +123,9 @@ struct Beobachtung {
   HWND haupt = nullptr;
   bool hauptGesperrt = false;
   bool modalSichtbar = false;
-  std::string titel;
-  std::string text;
-  std::string gewaehlt;
+  std::wstring titel;
+  std::wstring text;
+  std::wstring gewaehlt;
 } beobachtet;
 
 void CALLBACK ModalSchliessen(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -151,7 +151,7 @@ HWND OffenerDialog() {
 }
 
 BOOL CALLBACK TitelSuchen(HWND w, LPARAM) {
-  if (automation::Text(w) == "Ziel-Verzeichnis suchen") beobachtet.titel = automation::Text(w);
+  if (automation::Text(w) == L"Ziel-Verzeichnis suchen") beobachtet.titel = automation::Text(w);
   return TRUE;
 }
 
@@ -195,30 +195,30 @@ TEST(Window, ModalRunDisablesTheOthersUntilClosed) {
 TEST(Meldung, CarriesTheApplicationTitleAndTheText) {
   platform::Window haupt("Haupt");
   haupt.Show();
-  platform::SetApplicationTitle("Mein Programm installieren");
+  platform::SetApplicationTitle(L"Mein Programm installieren");
   beobachtet = {};
   ::SetTimer(nullptr, 0, 50, &MeldungLesen);
-  const int antwort = platform::ShowMessageBox(&haupt, "Installations-Programm, Version 19",
+  const int antwort = platform::ShowMessageBox(&haupt, L"Installations-Programm, Version 19",
                                                platform::ApplicationTitle(), platform::kMbOk);
   EXPECT_EQ(antwort, platform::kIdOk);
-  EXPECT_EQ(beobachtet.titel, "Mein Programm installieren");
-  EXPECT_EQ(beobachtet.text, "Installations-Programm, Version 19");
+  EXPECT_EQ(beobachtet.titel, L"Mein Programm installieren");
+  EXPECT_EQ(beobachtet.text, L"Installations-Programm, Version 19");
 }
 
 TEST(FolderChooser, ShowsTheTitleStartsAtTheFolderAndReturnsIt) {
   ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
   {
     // A folder that is not the chooser's own first choice (the desktop).
-    char system[MAX_PATH] = {};
-    ::GetSystemDirectoryA(system, sizeof system);
-    const std::string start = system;
+    wchar_t system[MAX_PATH] = {};
+    ::GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring start = system;
     platform::Window haupt("Haupt");
     haupt.Show();
     beobachtet = {};
     ::SetTimer(nullptr, 0, 300, &OrdnerBestaetigen);
-    std::string gewaehlt = "unverändert";
-    ASSERT_TRUE(platform::ChooseFolder(&haupt, "Ziel-Verzeichnis suchen", start, gewaehlt));
-    EXPECT_EQ(beobachtet.titel, "Ziel-Verzeichnis suchen");
+    std::wstring gewaehlt = L"unverändert";
+    ASSERT_TRUE(platform::ChooseFolder(&haupt, L"Ziel-Verzeichnis suchen", start, gewaehlt));
+    EXPECT_EQ(beobachtet.titel, L"Ziel-Verzeichnis suchen");
     EXPECT_EQ(gewaehlt, start);
   }
   ::CoUninitialize();

@@ -67,8 +67,8 @@ int main() {
   Taa fenster;
   // The error page's label is empty after creation; a sample text shows its font and colour.
   fenster.LaFehler.SetCaption(
-      "Die Installation ist nicht möglich.\r\n\r\nDas Installations-Programm enthält falsche "
-      "Daten für:\r\n- Programm-Name");
+      L"Die Installation ist nicht möglich.\r\n\r\nDas Installations-Programm enthält falsche "
+      L"Daten für:\r\n- Programm-Name");
   fenster.Show();
   struct Seite {
     const char* name;

@@ -73,11 +73,11 @@ inline bool OwnVisible(HWND window) {
   return (::GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-inline std::string Text(HWND window) {
-  char text[4096] = {};
-  const LRESULT length =
-      ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return std::string(text, static_cast<std::size_t>(length));
+// The caption in Unicode, as the window holds it.
+inline std::wstring Text(HWND window) {
+  wchar_t text[4096] = {};
+  const LRESULT length = ::SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
+  return std::wstring(text, static_cast<std::size_t>(length));
 }
 
 struct FontInfo {
@@ -103,12 +103,12 @@ inline FontInfo Font(HWND window) {
 }
 
 // Width of `text` in the window's font.
-inline int TextWidth(HWND window, const std::string& text) {
+inline int TextWidth(HWND window, const std::wstring& text) {
   HFONT font = reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0));
   HDC dc = ::GetDC(window);
   HGDIOBJ old = ::SelectObject(dc, font);
   SIZE size = {};
-  ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   ::SelectObject(dc, old);
   ::ReleaseDC(window, dc);
   return size.cx;

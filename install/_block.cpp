@@ -1,5 +1,7 @@
 #include "install/_block.h"
 
+#include <cstring>
+
 #include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_Feld_3.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
@@ -9,18 +11,23 @@ namespace {
 
 constexpr std::size_t kMindestLaenge = 23;
 
-// The 32-bit little-endian number at `pos` of the header; bytes outside it count as 0.
+// The PE header of an executable, as far as SignaturAnfang reads it: up to the security entry of
+// a PE32+ header.
+constexpr std::size_t kPeKopf = 24 + 112 + 5 * 8;
+
+// The 32-bit number at `pos` of the header, little-endian as on every host of installer and tool.
 std::uint32_t KopfZahl(std::string_view kopf, std::size_t pos) {
-  std::uint32_t zahl = 0;
-  for (std::size_t i = pos + 4; i-- > pos;) zahl = zahl << 8 | (i < kopf.size() ? static_cast<unsigned char>(kopf[i]) : 0);
+  std::uint32_t zahl;
+  std::memcpy(&zahl, kopf.data() + pos, sizeof zahl);
   return zahl;
 }
 
 // Where the certificate table of a signature begins, when the PE header's security directory
 // (a file offset, not an address) names one that ends the file; 0 otherwise.
 std::int64_t SignaturAnfang(std::string_view kopf, std::int64_t groesse) {
+  if (kopf.size() < 0x40 + kPeKopf || (KopfZahl(kopf, 0) & 0xFFFF) != 0x5A4D) return 0;  // "MZ"
   const std::size_t pe = KopfZahl(kopf, 0x3C);
-  if ((KopfZahl(kopf, 0) & 0xFFFF) != 0x5A4D || pe > kopf.size() || KopfZahl(kopf, pe) != 0x4550) return 0;  // "MZ", "PE\0\0"
+  if (pe > kopf.size() - kPeKopf || KopfZahl(kopf, pe) != 0x4550) return 0;  // "PE\0\0"
   // The directories follow the optional header's fixed part: 96 bytes of PE32, 112 of PE32+.
   const std::uint32_t art = KopfZahl(kopf, pe + 24) & 0xFFFF;
   if (art != 0x10B && art != 0x20B) return 0;

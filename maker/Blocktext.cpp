@@ -14,7 +14,7 @@ std::size_t FensterSchluss(const std::string& quelle) {
 
 std::string Fenster(const std::string& quelle) {
   const TZQFensterLage lage = FensterLage(quelle.substr(0, kKopfGroesse), static_cast<std::int64_t>(quelle.size()));
-  return FensterAus(lage, quelle.substr(static_cast<std::size_t>(lage.Position - 1), static_cast<std::size_t>(lage.Anzahl)));
+  return FensterAus(lage, std::string_view(quelle).substr(static_cast<std::size_t>(lage.Position - 1), static_cast<std::size_t>(lage.Anzahl)));
 }
 
 namespace {

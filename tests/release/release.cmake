@@ -14,3 +14,9 @@ set_tests_properties(release.size PROPERTIES LABELS release)
 add_test(NAME release.loadconfig
          COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:Setup> -P ${CMAKE_SOURCE_DIR}/tests/release/loadconfig.cmake)
 set_tests_properties(release.loadconfig PROPERTIES LABELS release)
+
+# The release archive that scripts/release packs: the same bytes from two runs, its listing and
+# its checksums.
+add_test(NAME release.archiv
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/release/archiv.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/archiv-test)
+set_tests_properties(release.archiv PROPERTIES LABELS release TIMEOUT 600)

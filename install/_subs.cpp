@@ -200,7 +200,10 @@ std::string EinstellungsFenster(const std::string& exe) {
   const std::string quelle = DateiExistiert(seitenDatei) ? seitenDatei : exe;
   std::vector<std::uint8_t> bytes;
   DateiBytesLesen(quelle, bytes, 1, kKopfGroesse);
-  const auto gelesen = [&bytes] { return std::string_view(reinterpret_cast<const char*>(&bytes[1]), bytes.size() - 1); };
+  // What was read, element 0 left out.
+  const auto gelesen = [&bytes] {
+    return std::string_view(reinterpret_cast<const char*>(bytes.data()) + 1, bytes.size() - 1);
+  };
   const TZQFensterLage lage = FensterLage(gelesen(), DateiGroesse(quelle));
   DateiBytesLesen(quelle, bytes, lage.Position, lage.Anzahl);
   return FensterAus(lage, gelesen());

@@ -1,5 +1,7 @@
 #include "install/_block.h"
 
+#include <cstring>
+
 #include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_Feld_3.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
@@ -9,6 +11,33 @@
 namespace {
 
 constexpr std::size_t kMindestLaenge = 23;
+
+// The PE header of an executable, as far as SignaturAnfang reads it: up to the security entry of
+// a PE32+ header.
+constexpr std::size_t kPeKopf = 24 + 112 + 5 * 8;
+
+// The 32-bit number at `pos` of the header, little-endian as on every host of installer and tool.
+std::uint32_t KopfZahl(std::string_view kopf, std::size_t pos) {
+  std::uint32_t zahl;
+  std::memcpy(&zahl, kopf.data() + pos, sizeof zahl);
+  return zahl;
+}
+
+// Where the certificate table of a signature begins, when the PE header's security directory
+// (a file offset, not an address) names one that ends the file; 0 otherwise.
+std::int64_t SignaturAnfang(std::string_view kopf, std::int64_t groesse) {
+  if (kopf.size() < 0x40 + kPeKopf || (KopfZahl(kopf, 0) & 0xFFFF) != 0x5A4D) return 0;  // "MZ"
+  const std::size_t pe = KopfZahl(kopf, 0x3C);
+  if (pe > kopf.size() - kPeKopf || KopfZahl(kopf, pe) != 0x4550) return 0;  // "PE\0\0"
+  // The directories follow the optional header's fixed part: 96 bytes of PE32, 112 of PE32+.
+  const std::uint32_t art = KopfZahl(kopf, pe + 24) & 0xFFFF;
+  if (art != 0x10B && art != 0x20B) return 0;
+  const std::size_t verzeichnisse = pe + 24 + (art == 0x10B ? 96 : 112);
+  if (KopfZahl(kopf, verzeichnisse - 4) <= 4) return 0;  // no security directory among them
+  const std::uint32_t anfang = KopfZahl(kopf, verzeichnisse + 4 * 8);
+  const std::uint32_t laenge = KopfZahl(kopf, verzeichnisse + 4 * 8 + 4);
+  return laenge > 0 && std::int64_t{anfang} + laenge == groesse ? anfang : 0;
+}
 
 bool IstEinstellung(const std::string& zeile) {
   return zeile.size() >= 3 && zeile[0] == '#' && zeile[2] == '=';
@@ -70,6 +99,30 @@ std::vector<std::wstring> EinmalJeName(const std::vector<std::wstring>& namen) {
 }
 
 }  // namespace
+
+TZQFensterLage FensterLage(std::string_view kopf, std::int64_t groesse) {
+  TZQFensterLage lage;
+  const std::int64_t signatur = SignaturAnfang(kopf, groesse);
+  lage.Signiert = signatur > 0;
+  // Signing tools align the table to 8 bytes: up to 7 more bytes before it may be zeros.
+  const std::int64_t ende = lage.Signiert ? signatur : groesse;
+  const std::int64_t anzahl = lage.Signiert ? kFensterGroesse + 7 : kFensterGroesse;
+  lage.Anzahl = ende < anzahl ? ende : anzahl;
+  lage.Position = ende - lage.Anzahl + 1;
+  return lage;
+}
+
+std::size_t FensterEnde(const TZQFensterLage& lage, std::string_view gelesen) {
+  std::size_t ende = gelesen.size();
+  for (int i = 0; lage.Signiert && i < 7 && ende > 0 && gelesen[ende - 1] == '\0'; ++i) --ende;
+  return ende;
+}
+
+std::string FensterAus(const TZQFensterLage& lage, std::string_view gelesen) {
+  const std::size_t ende = FensterEnde(lage, gelesen);
+  const std::size_t anfang = ende > kFensterGroesse ? ende - kFensterGroesse : 0;
+  return std::string(gelesen.data() + anfang, ende - anfang);
+}
 
 bool MenueTextBrauchbar(const std::wstring& text) {
   if (text.empty() || text == L"." || text == L"..") return false;

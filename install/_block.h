@@ -3,7 +3,9 @@
 // the same reader. The block is code page 1252 and is read as such; its values are decoded once,
 // here, into the Unicode text that paths, keys and windows take.
 #pragma once
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One file to install. `Datei` is relative to ExePfad and to ZielOrt; an empty `Text` means the
@@ -45,6 +47,32 @@ class TZQDateiFrage {
 
 // The marker that opens the block and is the last thing in the window.
 inline constexpr char kBlockMarke[] = "#ZQ1#";
+
+// The window: the installer looks at the last 2000 bytes of its source only. In an executable
+// whose signature's certificate table ends the file, the window ends where the table begins, less
+// the zero bytes (fewer than 8) that align the table; so a block attached before signing is read
+// and covered by the signature.
+inline constexpr std::int64_t kFensterGroesse = 2000;
+// How much of the source's start FensterLage needs: the DOS and PE headers.
+inline constexpr std::int64_t kKopfGroesse = 1024;
+
+// What to read of a source: `Anzahl` bytes from the 1-based `Position`.
+struct TZQFensterLage {
+  std::int64_t Position = 1;
+  std::int64_t Anzahl = 0;
+  bool Signiert = false;  // the bytes end where a certificate table begins
+};
+
+// Where the window lies in a source of `groesse` bytes that begins with `kopf` (its first
+// kKopfGroesse bytes, or all of it when shorter).
+TZQFensterLage FensterLage(std::string_view kopf, std::int64_t groesse);
+
+// How many of the bytes `gelesen` at `lage` come before the window's end: all of them, or in a
+// signed file all but the zero bytes that align its certificate table.
+std::size_t FensterEnde(const TZQFensterLage& lage, std::string_view gelesen);
+
+// The window itself: the last 2000 of the bytes `gelesen` at `lage`, up to the window's end.
+std::string FensterAus(const TZQFensterLage& lage, std::string_view gelesen);
 
 // Finds the block at the end of `fenster` (the last 2000 bytes of the source) and reads its
 // settings. `optionalVorhanden` answers for a `?` line whether its file lies beside the installer.

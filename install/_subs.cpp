@@ -196,13 +196,20 @@ void MenuesZeigen(const std::wstring& menue) {
   aa->PaExplorer.SetVisible(hat(L'4') || hat(L'5'));
 }
 
-// The last 2000 bytes of the side file, or of the running executable when there is none.
+// The window of the side file, or of the running executable when there is none: its last 2000
+// bytes, before the signature of a signed one.
 std::string EinstellungsFenster(const std::wstring& exe) {
   const std::wstring seitenDatei = exe.substr(0, exe.size() > 3 ? exe.size() - 3 : 0) + L"INI";
   const std::wstring quelle = DateiExistiert(seitenDatei) ? seitenDatei : exe;
   std::vector<std::uint8_t> bytes;
-  DateiBytesLesen(quelle, bytes, DateiGroesse(quelle) - 1999, 2000);
-  return std::string(bytes.begin() + 1, bytes.end());
+  DateiBytesLesen(quelle, bytes, 1, kKopfGroesse);
+  // What was read, element 0 left out.
+  const auto gelesen = [&bytes] {
+    return std::string_view(reinterpret_cast<const char*>(bytes.data()) + 1, bytes.size() - 1);
+  };
+  const TZQFensterLage lage = FensterLage(gelesen(), DateiGroesse(quelle));
+  DateiBytesLesen(quelle, bytes, lage.Position, lage.Anzahl);
+  return FensterAus(lage, gelesen());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "maker/Befehle.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "install/_block.h"
@@ -41,7 +42,8 @@ std::string Hilfe() {
          "  Zeigt, was das Installationsprogramm aus dem Block macht: Name, Ziel-Pfad, Menüs, je Datei\n"
          "  Menütext, Parameter, Verknüpfungen, Explorer-Einträge und Befehlszeile. Prüft die Dateien\n"
          "  neben dem Installationsprogramm (oder in ORDNER), zeigt dessen Fehlerseite Byte für Byte und\n"
-         "  warnt vor Fallen, mit Zeilennummer.\n"
+         "  warnt vor Fallen, mit Zeilennummer. Von einem Programm sagt es, ob es signiert ist und die\n"
+         "  Signatur den Block deckt.\n"
          "  DATEI ist ein Setup.exe mit Block (eine Seitendatei daneben gewinnt, wie beim\n"
          "  Installationsprogramm), eine Seitendatei *.INI (Byte für Byte gelesen) oder ein Blocktext\n"
          "  (UTF-8 oder Codepage 1252, Zeilenenden LF oder CR LF; gelesen, wie anhaengen ihn umwandelt).\n"
@@ -49,7 +51,8 @@ std::string Hilfe() {
          "anhaengen SETUP.EXE BLOCK -o AUSGABE.EXE\n"
          "  Wandelt BLOCK in Codepage 1252 mit CR LF um, setzt die Zeile „Codierung:“ davor, wenn sie fehlt,\n"
          "  und schreibt SETUP.EXE mit dem Block als AUSGABE.EXE. Ein Block am Ende von SETUP.EXE wird\n"
-         "  ersetzt; SETUP.EXE selbst bleibt unverändert.\n"
+         "  ersetzt; SETUP.EXE selbst bleibt unverändert. Die Signatur eines signierten SETUP.EXE wird\n"
+         "  entfernt: signieren Sie AUSGABE.EXE danach, dann deckt die Signatur den Block.\n"
          "seitendatei BLOCK -o SETUP.INI\n"
          "  Dieselbe Umwandlung, geschrieben als Seitendatei, die neben Setup.exe liegt.\n"
          "\n"
@@ -224,15 +227,27 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
   if (programm.Gueltig) {
     kopf.Art = "programm";
     eigene = PfadText(name);
-    const bool angehaengt = bytes.size() > programm.AnhangAnfang;
-    if (programm.Signiert) {
-      vorab.push_back({0, "signiert",
-                       Zitat(kopf.Datei) + " ist digital signiert: " +
-                           (angehaengt ? "der angehängte Block hat die Signatur ungültig gemacht"
-                                       : "ein angehängter Block macht die Signatur ungültig") +
-                           ". Nehmen Sie die Seitendatei (setupblock seitendatei)."});
+    // A certificate table that ends the file is the signature's; the installer then reads what
+    // precedes it, and a block there is covered by it. Anything behind the table was attached after
+    // signing.
+    const std::size_t schluss = FensterSchluss(bytes);
+    const bool davor = schluss < bytes.size();
+    const std::size_t anfang = std::min(davor || !programm.Signiert ? programm.BildEnde : programm.SignaturEnde, schluss);
+    const bool angehaengt = schluss > anfang;
+    kopf.Signiert = programm.Signiert;
+    if (programm.Signiert && !davor && angehaengt) {
+      vorab.push_back({0, "block-nach-signatur",
+                       "Was an " + Zitat(kopf.Datei) +
+                           " hängt, kam nach dem Signieren dazu: die Signatur deckt es nicht. Hängen Sie den Block "
+                           "mit setupblock anhaengen an (es entfernt die Signatur) und signieren Sie danach."});
     }
     const std::string seite = SeitendateiVon(datei);
+    if (programm.Signiert && !angehaengt && seite.empty()) {
+      vorab.push_back({0, "signiert",
+                       Zitat(kopf.Datei) + " ist digital signiert: hängen Sie den Block mit setupblock anhaengen an "
+                                          "und signieren Sie danach neu, oder nehmen Sie die Seitendatei "
+                                          "(setupblock seitendatei)."});
+    }
     if (!seite.empty()) {
       std::string seitenBytes;
       // An unreadable side file gives the installer an empty text, and so no block.
@@ -250,9 +265,13 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
                           " gewinnt sie über einen Block am Ende des Programms.";
       q = QuelleAusBytes(TZQQuellart::Seitendatei, seitenBytes, 0);
     } else {
-      kopf.Beschreibung = "der Block am Ende von " + Zitat(kopf.Datei) +
-                          ", in dessen letzten 2000 Bytes; Zeile 1 ist die erste nach dem Programm.";
-      q = QuelleAusBytes(TZQQuellart::Programm, bytes, programm.AnhangAnfang);
+      kopf.BlockSigniert = davor;
+      kopf.Beschreibung = (davor ? "der Block vor der Signatur von " + Zitat(kopf.Datei) +
+                                       ", in den letzten 2000 Bytes davor"
+                                 : "der Block am Ende von " + Zitat(kopf.Datei) + ", in dessen letzten 2000 Bytes") +
+                          "; Zeile 1 ist die erste nach dem Programm" +
+                          (programm.Signiert && !davor ? " und seiner Signatur." : ".");
+      q = QuelleAusBytes(TZQQuellart::Programm, bytes.substr(0, schluss), anfang);
     }
   } else if (EndetAuf(name, ".exe")) {
     return Verweigern(Zitat(kopf.Datei) + " ist kein Windows-Programm.");
@@ -274,6 +293,7 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
 
   TZQBefund befund = Pruefen(q, &ordner, eigene);
   befund.Warnungen.insert(befund.Warnungen.begin(), vorab.begin(), vorab.end());
+  kopf.BlockSigniert = kopf.BlockSigniert && befund.Gefunden;
   TZQLauf lauf;
   lauf.Ausgabe = a.json ? BerichtJson(kopf, befund) : BerichtText(kopf, befund);
   lauf.Status = befund.Urteil.Fehler.empty() ? kFertig : kFehlerseite;
@@ -296,19 +316,28 @@ TZQLauf BefehlAnhaengen(const Aufruf& a) {
   TZQQuelle q;
   std::string hinweise;
   if (!BlockBereiten(blockDatei, q, hinweise, lauf)) return lauf;
-  const std::size_t alt = p.AnhangAnfang + AlterBlock(programm.substr(p.AnhangAnfang));
+  // A signature would not cover the new block: it goes, with its table, the zeros that align the
+  // table, anything attached behind it, and the header's entry that names it. What was attached
+  // before signing is kept as in an unsigned file.
+  std::size_t ende = programm.size();
   if (p.Signiert) {
-    hinweise += "  " + Zitat(PfadText(setup)) +
-                " ist digital signiert: der angehängte Block macht die Signatur ungültig. Nehmen Sie die "
-                "Seitendatei (setupblock seitendatei).\n";
+    TZQFensterLage vorSignatur;
+    vorSignatur.Signiert = true;
+    ende = std::max(p.BildEnde, FensterEnde(vorSignatur, programm.substr(0, p.SignaturAnfang)));
+    programm.replace(p.SignaturEintrag, 8, 8, '\0');
   }
+  const std::size_t alt = p.BildEnde + AlterBlock(programm.substr(p.BildEnde, ende - p.BildEnde));
   if (!Schreiben(ausgabe, programm.substr(0, alt) + q.Bytes, q.Bytes, lauf)) return lauf;
 
   lauf.Ausgabe = Zitat(PfadText(ausgabe)) + " geschrieben: " + Zitat(PfadText(setup)) + " mit dem Block aus " +
                  Zitat(PfadText(blockDatei)) + ", " + Zahl(q.Bytes.size()) + " von 2000 Bytes.\n";
-  if (alt < programm.size()) {
-    lauf.Ausgabe += "Was am Ende von " + Zitat(PfadText(setup)) + " hing (" + Zahl(programm.size() - alt) +
+  if (alt < ende) {
+    lauf.Ausgabe += "Was am Ende von " + Zitat(PfadText(setup)) + " hing (" + Zahl(ende - alt) +
                     " Bytes), hat der neue Block ersetzt.\n";
+  }
+  if (p.Signiert) {
+    lauf.Ausgabe += Zitat(PfadText(setup)) + " war digital signiert; die Signatur ist entfernt. Signieren Sie " +
+                    Zitat(PfadText(ausgabe)) + " neu, dann deckt die Signatur den Block.\n";
   }
   if (const std::string seite = SeitendateiVon(ausgabe); !seite.empty()) {
     hinweise += "  Neben " + Zitat(PfadText(ausgabe)) + " liegt die Seitendatei " + Zitat(PfadText(seite)) +

@@ -120,6 +120,11 @@ std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund) {
   const TZQBlock& b = befund.Block;
   const char* fehlt = "(fehlt)";
   std::string t = "Gelesen: " + kopf.Beschreibung + "\n";
+  if (kopf.Art == "programm") {
+    t += std::string("Signatur: ") +
+         (!kopf.Signiert ? "keine" : kopf.BlockSigniert ? "ja, sie deckt den Block" : "ja, sie deckt keinen Block") +
+         "\n";
+  }
   if (befund.BlockGroesse > 0) t += "Block: " + ZahlAlsText(befund.BlockGroesse) + " von 2000 Bytes\n";
   t += "Programm-Name: " + (b.HatName ? S(b.Name) : fehlt) + "\n";
   t += "Ziel-Pfad: " + (b.HatZiel ? befund.Zielvorschlag : fehlt) + "\n";
@@ -170,6 +175,8 @@ std::string BerichtJson(const TZQKopf& kopf, const TZQBefund& befund) {
   j.Schluessel("datei").Wert(kopf.Datei);
   j.Schluessel("gelesen").Wert(kopf.Gelesen);
   j.Schluessel("beschreibung").Wert(kopf.Beschreibung);
+  j.Schluessel("signiert").Wahr(kopf.Signiert);
+  j.Schluessel("blockSigniert").Wahr(kopf.BlockSigniert);
   j.Zu('}');
   j.Schluessel("blockGefunden").Wahr(befund.Gefunden);
   j.Schluessel("blockBytes").Zahl(static_cast<std::int64_t>(befund.BlockGroesse));

@@ -13,6 +13,8 @@ struct TZQKopf {
   std::string Gelesen;       // the file whose block the installer reads
   std::string Beschreibung;  // a sentence for people on what was read and how
   std::string Ordner;        // where the files beside the installer were looked for
+  bool Signiert = false;       // an executable that carries a signature
+  bool BlockSigniert = false;  // and a block before it, which the signature covers
 };
 
 std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund);

@@ -6,8 +6,15 @@
 #include "lib/_zq_ZeichenEinfach_1.h"
 #include "maker/Zeichensatz.h"
 
+std::size_t FensterSchluss(const std::string& quelle) {
+  const TZQFensterLage lage = FensterLage(quelle.substr(0, kKopfGroesse), static_cast<std::int64_t>(quelle.size()));
+  const auto von = static_cast<std::size_t>(lage.Position - 1);
+  return von + FensterEnde(lage, quelle.substr(von, static_cast<std::size_t>(lage.Anzahl)));
+}
+
 std::string Fenster(const std::string& quelle) {
-  return quelle.size() <= kFenster ? quelle : quelle.substr(quelle.size() - kFenster);
+  const TZQFensterLage lage = FensterLage(quelle.substr(0, kKopfGroesse), static_cast<std::int64_t>(quelle.size()));
+  return FensterAus(lage, std::string_view(quelle).substr(static_cast<std::size_t>(lage.Position - 1), static_cast<std::size_t>(lage.Anzahl)));
 }
 
 namespace {

@@ -10,7 +10,10 @@ inline constexpr std::size_t kFenster = 2000;
 // The line that the maker's template puts before the opening marker.
 inline constexpr char kVorspann[] = "Codierung:\r\n";
 
-// The last 2000 bytes of a source, or all of it: what the installer reads.
+// Where the installer's window ends in a source: at its end, or in a signed executable before the
+// certificate table and the zeros that align it.
+std::size_t FensterSchluss(const std::string& quelle);
+// The last 2000 bytes of a source up to FensterSchluss, or all of them: what the installer reads.
 std::string Fenster(const std::string& quelle);
 
 struct TZQFremdzeichen {

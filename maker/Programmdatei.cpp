@@ -53,12 +53,17 @@ TZQProgramm ProgrammLesen(const std::string& b) {
     const std::uint64_t texte = symbolTabelle + std::uint64_t{symbole} * kSymbolGroesse;
     ende = std::max<std::uint64_t>(ende, texte + Zahl(b, texte, 4));
   }
+  p.BildEnde = static_cast<std::size_t>(std::min<std::uint64_t>(ende, b.size()));
   if (verzeichnisAnzahl > kSicherheit) {
-    const std::uint32_t zertifikat = Zahl(b, verzeichnisse + kSicherheit * 8, 4);
-    const std::uint32_t groesse = Zahl(b, verzeichnisse + kSicherheit * 8 + 4, 4);
+    const std::uint64_t eintrag = verzeichnisse + kSicherheit * 8;
+    const std::uint64_t zertifikat = Zahl(b, eintrag, 4);
+    const std::uint32_t groesse = Zahl(b, eintrag + 4, 4);
     p.Signiert = groesse > 0;
-    if (p.Signiert) ende = std::max<std::uint64_t>(ende, std::uint64_t{zertifikat} + groesse);
+    if (p.Signiert) {
+      p.SignaturAnfang = static_cast<std::size_t>(std::min<std::uint64_t>(zertifikat, b.size()));
+      p.SignaturEnde = static_cast<std::size_t>(std::min<std::uint64_t>(zertifikat + groesse, b.size()));
+      p.SignaturEintrag = static_cast<std::size_t>(eintrag);
+    }
   }
-  p.AnhangAnfang = static_cast<std::size_t>(std::min<std::uint64_t>(ende, b.size()));
   return p;
 }

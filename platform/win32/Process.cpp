@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <cstring>
+
 namespace platform {
 
 std::wstring ModuleFileName() {
@@ -17,7 +20,37 @@ bool DllsOnlyFromSystemFolder() {
   const auto setzen = reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(
       ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
   if (setzen != nullptr && setzen(LOAD_LIBRARY_SEARCH_SYSTEM32)) return true;
+  LoadLaterDllsFromSystemFolder();
   return ::SetDllDirectoryA("") != FALSE;
 }
 
+void LoadLaterDllsFromSystemFolder() {
+  // Loaded by name after start: the theme engine (uxtheme, and dwmapi, which it loads on Vista and
+  // later), the shell (version; propsys for the folder chooser from Vista on) and the COM library
+  // (clbcatq for the shell link object; cryptbase, which advapi32 loads on Windows 7).
+  static const char kNamen[][14] = {"uxtheme.dll", "dwmapi.dll",  "version.dll",
+                                     "propsys.dll", "clbcatq.dll", "cryptbase.dll"};
+  char pfad[MAX_PATH + sizeof kNamen[0]];
+  const UINT ordner = ::GetSystemDirectoryA(pfad, MAX_PATH);
+  if (ordner == 0 || ordner >= MAX_PATH) return;
+  pfad[ordner] = '\\';
+  for (const auto& name : kNamen) {
+    std::memcpy(pfad + ordner + 1, name, sizeof name);
+    ::LoadLibraryA(pfad);
+  }
+}
+
+// Static imports, and theirs, from the system folder only: Windows 10 1607 and later take these
+// dependent-load flags from the load configuration, which the build names in the header
+// (cmake/load_config.py). It ends before the safe-exception-handler fields: Windows XP wants the
+// load configuration of a 32-bit image to be 64 bytes.
+constexpr IMAGE_LOAD_CONFIG_DIRECTORY LadeKonfiguration() {
+  IMAGE_LOAD_CONFIG_DIRECTORY konfiguration{};
+  konfiguration.Size = offsetof(IMAGE_LOAD_CONFIG_DIRECTORY, SEHandlerTable);
+  konfiguration.Reserved1 = LOAD_LIBRARY_SEARCH_SYSTEM32;  // DependentLoadFlags in newer headers
+  return konfiguration;
+}
+
 }  // namespace platform
+
+extern "C" constinit const IMAGE_LOAD_CONFIG_DIRECTORY _load_config_used = platform::LadeKonfiguration();

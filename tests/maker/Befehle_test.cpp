@@ -169,11 +169,39 @@ TEST_F(Befehle, TheSideFileWinsOverTheAppendedBlock) {
   EXPECT_TRUE(Enthaelt(Lauf({"seitendatei", block, "-o", ordner.Pfad() + "x.txt"}).Ausgabe, "mit „INI“"));
 }
 
-TEST_F(Befehle, ASignedExecutableIsToldToUseTheSideFile) {
-  const std::string signiert = ordner.Datei("Signiert.exe", macher::Programm(128));
-  const TZQLauf pruefen = Lauf({"pruefen", signiert, "--json"});
-  EXPECT_TRUE(Enthaelt(pruefen.Ausgabe, "\"art\":\"signiert\"")) << pruefen.Ausgabe;
-  const TZQLauf anhaengen = Lauf({"anhaengen", signiert, block, "-o", aus});
-  EXPECT_EQ(anhaengen.Status, kFertig);
-  EXPECT_TRUE(Enthaelt(anhaengen.Ausgabe, "ist digital signiert")) << anhaengen.Ausgabe;
+TEST_F(Befehle, ASignedExecutableGetsItsBlockBeforeTheSignature) {
+  const std::string umgewandelt = "Codierung:\r\n#ZQ1#\r\n#n=Z\xE4hlwerk\r\n#z=P\r\n#m=135\r\n"
+                                  "#d=Prog.exe,Z\xE4hlwerk \xF6" "ffnen\r\n#ZQ1#\r\n";
+  ordner.Datei("Prog.exe", "x");
+  const std::string stub = ordner.Datei("Signiert.exe", macher::Signiert(macher::Programm()));
+  const TZQLauf ohne = Lauf({"pruefen", stub, "--json"});
+  EXPECT_EQ(ohne.Status, kFehlerseite);
+  EXPECT_TRUE(Enthaelt(ohne.Ausgabe, "\"signiert\":true,\"blockSigniert\":false")) << ohne.Ausgabe;
+  EXPECT_TRUE(Enthaelt(ohne.Ausgabe, "\"art\":\"signiert\""));
+
+  // Attached: the signature goes, the block takes its place, and the maker is told to sign again.
+  const TZQLauf anhaengen = Lauf({"anhaengen", stub, block, "-o", aus});
+  ASSERT_EQ(anhaengen.Status, kFertig) << anhaengen.Fehler;
+  EXPECT_EQ(Lesen(aus), macher::Programm() + umgewandelt);
+  EXPECT_TRUE(Enthaelt(anhaengen.Ausgabe, "die Signatur ist entfernt. Signieren Sie")) << anhaengen.Ausgabe;
+
+  // Signed again, the block lies in the signed part ...
+  const std::string neu = ordner.Datei("Neu.exe", macher::Signiert(Lesen(aus)));
+  const TZQLauf gedeckt = Lauf({"pruefen", neu});
+  EXPECT_EQ(gedeckt.Status, kFertig) << gedeckt.Ausgabe;
+  EXPECT_TRUE(Enthaelt(gedeckt.Ausgabe, "Signatur: ja, sie deckt den Block\n")) << gedeckt.Ausgabe;
+  EXPECT_TRUE(Enthaelt(gedeckt.Ausgabe, "Programm-Name: Zählwerk\n"));
+  EXPECT_FALSE(Enthaelt(gedeckt.Ausgabe, "signiert:")) << "no warning on signing";
+  // ... and attaching to it again replaces that block, the zeros that aligned the table with it.
+  const std::string zwei = ordner.Datei("zwei.txt", "#ZQ1#\n#n=Zwei\n#ZQ1#\n");
+  ASSERT_EQ(Lauf({"anhaengen", neu, zwei, "-o", aus}).Status, kFertig);
+  EXPECT_EQ(Lesen(aus), macher::Programm() + "Codierung:\r\n#ZQ1#\r\n#n=Zwei\r\n#ZQ1#\r\n");
+
+  // A block attached after signing is read as before, and the maker warned.
+  const std::string danach = ordner.Datei("Danach.exe", Lesen(neu) + Block({"#n=Danach"}));
+  const TZQLauf hinten = Lauf({"pruefen", danach, "--json"});
+  EXPECT_TRUE(Enthaelt(hinten.Ausgabe, "\"programmName\":\"Danach\"")) << hinten.Ausgabe;
+  EXPECT_TRUE(Enthaelt(hinten.Ausgabe, "\"signiert\":true,\"blockSigniert\":false"));
+  EXPECT_TRUE(Enthaelt(hinten.Ausgabe, "\"art\":\"block-nach-signatur\""));
+  EXPECT_TRUE(Enthaelt(Lauf({"pruefen", exe}).Ausgabe, "Signatur: keine\n"));
 }

@@ -66,4 +66,16 @@ inline std::string Programm(std::size_t zertifikat = 0) {
   return b;
 }
 
+// `datei` signed as signing tools sign it: zero bytes up to a multiple of 8, then a certificate
+// table of `zertifikat` bytes, named by the security directory of Programm()'s header.
+inline std::string Signiert(std::string datei, std::size_t zertifikat = 96) {
+  datei.resize((datei.size() + 7) / 8 * 8, '\0');
+  const auto setzen = [&](std::size_t pos, std::size_t wert) {
+    for (int i = 0; i < 4; ++i) datei[pos + i] = static_cast<char>(wert >> (8 * i));
+  };
+  setzen(0x98 + 96 + 4 * 8, datei.size());
+  setzen(0x98 + 96 + 4 * 8 + 4, zertifikat);
+  return datei + std::string(zertifikat, 'Z');
+}
+
 }  // namespace macher

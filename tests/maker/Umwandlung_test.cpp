@@ -2,6 +2,8 @@
 // for an executable.
 #include <gtest/gtest.h>
 
+#include "install/_block.h"
+
 #include "maker/Blocktext.h"
 #include "maker/Programmdatei.h"
 #include "maker/Pruefung.h"
@@ -79,17 +81,47 @@ TEST(Umwandlung, TheLeaderLineIsAddedOnlyWhereNothingPrecedesTheMarker) {
   EXPECT_EQ(mit.Bytes, "Mein Block\r\n#ZQ1#\r\n#n=a\r\n#ZQ1#\r\n");
 }
 
-TEST(Programmdatei, AnExecutableIsRecognisedWithWhatIsAppended) {
+TEST(Programmdatei, AnExecutableIsRecognisedWithWhatIsAttachedAndItsSignature) {
   const std::string exe = macher::Programm();
   const TZQProgramm p = ProgrammLesen(exe + "Codierung:\r\n");
   EXPECT_TRUE(p.Gueltig);
   EXPECT_FALSE(p.Signiert);
-  EXPECT_EQ(p.AnhangAnfang, exe.size()) << "the marker inside the image is not appended data";
+  EXPECT_EQ(p.BildEnde, exe.size()) << "the marker inside the image is not attached data";
 
-  const std::string signiert = macher::Programm(64);
+  const std::string signiert = macher::Signiert(exe + "abc", 64);
   const TZQProgramm s = ProgrammLesen(signiert);
   EXPECT_TRUE(s.Signiert);
-  EXPECT_EQ(s.AnhangAnfang, signiert.size()) << "the certificate belongs to the image";
+  EXPECT_EQ(s.BildEnde, exe.size());
+  EXPECT_EQ(s.SignaturAnfang, exe.size() + 8);
+  EXPECT_EQ(s.SignaturEnde, signiert.size());
+}
+
+// The window that installer and tool read: before the certificate table of a signature that ends
+// the file, whatever the zeros that align it; as before everywhere else.
+TEST(Fenster, EndsBeforeTheSignatureThatEndsTheFile) {
+  const std::string gross = macher::Programm() + std::string(3000, 'a');
+  for (int laenge = 0; laenge < 8; ++laenge) {
+    const std::string block = macher::Block({"#n=" + std::string(laenge, 'x')});
+    const std::string signiert = macher::Signiert(gross + block);
+    EXPECT_EQ(Fenster(signiert), (gross + block).substr(gross.size() + block.size() - 2000)) << laenge;
+    EXPECT_EQ(FensterSchluss(signiert), gross.size() + block.size()) << laenge;
+    EXPECT_EQ(BlockLesen(Fenster(signiert), [](const std::wstring&) { return true; }).Name,
+              std::wstring(laenge, L'x'));
+  }
+  const std::string klein = macher::Programm() + macher::Block({"#n=klein"});
+  const std::string kleinSigniert = macher::Signiert(klein);
+  EXPECT_EQ(Fenster(kleinSigniert), kleinSigniert.substr(0, klein.size())) << "a short source is read whole";
+
+  const std::string signiert = macher::Signiert(gross + macher::Block({"#n=davor"}));
+  const std::string danach = signiert + macher::Block({"#n=danach"});
+  EXPECT_EQ(Fenster(danach), danach.substr(danach.size() - 2000)) << "a block attached after signing";
+  std::string kaputt = signiert;
+  kaputt.pop_back();
+  EXPECT_EQ(Fenster(kaputt), kaputt.substr(kaputt.size() - 2000)) << "a table that does not end the file";
+  const std::string nullen = macher::Signiert(gross + macher::Block({"#n=x"}) + std::string(8, '\0'));
+  EXPECT_FALSE(BlockGefunden(Fenster(nullen))) << "alignment is 7 zero bytes at most";
+  const std::string text = std::string(3000, 'b') + macher::Block({"#n=x"});
+  EXPECT_EQ(Fenster(text), text.substr(text.size() - 2000)) << "a side file";
 }
 
 TEST(Programmdatei, OtherFilesAreNoExecutables) {

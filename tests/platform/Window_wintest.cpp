@@ -199,7 +199,7 @@ TEST(Meldung, CarriesTheApplicationTitleAndTheText) {
   beobachtet = {};
   ::SetTimer(nullptr, 0, 50, &MeldungLesen);
   const int antwort = platform::ShowMessageBox(&haupt, L"Installations-Programm, Version 19",
-                                               platform::ApplicationTitle(), platform::kMbOk);
+                                               platform::ApplicationTitle().c_str(), platform::kMbOk);
   EXPECT_EQ(antwort, platform::kIdOk);
   EXPECT_EQ(beobachtet.titel, L"Mein Programm installieren");
   EXPECT_EQ(beobachtet.text, L"Installations-Programm, Version 19");

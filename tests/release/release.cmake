@@ -9,3 +9,14 @@ add_test(NAME release.size
          COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:Setup> -DBUDGET=98304
                  -P ${CMAKE_SOURCE_DIR}/tests/release/size.cmake)
 set_tests_properties(release.size PROPERTIES LABELS release)
+
+# Its load configuration: static imports from the system folder only.
+add_test(NAME release.loadconfig
+         COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:Setup> -P ${CMAKE_SOURCE_DIR}/tests/release/loadconfig.cmake)
+set_tests_properties(release.loadconfig PROPERTIES LABELS release)
+
+# The release archive that scripts/release packs: the same bytes from two runs, its listing and
+# its checksums.
+add_test(NAME release.archiv
+         COMMAND ${CMAKE_SOURCE_DIR}/tests/release/archiv.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/archiv-test)
+set_tests_properties(release.archiv PROPERTIES LABELS release TIMEOUT 600)

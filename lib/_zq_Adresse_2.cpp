@@ -100,8 +100,8 @@ bool ExistiertAls(char art, const std::wstring& adresse) {
     platform::EntrySearch suche;
     datei = suche.First(adresse, eintrag) && !(eintrag.attributes & platform::kAttributeDirectory);
     suche.Close();
-    const bool absolut = adresse.substr(std::min<std::size_t>(1, adresse.size()), 2) == L":\\" ||
-                         adresse.substr(0, 2) == L"\\\\";
+    const bool absolut = adresse.compare(std::min<std::size_t>(1, adresse.size()), 2, L":\\") == 0 ||
+                         adresse.compare(0, 2, L"\\\\") == 0;
     if (absolut && adresse.find(L"\\.\\") == std::wstring::npos &&
         adresse.find(L"\\..\\") == std::wstring::npos) {
       ordner = IstOrdner(OhneEndBackslash(adresse));

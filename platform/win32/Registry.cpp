@@ -28,14 +28,12 @@ long ClassesRootKey::ReadDefault(std::wstring& text) const {
   LONG result = ::RegQueryValueExW(static_cast<HKEY>(key_), nullptr, nullptr, &type, nullptr, &size);
   if (result != ERROR_SUCCESS) return result;
   if ((type != REG_SZ && type != REG_EXPAND_SZ) || size == 0) return ERROR_SUCCESS;
+  // One character more than the value: the stored text may or may not carry its terminating NUL.
   std::wstring buffer(size / sizeof(wchar_t) + 1, L'\0');
   result = ::RegQueryValueExW(static_cast<HKEY>(key_), nullptr, nullptr, &type,
                               reinterpret_cast<BYTE*>(buffer.data()), &size);
-  if (result != ERROR_SUCCESS) return result;
-  // The stored text may or may not carry its terminating NUL.
-  buffer.resize(size / sizeof(wchar_t));
-  text = buffer.substr(0, buffer.find(L'\0'));
-  return ERROR_SUCCESS;
+  if (result == ERROR_SUCCESS) text = buffer.c_str();
+  return result;
 }
 
 long ClassesRootKey::WriteDefault(const std::wstring& text) const {

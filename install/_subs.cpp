@@ -104,9 +104,9 @@ long LinkZielLesen(const std::wstring& linkPfad) {
   platform::ShellLink link;
   if (const long fehler = link.Create()) return fehler;
   if (link.Load(linkPfad) != 0) return 0;
-  std::wstring ziel;
-  link.GetPath(ziel);
-  OrdnerVonLaufwerkUebernehmen(AdresseVerzeichnis(ziel));
+  platform::ShellFolderItem ziel;
+  link.GetIDList(ziel);
+  OrdnerVonLaufwerkUebernehmen(AdresseVerzeichnis(ziel.Path()));
   return 0;
 }
 

@@ -11,7 +11,7 @@ inline constexpr int kFolderAppData = 0x1A;                 // CSIDL_APPDATA
 inline constexpr int kFolderCommonAppData = 0x23;           // CSIDL_COMMON_APPDATA
 inline constexpr int kFolderProgramFiles = 0x26;            // CSIDL_PROGRAM_FILES
 
-// The item identifier of a special folder, as SHGetSpecialFolderLocation hands it out; freed
+// A shell item identifier list, as SHGetSpecialFolderLocation or a shell link hands it out; freed
 // with the object.
 class ShellFolderItem {
  public:
@@ -28,6 +28,7 @@ class ShellFolderItem {
   std::wstring Path() const;
 
  private:
+  friend class ShellLink;
   void Release();
   void* item_ = nullptr;
 };

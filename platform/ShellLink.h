@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+#include "platform/ShellFolder.h"
+
 namespace platform {
 
 // CoInitialize for the calling thread; once at start-up.
@@ -19,8 +21,9 @@ class ShellLink {
   long Create();
   // IShellLinkW::SetPath.
   long SetPath(const std::wstring& target) const;
-  // IShellLinkW::GetPath into room for 260 characters, with a find-data record and no flags.
-  long GetPath(std::wstring& target) const;
+  // IShellLinkW::GetIDList: the target as an item identifier list. Its path, unlike GetPath's under
+  // Wine, holds every character of the names.
+  long GetIDList(ShellFolderItem& target) const;
   // IPersistFile::Save.
   long Save(const std::wstring& linkPath, bool remember) const;
   // IPersistFile::Load with read access.

@@ -40,11 +40,11 @@ long ShellLink::Create() {
 
 long ShellLink::SetPath(const std::wstring& target) const { return Link(link_)->SetPath(target.c_str()); }
 
-long ShellLink::GetPath(std::wstring& target) const {
-  wchar_t path[MAX_PATH + 1] = {};
-  WIN32_FIND_DATAW found = {};
-  HRESULT result = Link(link_)->GetPath(path, MAX_PATH, &found, 0);
-  target = path;
+long ShellLink::GetIDList(ShellFolderItem& target) const {
+  target.Release();
+  LPITEMIDLIST item = nullptr;
+  const HRESULT result = Link(link_)->GetIDList(&item);
+  if (SUCCEEDED(result)) target.item_ = item;
   return result;
 }
 

@@ -31,9 +31,9 @@ TEST_F(ShellLinks, WritesAndReadsBackTheTargetPath) {
   platform::ShellLink l;
   ASSERT_EQ(l.Create(), 0);
   ASSERT_EQ(l.Load(link), 0);
-  std::wstring gelesen;
-  EXPECT_EQ(l.GetPath(gelesen), 0);
-  EXPECT_EQ(gelesen, ziel);
+  platform::ShellFolderItem gelesen;
+  EXPECT_EQ(l.GetIDList(gelesen), 0);
+  EXPECT_EQ(gelesen.Path(), ziel);
 }
 
 TEST_F(ShellLinks, KeepsATargetThatDoesNotExist) {
@@ -47,9 +47,9 @@ TEST_F(ShellLinks, KeepsATargetThatDoesNotExist) {
   platform::ShellLink l;
   ASSERT_EQ(l.Create(), 0);
   ASSERT_EQ(l.Load(link), 0);
-  std::wstring gelesen;
-  l.GetPath(gelesen);
-  EXPECT_EQ(gelesen, L"C:\\Gibt es nicht\\x.exe");
+  platform::ShellFolderItem gelesen;
+  l.GetIDList(gelesen);
+  EXPECT_EQ(gelesen.Path(), L"C:\\Gibt es nicht\\x.exe");
 }
 
 TEST_F(ShellLinks, LoadingAMissingFileFails) {

@@ -140,7 +140,7 @@ TEST_F(Diagnosefenster, SeitenBoxenZeigenUndVerbergenSeiten) {
   // The close box; the pages stay as the boxes left them.
   ::PostMessageA(gg, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(s.DiagnosefensterZu());
-  EXPECT_EQ(s.SichtbareSeiten(), (std::vector<std::wstring>{L"PaFehler", L"PaIstSchonDa", L"PaPfad"}));
+  EXPECT_EQ(s.SichtbareSeiten(), (std::vector<std::string>{"PaFehler", "PaIstSchonDa", "PaPfad"}));
 
   // Made anew: its boxes start cleared whatever the pages show.
   gg = Oeffnen(s);

@@ -19,6 +19,7 @@ namespace e2e {
 
 // The Setup.exe under test, as a Windows path (given on the command line).
 const std::wstring& SetupExe();
+
 // A path of the host system as Wine sees it; a Windows path stays as it is.
 std::wstring WindowsPfad(const std::string& pfad);
 

@@ -153,7 +153,7 @@ TEST_F(Kopierfehler, DateiNichtKopierbar) {
   ErwarteKopierFehler(s, L"Diese Dateien konnten nicht kopiert werden:\r\nLiesmich.txt\r\n\r\n"
                          L"Der Grund dafür ist nicht bekannt.");
   // The files before and after the failed one are copied all the same.
-  EXPECT_EQ(DateiInhalt(ziel + L"Prog.exe").value_or(L"(none)"), "Inhalt von Prog.exe\r\n");
+  EXPECT_EQ(DateiInhalt(ziel + L"Prog.exe").value_or("(none)"), "Inhalt von Prog.exe\r\n");
   EXPECT_TRUE(DateiDa(ziel + L"Setup.exe"));
 
   ZurueckZurPfadseite(s);

@@ -47,7 +47,7 @@ TEST_F(Erstinstallation, KopiertDieDateienUndSchaltetDesktopUndDateiMenue) {
   for (const wchar_t* datei : {L"Prog.exe", L"Liesmich.txt", L"Setup.exe"}) {
     const auto kopiert = DateiInhalt(ziel + datei);
     ASSERT_TRUE(kopiert.has_value()) << datei << L" is not in " << ziel;
-    EXPECT_EQ(*kopiert, DateiInhalt(Ordner() + datei).value_or(L"")) << datei;
+    EXPECT_EQ(*kopiert, DateiInhalt(Ordner() + datei).value_or("")) << datei;
   }
 
   s.Klicken("CheDesktop");

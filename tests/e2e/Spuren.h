@@ -127,9 +127,11 @@ inline std::optional<std::wstring> LinkZiel(const std::wstring& link) {
   IPersistFile* datei = nullptr;
   if (SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&datei)))) {
     if (SUCCEEDED(datei->Load(link.c_str(), STGM_READ))) {
+      // From the item identifier list: Wine's GetPath gives the names through the ANSI code page.
+      PIDLIST_ABSOLUTE liste = nullptr;
       wchar_t pfad[MAX_PATH] = {};
-      WIN32_FIND_DATAW fund;
-      if (SUCCEEDED(shellLink->GetPath(pfad, MAX_PATH, &fund, 0))) ziel = pfad;
+      if (SUCCEEDED(shellLink->GetIDList(&liste)) && ::SHGetPathFromIDListW(liste, pfad)) ziel = pfad;
+      ::CoTaskMemFree(liste);
     }
     datei->Release();
   }

@@ -63,12 +63,12 @@ TEST(Control, LaterSiblingsLieAboveAndDrawnOnesBeneathAll) {
   platform::Button k(fenster, "k");
   platform::Shape s(fenster, "s");
   platform::Panel p2(fenster, "p2");
-  using Liste = std::vector<std::wstring>;
-  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{L"p2", L"k", L"p1", L"s", L"b", L"a"}));
+  using Liste = std::vector<std::string>;
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p2", "k", "p1", "s", "b", "a"}));
   p1.BringToFront();
-  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{L"p1", L"p2", L"k", L"s", L"b", L"a"}));
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p1", "p2", "k", "s", "b", "a"}));
   a.BringToFront();
-  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{L"p1", L"p2", L"k", L"a", L"s", L"b"}));
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p1", "p2", "k", "a", "s", "b"}));
   // Children in creation order, whatever the z-order.
   ASSERT_EQ(fenster.Children().size(), 6u);
   EXPECT_EQ(fenster.Children()[0], &a);
@@ -84,12 +84,12 @@ TEST(Control, FontsAreTahomaAtEightAndTenPoint) {
   platform::Button knopf(fenster, "knopf");
   for (HWND h : {H(fenster), H(klein), H(knopf)}) {
     const automation::FontInfo f = automation::Font(h);
-    EXPECT_EQ(f.face, L"Tahoma");
+    EXPECT_EQ(f.face, "Tahoma");
     EXPECT_EQ(f.characterHeight, 11);
     EXPECT_FALSE(f.bold);
   }
   const automation::FontInfo f = automation::Font(H(gross));
-  EXPECT_EQ(f.face, L"Tahoma");
+  EXPECT_EQ(f.face, "Tahoma");
   EXPECT_EQ(f.characterHeight, 13);
   EXPECT_TRUE(f.bold);
   // Measured in the control's surface as GDI measures it.

@@ -23,6 +23,9 @@ TEST(AdresseZerlegen, SplitsIntoFolderNameDotAndExtension) {
       {L"", L"", L"", L"", L"", L""},
       {L"C:/A/b.txt", L"", L"C:/A/b", L".", L"txt", L"C:/A/b.txt"},
       {L"D:\\Menü\\Über.lnk", L"D:\\Menü\\", L"Über", L".", L"lnk", L"Über.lnk"},
+      // Names of any script, one character beyond the 16-bit plane among them.
+      {L"C:\\\u0141\u00f3d\u017a \u2713\\\u65b0\u5efa \U0001F600.\u03a9", L"C:\\\u0141\u00f3d\u017a \u2713\\",
+       L"\u65b0\u5efa \U0001F600", L".", L"\u03a9", L"\u65b0\u5efa \U0001F600.\u03a9"},
   };
   for (const Fall& f : faelle) {
     std::wstring verzeichnis = L"x", name = L"x", punkt = L"x", endung = L"x";

@@ -15,8 +15,7 @@ class Diagnosefenster : public Fall {
   void SetUp() override {
     Fall::SetUp();
     if (HasFatalFailure()) return;
-    menue_ = Menue(L"ZQe2e Diagnose Menü " + Breit(
-        ::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 8));
+    menue_ = Menue(L"ZQe2e Diagnose Menü " + Fallname(8));
     SetupAblegen(Block({L"#n=ZQe2e Diagnose", L"#z=P", L"#m=1", L"#d=Prog.exe," + menue_ + L", -x ,y",
                         L"#d=Liesmich.txt"}));
     Programmdatei(L"Prog.exe");

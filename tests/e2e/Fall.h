@@ -63,6 +63,11 @@ class Fall : public ::testing::Test {
     WartenBis([&] { Entfernen(ordner_); return !OrdnerDa(ordner_); });
   }
 
+  // The first `laenge` characters of the case's name, to tell its menu texts from other cases'.
+  static std::wstring Fallname(std::size_t laenge) {
+    return Breit(::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, laenge);
+  }
+
   // The case's folder (ExePfad of the installer), with a trailing backslash.
   const std::wstring& Ordner() const { return ordner_; }
   // The case's folder may also lie elsewhere, under a name of the case's choice.

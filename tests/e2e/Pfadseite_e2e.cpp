@@ -14,8 +14,7 @@ class Pfadseite : public Fall {
   void SetUp() override {
     Fall::SetUp();
     if (HasFatalFailure()) return;
-    const std::wstring menue = Menue(L"ZQe2e Pfad " + Breit(
-        ::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 10));
+    const std::wstring menue = Menue(L"ZQe2e Pfad " + Fallname(10));
     // The proposal is the installer's own folder.
     SetupAblegen(Block({L"#n=ZQe2e Pfad", L"#z=" + Ordner(), L"#m=1", L"#d=Prog.exe," + menue}));
     Programmdatei(L"Prog.exe");

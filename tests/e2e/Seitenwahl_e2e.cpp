@@ -13,7 +13,7 @@ namespace {
 class Seitenwahl : public Fall {
  protected:
   std::wstring Name() const {
-    return Breit(::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 12);
+    return Fallname(12);
   }
 
   // The case's installer with one file that has a menu text, named `name`, proposing `ziel`, started.

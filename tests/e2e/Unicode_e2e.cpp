@@ -19,8 +19,7 @@ class Unicode : public Fall {
   void SetUp() override {
     Fall::SetUp();
     if (HasFatalFailure()) return;
-    menue_ = Menue(L"ZQe2e Unicode Men\u00fc " + Breit(
-        ::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 6));
+    menue_ = Menue(L"ZQe2e Unicode Men\u00fc " + Fallname(6));
   }
 
   // The installer with its program file in `ordner`, its block naming `ziel` as the target.

@@ -15,8 +15,7 @@ class ZweiterStart : public Fall {
   void SetUp() override {
     Fall::SetUp();
     if (HasFatalFailure()) return;
-    menue_ = Menue(L"ZQe2e Zweit " + Breit(
-        ::testing::UnitTest::GetInstance()->current_test_info()->name()).substr(0, 12));
+    menue_ = Menue(L"ZQe2e Zweit " + Fallname(12));
     ziel_ = Ordner() + L"ziel\\";
     SetupAblegen(Block({L"#n=ZQe2e Zweit", L"#z=" + Ordner() + L"ziel", L"#m=15",
                         L"#d=Prog.exe," + menue_}));
@@ -121,9 +120,8 @@ class ZweiDateien : public Fall {
   void SetUp() override {
     Fall::SetUp();
     if (HasFatalFailure()) return;
-    const std::wstring name = Breit(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    erste_ = Menue(L"ZQe2e Eins " + name.substr(0, 10));
-    zweite_ = Menue(L"ZQe2e Zwei " + name.substr(0, 10));
+    erste_ = Menue(L"ZQe2e Eins " + Fallname(10));
+    zweite_ = Menue(L"ZQe2e Zwei " + Fallname(10));
     alt_ = Ordner() + L"alt\\";
     SetupAblegen(Block({L"#n=ZQe2e Zwei Dateien", L"#z=P", L"#m=12345", L"#d=Eins.exe," + erste_,
                         L"#d=Zwei.exe," + zweite_}));

@@ -18,7 +18,7 @@ std::wstring setupExe;
 
 // winepath's mapping where Wine offers it, else the drive Z: that a prefix maps to the host root.
 std::wstring e2e::WindowsPfad(const std::string& pfad) {
-  if (pfad.empty() || pfad[0] != '/') return std::wstring(pfad.begin(), pfad.end());
+  if (pfad.empty() || pfad[0] != '/') return Breit(pfad.c_str());
   using Umwandlung = WCHAR* (*)(const char*);
   auto umwandeln = reinterpret_cast<Umwandlung>(
       reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
@@ -29,7 +29,7 @@ std::wstring e2e::WindowsPfad(const std::string& pfad) {
       return windows;
     }
   }
-  std::wstring ergebnis = L"Z:" + std::wstring(pfad.begin(), pfad.end());
+  std::wstring ergebnis = L"Z:" + Breit(pfad.c_str());
   for (wchar_t& c : ergebnis) {
     if (c == L'/') c = L'\\';
   }

@@ -74,15 +74,12 @@ class Control : public Component {
   // One SetWindowPos.
   void SetBounds(int left, int top, int width, int height);
   void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
-  void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
   void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
-  void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
 
   // The control's own visibility flag (WS_VISIBLE), whether or not its parent shows.
   bool Visible() const;
   virtual void SetVisible(bool visible);
-  // Own flag (WS_DISABLED clear).
-  bool Enabled() const;
+  // EnableWindow.
   void SetEnabled(bool enabled);
   void SetTabStop(bool tabStop);
 

@@ -15,7 +15,6 @@ class Edit : public Control {
   // Empty, writable, a tab stop; background COLOR_WINDOW.
   Edit(Control& parent, const char* name);
 
-  std::wstring Text() const { return Caption(); }
   void SetText(const std::wstring& text) { SetCaption(text); }
 
   // ES_READONLY; set with EM_SETREADONLY.

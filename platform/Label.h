@@ -17,11 +17,8 @@ class Label : public Control {
   Label(Control& parent, const char* name);
 
   void SetAutoSize(bool autoSize);
-  bool AutoSize() const { return autoSize_; }
   void SetTransparent(bool transparent);
-  bool Transparent() const { return transparent_; }
   void SetWordWrap(bool wordWrap);
-  bool WordWrap() const { return wordWrap_; }
   void SetAlignment(Alignment alignment);
   void SetLayout(TextLayout layout);
 

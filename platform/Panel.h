@@ -16,10 +16,7 @@ class Panel : public Control {
   Panel(Control& parent, const char* name);
 
   void SetBevel(BevelKind kind, int width);
-  BevelKind Bevel() const { return bevel_; }
-  int BevelWidth() const { return bevelWidth_; }
   void SetAlignment(Alignment alignment);
-  Alignment CaptionAlignment() const { return alignment_; }
 
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,

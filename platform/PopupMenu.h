@@ -50,7 +50,6 @@ class PopupMenu : public Component {
 
   // Appends an item, owned by the menu, enabled.
   MenuItem& Add(std::wstring caption);
-  const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
 
   // SetMenuDefaultItem: the item is drawn in bold.
   void SetDefaultItem(MenuItem& item);
@@ -58,7 +57,6 @@ class PopupMenu : public Component {
   // Opens the menu at screen position (x, y) on `component` and returns when it has closed.
   void Popup(int x, int y, Control& component);
   Control* PopupComponent() const { return popupComponent_; }
-  void SetPopupComponent(Control* component) { popupComponent_ = component; }
 
   Handler<PopupMenu&> OnPopup;
 

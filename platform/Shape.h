@@ -13,10 +13,8 @@ class Shape : public Control {
   Shape(Control& parent, const char* name);
 
   void SetFill(Color color);
-  Color Fill() const { return fill_; }
   // No value: no outline.
   void SetOutline(std::optional<Color> color);
-  std::optional<Color> Outline() const { return outline_; }
 
  protected:
   void Paint(HDC__* dc) override;

@@ -44,7 +44,6 @@ class Window : public Control {
   // The window's key handler sees every key before the focused control does (keys that go down
   // with Alt arrive as WM_SYSKEYDOWN and are previewed as well); setting `key` to 0 swallows it.
   void SetKeyPreview(bool preview) { keyPreview_ = preview; }
-  bool KeyPreview() const { return keyPreview_; }
   Handler<Control&, unsigned short&, ShiftState> OnKeyDown;
 
   // Enter presses the focused push button, or else the default button; Escape presses the cancel
@@ -70,7 +69,6 @@ class Window : public Control {
     owned_.push_back(std::move(component));
     return ref;
   }
-  const std::vector<std::unique_ptr<Component>>& Owned() const { return owned_; }
 
 
  protected:

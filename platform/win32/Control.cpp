@@ -309,10 +309,6 @@ void Control::SetVisible(bool visible) {
   ::ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-bool Control::Enabled() const {
-  return (::GetWindowLongW(handle_, GWL_STYLE) & WS_DISABLED) == 0;
-}
-
 void Control::SetEnabled(bool enabled) { ::EnableWindow(handle_, enabled); }
 
 void Control::SetTabStop(bool tabStop) {

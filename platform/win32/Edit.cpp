@@ -33,7 +33,7 @@ int Edit::SelLength() const {
 }
 
 std::wstring Edit::SelText() const {
-  const std::wstring text = Text();
+  const std::wstring text = Caption();
   const std::size_t start = static_cast<std::size_t>(SelStart());
   if (start >= text.size()) return {};
   return text.substr(start, static_cast<std::size_t>(SelLength()));

@@ -10,6 +10,7 @@
 #include "platform/Application.h"
 #include "platform/Process.h"
 #include "platform/ShellLink.h"
+#include "tests/support/Automation.h"
 
 namespace {
 
@@ -37,6 +38,14 @@ class Konfiguration : public ::testing::Test {
     std::fclose(f);
     gemacht.push_back(pfad);
   }
+
+  // The start button's bevel as painted: its top-left pixel is the light edge of a raised one and
+  // the dark edge of a lowered one.
+  std::uint32_t StartKnopfEcke() { return automation::PrintedPixel(fenster.PaStart3.Handle(), 0, 0); }
+  static std::uint32_t Systemfarbe(int index) {
+    const COLORREF c = ::GetSysColor(index);
+    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+  }
   void Block(const std::string& zeilen) { Schreiben(seitenDatei, "Codierung:\r\n#ZQ1#\r\n" + zeilen + "#ZQ1#\r\n"); }
 
   std::wstring exe, seitenDatei;
@@ -59,7 +68,7 @@ TEST_F(Konfiguration, ACompleteBlockPreparesTheWindowAndProbes) {
 
   EXPECT_TRUE(fenster.CheDesktop.Visible() && fenster.LaDesktop.Visible());
   EXPECT_FALSE(fenster.CheStart.Visible() || fenster.PaStart.Visible());
-  EXPECT_EQ(fenster.PaStart3.Bevel(), platform::BevelKind::Raised);
+  EXPECT_EQ(StartKnopfEcke(), Systemfarbe(COLOR_BTNHIGHLIGHT)) << "raised";
   EXPECT_TRUE(fenster.CheSchnell.Visible() && fenster.LaSchnell.Visible() && fenster.ShaSchnell1.Visible() &&
               fenster.ShaSchnell2.Visible());
   EXPECT_FALSE(fenster.PaMausL.Visible());
@@ -89,7 +98,7 @@ TEST_F(Konfiguration, MissingFilesAreListedOnceInTheFormOfTheirFirstLine) {
   EXPECT_EQ(InstallDatenLesen(), erwartet);
   EXPECT_EQ(fenster.LaFehler.Caption(), erwartet);
   EXPECT_EQ(fenster.EdVerz.Caption(), L"C:\\Ziel\\");
-  EXPECT_EQ(fenster.PaStart3.Bevel(), platform::BevelKind::Lowered);
+  EXPECT_EQ(StartKnopfEcke(), Systemfarbe(COLOR_BTNSHADOW)) << "lowered";
   // Both lines stay files to install; the boxes were never probed.
   EXPECT_EQ(Dateien.size(), 5u);
   EXPECT_EQ(fenster.CheStart.State(), CheckState::Grayed);
@@ -143,7 +152,7 @@ TEST_F(Konfiguration, EveryMenuLineIsAppliedInTurn) {
   EXPECT_EQ(InstallDatenLesen(), L"");
   EXPECT_FALSE(fenster.CheDesktop.Visible() || fenster.LaDesktop.Visible());
   EXPECT_FALSE(fenster.CheStart.Visible() || fenster.PaStart.Visible());
-  EXPECT_EQ(fenster.PaStart3.Bevel(), platform::BevelKind::Raised);
+  EXPECT_EQ(StartKnopfEcke(), Systemfarbe(COLOR_BTNHIGHLIGHT)) << "raised";
   EXPECT_TRUE(fenster.CheSchnell.Visible());
   EXPECT_FALSE(fenster.PaMausL.Visible() || fenster.PaMausR.Visible() || fenster.PaExplorer.Visible());
 }

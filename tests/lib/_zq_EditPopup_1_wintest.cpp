@@ -110,9 +110,6 @@ using Indizes = std::vector<int>;
 TEST_F(EditMenue, EveryEditFieldOfTheWindowGetsTheOneMenu) {
   ASSERT_NE(feld.GetPopupMenu(), nullptr);
   EXPECT_EQ(innen.GetPopupMenu(), feld.GetPopupMenu());
-  // The window owns the one menu and nothing else.
-  ASSERT_EQ(fenster.Owned().size(), 1u);
-  EXPECT_EQ(fenster.Owned()[0].get(), feld.GetPopupMenu());
   Oeffnen(innen, 0);
   EXPECT_EQ(Menue().PopupComponent(), &innen);
 }
@@ -122,7 +119,6 @@ TEST_F(EditMenue, TenItemsWithCaptionsTagsAndTheBoldDefault) {
                             L"&Löschen", L"&Kopieren", L"&Einfügen", L"", L"alles &markieren"};
   HMENU h = static_cast<HMENU>(Menue().Handle());
   ASSERT_EQ(::GetMenuItemCount(h), 10);
-  ASSERT_EQ(Menue().Punkte.size(), 11u);
   EXPECT_EQ(Menue().Punkte[0], nullptr);
   for (int i = 1; i <= 10; ++i) {
     wchar_t text[64] = {};
@@ -164,18 +160,18 @@ TEST_F(EditMenue, ItemsActOnTheFieldTheMenuWasOpenedOn) {
   Oeffnen(feld, 'k');
   EXPECT_EQ(ClipboardText(), L"\u0141\u2713\u65b0");
   Oeffnen(feld, 'l');
-  EXPECT_EQ(feld.Text(), L"C:\\\\");
+  EXPECT_EQ(feld.Caption(), L"C:\\\\");
   EXPECT_EQ(ClipboardText(), L"\u0141\u2713\u65b0");
   Oeffnen(feld, 'r');
-  EXPECT_EQ(feld.Text(), L"C:\\\u0141\u2713\u65b0\\");
+  EXPECT_EQ(feld.Caption(), L"C:\\\u0141\u2713\u65b0\\");
   Oeffnen(feld, 'm');
   EXPECT_EQ(feld.SelText(), L"C:\\\u0141\u2713\u65b0\\");
   Oeffnen(feld, 'a');
-  EXPECT_EQ(feld.Text(), L"");
+  EXPECT_EQ(feld.Caption(), L"");
   EXPECT_EQ(ClipboardText(), L"C:\\\u0141\u2713\u65b0\\");
   Oeffnen(innen, 'e');
-  EXPECT_EQ(innen.Text(), L"C:\\\u0141\u2713\u65b0\\");
-  EXPECT_EQ(feld.Text(), L"");
+  EXPECT_EQ(innen.Caption(), L"C:\\\u0141\u2713\u65b0\\");
+  EXPECT_EQ(feld.Caption(), L"");
 }
 
 TEST_F(EditMenue, TheCancelEntryClosesTheMenuAndChangesNothing) {
@@ -183,7 +179,7 @@ TEST_F(EditMenue, TheCancelEntryClosesTheMenuAndChangesNothing) {
   feld.SetText(L"C:\\Programme\\");
   testfenster::Markieren(feld, 3, 4);
   Oeffnen(feld, 'd');
-  EXPECT_EQ(feld.Text(), L"C:\\Programme\\");
+  EXPECT_EQ(feld.Caption(), L"C:\\Programme\\");
   EXPECT_EQ(feld.SelText(), L"Prog");
   EXPECT_EQ(ClipboardText(), L"bleibt");
   // The menu is closed again: the next one opens normally.

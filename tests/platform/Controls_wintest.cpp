@@ -214,14 +214,14 @@ TEST(Edit, TextSelectionReadOnlyAndChanges) {
   EXPECT_NE(::GetWindowLongA(H(feld), GWL_STYLE) & ES_READONLY, 0);
   EXPECT_FALSE(feld.CanUndo());
   feld.SelectAll();
-  EXPECT_EQ(feld.SelText(), feld.Text());
+  EXPECT_EQ(feld.SelText(), feld.Caption());
   feld.SetReadOnly(false);
   feld.ClearSelection();
-  EXPECT_EQ(feld.Text(), L"");
+  EXPECT_EQ(feld.Caption(), L"");
   EXPECT_EQ(aenderungen, 2);
   EXPECT_TRUE(feld.CanUndo());
   feld.Undo();
-  EXPECT_EQ(feld.Text(), L"C:\\Programme\\Müll\\");
+  EXPECT_EQ(feld.Caption(), L"C:\\Programme\\Müll\\");
 }
 
 namespace {

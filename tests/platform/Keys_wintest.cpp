@@ -71,7 +71,7 @@ TEST_F(Tasten, EscapePressesTheCancelButtonEnterTheDefaultOne) {
   box.SetFocus();
   Taste(VK_RETURN);
   EXPECT_EQ(ablauf, (Liste{"abbruch", "ok", "ok"}));
-  EXPECT_EQ(feld.Text(), L"");
+  EXPECT_EQ(feld.Caption(), L"");
 }
 
 TEST_F(Tasten, EnterPressesAFocusedPushButtonInsteadOfTheDefault) {
@@ -97,9 +97,9 @@ TEST_F(Tasten, KeyPreviewSeesKeysFirstAndCanSwallowThem) {
   fenster.SetKeyPreview(true);
   feld.SetFocus();
   Taste('Q');
-  EXPECT_EQ(feld.Text(), L"");
+  EXPECT_EQ(feld.Caption(), L"");
   Taste('W');
-  EXPECT_EQ(feld.Text(), L"w");
+  EXPECT_EQ(feld.Caption(), L"w");
   Taste(VK_ESCAPE);
   EXPECT_EQ(ablauf, (Liste{"taste 81", "taste 87", "taste 27", "abbruch"}));
 }
@@ -116,7 +116,7 @@ TEST_F(Tasten, KeysWithAltArriveAsSystemKeysAndArePreviewedToo) {
 TEST_F(Tasten, WithoutPreviewTheWindowSeesOnlyTheKeysOfItsOwnFocus) {
   feld.SetFocus();
   Taste('A');
-  EXPECT_EQ(feld.Text(), L"a");
+  EXPECT_EQ(feld.Caption(), L"a");
   ::SetFocus(H(fenster));
   Taste('B');
   EXPECT_EQ(ablauf, (Liste{"taste 66"}));

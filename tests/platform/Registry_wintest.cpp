@@ -63,17 +63,3 @@ TEST_F(ClassesRoot, OpeningAMissingKeyFails) {
   EXPECT_NE(key.Open(wurzel + L"\\fehlt", platform::kKeyRead), 0);
   EXPECT_EQ(key.Close(), 0);
 }
-
-TEST_F(ClassesRoot, AKeyOpenedForReadingCannotBeWritten) {
-  {
-    platform::ClassesRootKey key;
-    ASSERT_EQ(key.Create(wurzel + L"\\lesen", platform::kKeyWrite), 0);
-    ASSERT_EQ(key.WriteDefault(L"vorher"), 0);
-  }
-  platform::ClassesRootKey key;
-  ASSERT_EQ(key.Open(wurzel + L"\\lesen", platform::kKeyRead), 0);
-  EXPECT_NE(key.WriteDefault(L"nachher"), 0);
-  std::wstring text;
-  EXPECT_EQ(key.ReadDefault(text), 0);
-  EXPECT_EQ(text, L"vorher");
-}

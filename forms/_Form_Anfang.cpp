@@ -29,7 +29,7 @@ constexpr FontStyle Schrift(int hoehe, bool fett, Color farbe) { return FontStyl
 
 }  // namespace
 
-Taa::Taa() : platform::Window("aa", platform::BorderIcons{true, false}) {
+Taa::Taa() : platform::Window(platform::BorderIcons{true, false}) {
   aa = this;
   LoadDesign();
   FormCreate(*this);

@@ -16,7 +16,7 @@ void Seitenschalter(platform::CheckBox& box, int left, int top, int width, const
 
 }  // namespace
 
-Tgg::Tgg(platform::Window& owner) : platform::Window("gg", platform::BorderIcons{false, false}, &owner) {
+Tgg::Tgg(platform::Window& owner) : platform::Window(platform::BorderIcons{false, false}, &owner) {
   SetCaption(Cp1252Breit("Fenster schließen --->"));
   SetClientSize(565, 247);
   SetCenterOnFirstShow(true);

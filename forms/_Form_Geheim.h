@@ -22,10 +22,10 @@ class Tgg : public platform::Window {
   void ChePanelLeerClick(platform::Control& Sender);
   void ChePanelChecksClick(platform::Control& Sender);
 
-  platform::CheckBox ChePanelPfad{*this, "ChePanelPfad"};
-  platform::CheckBox ChePanelFehler{*this, "ChePanelFehler"};
-  platform::CheckBox ChePanelIstSchonDa{*this, "ChePanelIstSchonDa"};
-  platform::CheckBox ChePanelChecks{*this, "ChePanelChecks"};
-  platform::CheckBox ChePanelLeer{*this, "ChePanelLeer"};
-  platform::Label LaInfo{*this, "LaInfo"};
+  platform::CheckBox ChePanelPfad{this};
+  platform::CheckBox ChePanelFehler{this};
+  platform::CheckBox ChePanelIstSchonDa{this};
+  platform::CheckBox ChePanelChecks{this};
+  platform::CheckBox ChePanelLeer{this};
+  platform::Label LaInfo{this};
 };

@@ -11,7 +11,6 @@ class Window;
 
 class TZQEditPop : public platform::PopupMenu {
  public:
-  TZQEditPop() : platform::PopupMenu("TZQEditPop") {}
 
   // The ten items, 1 to 10 in menu order; element 0 is null.
   std::array<platform::MenuItem*, 11> Punkte = {};

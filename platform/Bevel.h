@@ -9,7 +9,7 @@ namespace platform {
 
 class Bevel : public Control {
  public:
-  Bevel(Control& parent, const char* name);
+  explicit Bevel(Control* parent);
 
  protected:
   void Paint(HDC__* dc) override;

@@ -11,7 +11,7 @@ namespace platform {
 class Button : public Control {
  public:
   // A tab stop, neither default nor cancel button.
-  Button(Control& parent, const char* name);
+  explicit Button(Control* parent);
   ~Button() override;
 
   // The window's default button (BS_DEFPUSHBUTTON), or no longer.

@@ -14,7 +14,7 @@ enum class CheckState { Unchecked = 0, Checked = 1, Grayed = 2 };
 class CheckBox : public Control {
  public:
   // Unchecked, a tab stop.
-  CheckBox(Control& parent, const char* name);
+  explicit CheckBox(Control* parent);
 
   // BM_GETCHECK.
   CheckState State() const;

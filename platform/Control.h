@@ -6,11 +6,6 @@
 // bit, the kind from the window class ("ZQWindow", "ZQPanel", "ZQLabel", "ZQSpeedButton",
 // "ZQShape", "ZQBevel", "Button", "Edit").
 //
-// Component names: each window carries the window property "ZQ.Name" (kNameProperty), whose value
-// is a global atom of the component name. Window properties and global atoms are shared between
-// the processes of a desktop, so another process resolves the name with GetPropA and
-// GlobalGetAtomNameA (tests/support/Automation.h has a finder that does this).
-//
 // Stacking: a window-owning control created later lies above its earlier siblings. Drawn-only
 // controls (labels, shapes, bevels, speed buttons) lie beneath all window-owning siblings, and
 // among themselves a later one lies above an earlier one. Every child clips its siblings.
@@ -35,21 +30,13 @@ class Edit;
 class Window;
 struct ControlAccess;
 
-inline constexpr char kNameProperty[] = "ZQ.Name";
-
 // Anything a window owns: its controls and its popup menus.
 class Component {
  public:
-  // `name` outlives the component (a literal, as a rule).
-  explicit Component(const char* name) : name_(name) {}
+  Component() = default;
   virtual ~Component() = default;
   Component(const Component&) = delete;
   Component& operator=(const Component&) = delete;
-
-  const char* Name() const { return name_; }
-
- private:
-  const char* name_;
 };
 
 enum class Alignment { Left, Center };
@@ -113,9 +100,9 @@ class Control : public Component {
 
  protected:
   // `color` is the background the control starts with.
-  Control(Control* parent, const char* name, Color color, bool drawnOnly);
+  Control(Control* parent, Color color, bool drawnOnly);
   // For a window: no parent, the window itself is its form.
-  Control(const char* name, Color color);
+  explicit Control(Color color);
 
   // Creates the window: one of the layer's own classes (painted by Paint) or a system class
   // (subclassed). Children get WS_CHILD, WS_CLIPSIBLINGS and WS_VISIBLE; a window without parent
@@ -166,7 +153,6 @@ class Control : public Component {
   HBRUSH__* brush_ = nullptr;
   Color brushColor_ = Color::BtnFace();
   void* systemProc_ = nullptr;
-  std::uint16_t nameAtom_ = 0;
 };
 
 }  // namespace platform

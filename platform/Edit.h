@@ -13,7 +13,7 @@ class PopupMenu;
 class Edit : public Control {
  public:
   // Empty, writable, a tab stop; background COLOR_WINDOW.
-  Edit(Control& parent, const char* name);
+  explicit Edit(Control* parent);
 
   void SetText(const std::wstring& text) { SetCaption(text); }
 

@@ -14,7 +14,7 @@ enum class TextLayout { Top, Center };
 class Label : public Control {
  public:
   // Starts with its parent's colour, opaque, no auto-size, no word wrap, left and top aligned.
-  Label(Control& parent, const char* name);
+  explicit Label(Control* parent);
 
   void SetAutoSize(bool autoSize);
   void SetTransparent(bool transparent);

@@ -13,7 +13,7 @@ enum class BevelKind { None, Raised, Lowered };
 class Panel : public Control {
  public:
   // Starts with the background COLOR_BTNFACE, a raised bevel of 1 pixel and a centred caption.
-  Panel(Control& parent, const char* name);
+  explicit Panel(Control* parent);
 
   void SetBevel(BevelKind kind, int width);
   void SetAlignment(Alignment alignment);

@@ -45,7 +45,7 @@ class MenuItem {
 
 class PopupMenu : public Component {
  public:
-  explicit PopupMenu(const char* name = "");
+  PopupMenu();
   ~PopupMenu() override;
 
   // Appends an item, owned by the menu, enabled.

@@ -10,7 +10,7 @@ namespace platform {
 class Shape : public Control {
  public:
   // White fill, black outline.
-  Shape(Control& parent, const char* name);
+  explicit Shape(Control* parent);
 
   void SetFill(Color color);
   // No value: no outline.

@@ -10,7 +10,7 @@ namespace platform {
 
 class SpeedButton : public Control {
  public:
-  SpeedButton(Control& parent, const char* name);
+  explicit SpeedButton(Control* parent);
 
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,

@@ -30,7 +30,7 @@ struct BorderIcons {
 class Window : public Control {
  public:
   // `owner` stays beneath this window and is disabled while this window runs modally.
-  explicit Window(const char* name, BorderIcons icons = {}, Window* owner = nullptr);
+  explicit Window(BorderIcons icons = {}, Window* owner = nullptr);
   ~Window() override;
 
   // Sets the outer size so that the client area has this size (AdjustWindowRectEx).

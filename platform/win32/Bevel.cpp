@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Bevel::Bevel(Control& parent, const char* name)
-    : Control(&parent, name, parent.BackColor(), true) {
+Bevel::Bevel(Control* parent)
+    : Control(parent, parent->BackColor(), true) {
   CreateOwnHandle(L"ZQBevel", 0, 0);
 }
 

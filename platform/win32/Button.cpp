@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Button::Button(Control& parent, const char* name)
-    : Control(&parent, name, parent.BackColor(), false) {
+Button::Button(Control* parent)
+    : Control(parent, parent->BackColor(), false) {
   CreateSystemHandle(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0);
 }
 

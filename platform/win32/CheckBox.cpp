@@ -4,8 +4,8 @@
 
 namespace platform {
 
-CheckBox::CheckBox(Control& parent, const char* name)
-    : Control(&parent, name, parent.BackColor(), false) {
+CheckBox::CheckBox(Control* parent)
+    : Control(parent, parent->BackColor(), false) {
   // Not BS_AUTO3STATE: a click goes from grayed to ticked, which the system's cycle does not.
   CreateSystemHandle(L"BUTTON", BS_3STATE | WS_TABSTOP, 0);
 }

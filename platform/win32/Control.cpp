@@ -71,9 +71,8 @@ LRESULT CALLBACK ControlAccess::Procedure(HWND window, UINT message, WPARAM wpar
   return control->CallDefault(message, wparam, lparam);
 }
 
-Control::Control(Control* parent, const char* name, Color color, bool drawnOnly)
-    : Component(name),
-      parent_(parent),
+Control::Control(Control* parent, Color color, bool drawnOnly)
+    : parent_(parent),
       form_(parent->form_),
       font_(parent->font_),
       color_(color),
@@ -82,7 +81,7 @@ Control::Control(Control* parent, const char* name, Color color, bool drawnOnly)
   if (form_ != nullptr) form_->controls_.push_back(this);
 }
 
-Control::Control(const char* name, Color color) : Component(name), color_(color) {}
+Control::Control(Color color) : color_(color) {}
 
 Control::~Control() {
   HWND h = handle_;
@@ -105,9 +104,6 @@ void Control::Detach() {
   HWND h = handle_;
   if (h == nullptr) return;
   ::RemovePropA(h, kObjectProperty);
-  ::RemovePropA(h, kNameProperty);
-  if (nameAtom_ != 0) ::GlobalDeleteAtom(nameAtom_);
-  nameAtom_ = 0;
   handle_ = nullptr;
 }
 
@@ -143,12 +139,6 @@ void Control::CreateSystemHandle(const wchar_t* windowClass, std::uint32_t style
 void Control::FinishCreation() {
   HWND h = handle_;
   if (h == nullptr) return;
-  if (*Name() != '\0') {
-    nameAtom_ = ::GlobalAddAtomA(Name());
-    if (nameAtom_ != 0) {
-      ::SetPropA(h, kNameProperty, reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(nameAtom_)));
-    }
-  }
   fontHandle_ = CreateGdiFont(font_);
   ::SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), FALSE);
   // New windows enter beneath their siblings; a later control lies above the earlier ones.

@@ -5,8 +5,8 @@
 
 namespace platform {
 
-Edit::Edit(Control& parent, const char* name)
-    : Control(&parent, name, Color::Window(), false) {
+Edit::Edit(Control* parent)
+    : Control(parent, Color::Window(), false) {
   CreateSystemHandle(L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
 }
 

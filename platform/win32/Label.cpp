@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Label::Label(Control& parent, const char* name)
-    : Control(&parent, name, parent.BackColor(), true) {
+Label::Label(Control* parent)
+    : Control(parent, parent->BackColor(), true) {
   CreateOwnHandle(L"ZQLabel", 0, 0);
 }
 

@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Panel::Panel(Control& parent, const char* name)
-    : Control(&parent, name, Color::BtnFace(), false) {
+Panel::Panel(Control* parent)
+    : Control(parent, Color::BtnFace(), false) {
   CreateOwnHandle(L"ZQPanel", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
 }
 

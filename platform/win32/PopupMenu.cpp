@@ -15,7 +15,7 @@ void MenuItem::SetEnabled(bool enabled) {
   ::EnableMenuItem(MenuOf(*this), command_, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-PopupMenu::PopupMenu(const char* name) : Component(name) {
+PopupMenu::PopupMenu() {
   handle_ = ::CreatePopupMenu();
 }
 

@@ -4,8 +4,8 @@
 
 namespace platform {
 
-Shape::Shape(Control& parent, const char* name)
-    : Control(&parent, name, parent.BackColor(), true) {
+Shape::Shape(Control* parent)
+    : Control(parent, parent->BackColor(), true) {
   CreateOwnHandle(L"ZQShape", 0, 0);
 }
 

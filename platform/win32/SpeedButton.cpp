@@ -4,8 +4,8 @@
 
 namespace platform {
 
-SpeedButton::SpeedButton(Control& parent, const char* name)
-    : Control(&parent, name, parent.BackColor(), true) {
+SpeedButton::SpeedButton(Control* parent)
+    : Control(parent, parent->BackColor(), true) {
   CreateOwnHandle(L"ZQSpeedButton", 0, 0);
 }
 

@@ -52,8 +52,8 @@ ShiftState KeyShiftState(LPARAM keyData) {
   return shift;
 }
 
-Window::Window(const char* name, BorderIcons icons, Window* owner)
-    : Control(name, Color::BtnFace()) {
+Window::Window(BorderIcons icons, Window* owner)
+    : Control(Color::BtnFace()) {
   form_ = this;
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   if (icons.minimize) style |= WS_MINIMIZEBOX;

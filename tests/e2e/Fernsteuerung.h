@@ -1,5 +1,5 @@
-// One running Setup.exe, driven from outside as a user drives it: its windows are found by
-// component name, read through window messages and styles (captions, check states, the own
+// One running Setup.exe, driven from outside as a user drives it: its windows are found as
+// Teile.h describes, read through window messages and styles (captions, check states, the own
 // visibility flag, enabled state, geometry), and operated through real input.
 //
 // Input: clicks are real mouse input (the cursor set onto the control's centre, then a left press
@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/e2e/Teile.h"
 #include "tests/support/Automation.h"
 
 namespace e2e {
@@ -35,7 +36,7 @@ inline bool WartenBis(const std::function<bool()>& bedingung, DWORD millisekunde
 
 struct ProzessFensterSuche {
   DWORD pid;
-  const std::string* name;
+  bool besessen;
   HWND fund;
 };
 
@@ -44,14 +45,15 @@ inline BOOL CALLBACK ProzessFensterVergleichen(HWND w, LPARAM p) {
   auto* s = reinterpret_cast<ProzessFensterSuche*>(p);
   DWORD von = 0;
   ::GetWindowThreadProcessId(w, &von);
-  if (von != s->pid || automation::ComponentName(w) != *s->name) return TRUE;
+  if (von != s->pid || Klasse(w) != "ZQWindow" || (::GetWindow(w, GW_OWNER) != nullptr) != s->besessen) return TRUE;
   s->fund = w;
   return FALSE;
 }
 
-// The top-level window of process `pid` with the component name `name`, or null.
-inline HWND FensterDesProzesses(DWORD pid, const std::string& name) {
-  ProzessFensterSuche suche{pid, &name, nullptr};
+// A top-level window of process `pid`: the main window, which no window owns, or the diagnostics
+// window, which the main window owns; null when there is none.
+inline HWND FensterDesProzesses(DWORD pid, bool besessen) {
+  ProzessFensterSuche suche{pid, besessen, nullptr};
   ::EnumWindows(&ProzessFensterVergleichen, reinterpret_cast<LPARAM>(&suche));
   return suche.fund;
 }
@@ -206,7 +208,7 @@ class Installer {
     vordergrundFenster = nullptr;
     if (!Starten(exe, L"", ordner, prozess_)) return;
     WartenBis([&] {
-      aa_ = FensterDesProzesses(prozess_.dwProcessId, "aa");
+      aa_ = FensterDesProzesses(prozess_.dwProcessId, false);
       return aa_ != nullptr && automation::OwnVisible(aa_);
     }, 20000);
     if (aa_ == nullptr || !automation::OwnVisible(aa_)) {
@@ -241,8 +243,8 @@ class Installer {
   HWND Teil(const std::string& name) const { return TeilVon(aa_, name); }
 
   static HWND TeilVon(HWND oben, const std::string& name) {
-    HWND w = oben != nullptr ? automation::FindComponent(oben, name) : nullptr;
-    if (w == nullptr) ADD_FAILURE() << "no control named " << name;
+    HWND w = oben != nullptr ? Finden(oben, name) : nullptr;
+    if (w == nullptr) ADD_FAILURE() << "no control " << name << " (or more than one)";
     return w;
   }
 
@@ -298,7 +300,7 @@ class Installer {
   HWND Diagnosefenster(DWORD millisekunden) const {
     HWND gg = nullptr;
     WartenBis([&] {
-      gg = FensterDesProzesses(prozess_.dwProcessId, "gg");
+      gg = FensterDesProzesses(prozess_.dwProcessId, true);
       return gg != nullptr && automation::OwnVisible(gg);
     }, millisekunden);
     return gg != nullptr && automation::OwnVisible(gg) ? gg : nullptr;
@@ -306,7 +308,7 @@ class Installer {
 
   bool DiagnosefensterZu(DWORD millisekunden = 10000) const {
     return WartenBis([&] {
-      HWND gg = FensterDesProzesses(prozess_.dwProcessId, "gg");
+      HWND gg = FensterDesProzesses(prozess_.dwProcessId, true);
       return gg == nullptr || !automation::OwnVisible(gg);
     }, millisekunden);
   }

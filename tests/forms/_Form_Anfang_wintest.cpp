@@ -17,24 +17,90 @@ using testfenster::H;
 
 namespace {
 
-// The main window as an automation program sees it: controls found by name.
+struct Zeile {
+  const char* name;
+  platform::Control* teil;
+  const char* eltern;
+  int left, top, width, height;  // -1: the control's own size, checked elsewhere
+};
+
+// The main window as an automation program sees it, each control by its member's name.
 class Hauptfenster : public ::testing::Test {
  protected:
   HWND Teil(const std::string& name) {
-    HWND h = automation::FindComponent(H(fenster), name);
-    EXPECT_NE(h, nullptr) << name;
-    return h;
+    for (const Zeile& z : tabelle) {
+      if (name == z.name) return H(*z.teil);
+    }
+    ADD_FAILURE() << "no control " << name;
+    return nullptr;
   }
   Bounds Lage(const std::string& name) { return automation::BoundsInParent(Teil(name)); }
   std::string Eltern(const std::string& name) {
     HWND eltern = ::GetAncestor(Teil(name), GA_PARENT);
-    return eltern == H(fenster) ? "aa" : automation::ComponentName(eltern);
+    if (eltern == H(fenster)) return "aa";
+    for (const Zeile& z : tabelle) {
+      if (H(*z.teil) == eltern) return z.name;
+    }
+    return "?";
   }
   int Breite(const std::string& name) {
     return automation::TextWidth(Teil(name), automation::Text(Teil(name)));
   }
 
   Taa fenster;
+#define ZQ_GLIED(name) #name, &fenster.name
+  // Every control in creation order, with its parent and final bounds.
+  const std::vector<Zeile> tabelle = {
+    {ZQ_GLIED(LaZielOrt), "aa", 25, 20, -1, 15},
+      {ZQ_GLIED(LaSchritt), "aa", 25, 310, -1, 15},
+      {ZQ_GLIED(BuClose), "aa", 410, 330, 80, 40},
+      {ZQ_GLIED(PaFehler), "aa", 25, 45, 460, 250},
+      {ZQ_GLIED(LaFehler), "PaFehler", 10, 10, 440, 230},
+      {ZQ_GLIED(BuFehler), "PaFehler", -1, 200, -1, 30},
+      {ZQ_GLIED(PaRahmen), "aa", 20, 40, 470, 260},
+      {ZQ_GLIED(PaChecks), "aa", 25, 45, 460, 250},
+      {ZQ_GLIED(LaDesktop), "PaChecks", 10, 65, 85, 30},
+      {ZQ_GLIED(LaMacheChecks), "PaChecks", 10, 10, -1, -1},
+      {ZQ_GLIED(PaExplorer), "PaChecks", 130, 45, 316, 160},
+      {ZQ_GLIED(PaExOben), "PaExplorer", 2, 2, 312, 15},
+      {ZQ_GLIED(PaExLinks), "PaExplorer", 2, 30, 155, 128},
+      {ZQ_GLIED(LaNameL2), "PaExLinks", 5, 10, -1, 15},
+      {ZQ_GLIED(PaExRechts), "PaExplorer", 159, 30, 155, 128},
+      {ZQ_GLIED(LaNameR2), "PaExRechts", 5, 10, -1, 15},
+      {ZQ_GLIED(PaMausR), "PaExplorer", 169, 55, 130, 65},
+      {ZQ_GLIED(Label7), "PaMausR", 21, 18, 110, 45},
+      {ZQ_GLIED(CheExplorerD), "PaMausR", 4, 3, 125, 15},
+      {ZQ_GLIED(PaMausL), "PaExplorer", 12, 55, 130, 65},
+      {ZQ_GLIED(Label1), "PaMausL", 21, 18, 110, 45},
+      {ZQ_GLIED(CheExplorerV), "PaMausL", 5, 3, 124, 15},
+      {ZQ_GLIED(CheDesktop), "PaChecks", 45, 45, 15, 15},
+      {ZQ_GLIED(PaSchnell), "PaChecks", 0, 225, 460, 25},
+      {ZQ_GLIED(ShaSchnell1), "PaSchnell", 45, 6, 13, 13},
+      {ZQ_GLIED(ShaSchnell2), "PaSchnell", 60, 6, 13, 13},
+      {ZQ_GLIED(LaSchnell), "PaSchnell", 238, 5, 150, 15},
+      {ZQ_GLIED(CheSchnell), "PaSchnell", 75, 5, 163, 15},
+      {ZQ_GLIED(PaStart3), "PaSchnell", 1, 3, 39, 20},
+      {ZQ_GLIED(PaStart), "PaChecks", 0, 127, 100, 100},
+      {ZQ_GLIED(Bevel1), "PaStart", 5, 30, 90, 2},
+      {ZQ_GLIED(CheStart), "PaStart", 5, 10, 85, 15},
+      {ZQ_GLIED(PaFuss2), "aa", 150, 350, 210, 20},
+      {ZQ_GLIED(PaFuss1), "aa", 215, 300, 80, 50},
+      {ZQ_GLIED(PaPfad), "aa", 25, 45, 460, 250},
+      {ZQ_GLIED(LaPfad), "PaPfad", 10, 10, 440, 230},
+      {ZQ_GLIED(SpeVerzSuche), "PaPfad", 385, 200, 65, 22},
+      {ZQ_GLIED(LaKopiert), "PaPfad", -1, 200, 70, 29},
+      {ZQ_GLIED(BuNichtKopieren), "PaPfad", 10, 115, -1, 30},
+      {ZQ_GLIED(BuVerzKopie), "PaPfad", 10, 200, -1, 30},
+      {ZQ_GLIED(EdVerz), "PaPfad", 9, 170, 440, 22},
+      {ZQ_GLIED(PaIstSchonDa), "aa", 25, 45, 460, 250},
+      {ZQ_GLIED(LaIstSchonDa), "PaIstSchonDa", 10, 10, 440, 230},
+      {ZQ_GLIED(BuBehalten), "PaIstSchonDa", 10, 150, -1, 30},
+      {ZQ_GLIED(BuEntfUndNeu), "PaIstSchonDa", 10, 200, -1, 30},
+      {ZQ_GLIED(BuEntfernen), "PaIstSchonDa", 10, 100, -1, 30},
+      {ZQ_GLIED(PaLeer), "aa", 25, 45, 460, 250},
+      {ZQ_GLIED(LaLeer), "PaLeer", 10, 10, 440, 230},
+  };
+#undef ZQ_GLIED
 };
 
 const char* const kSeiten[] = {"PaChecks", "PaPfad", "PaIstSchonDa", "PaLeer", "PaFehler"};
@@ -42,62 +108,7 @@ const char* const kSeiten[] = {"PaChecks", "PaPfad", "PaIstSchonDa", "PaLeer", "
 const char* const kVerbreitert[] = {"BuEntfernen", "BuBehalten",      "BuEntfUndNeu",
                                     "BuVerzKopie", "BuNichtKopieren", "BuFehler"};
 
-struct Zeile {
-  const char* name;
-  const char* eltern;
-  int left, top, width, height;  // -1: the control's own size, checked elsewhere
-};
 
-const Zeile kTabelle[] = {
-    {"LaZielOrt", "aa", 25, 20, -1, 15},
-    {"LaSchritt", "aa", 25, 310, -1, 15},
-    {"BuClose", "aa", 410, 330, 80, 40},
-    {"PaFehler", "aa", 25, 45, 460, 250},
-    {"LaFehler", "PaFehler", 10, 10, 440, 230},
-    {"BuFehler", "PaFehler", -1, 200, -1, 30},
-    {"PaRahmen", "aa", 20, 40, 470, 260},
-    {"PaChecks", "aa", 25, 45, 460, 250},
-    {"LaDesktop", "PaChecks", 10, 65, 85, 30},
-    {"LaMacheChecks", "PaChecks", 10, 10, -1, -1},
-    {"PaExplorer", "PaChecks", 130, 45, 316, 160},
-    {"PaExOben", "PaExplorer", 2, 2, 312, 15},
-    {"PaExLinks", "PaExplorer", 2, 30, 155, 128},
-    {"LaNameL2", "PaExLinks", 5, 10, -1, 15},
-    {"PaExRechts", "PaExplorer", 159, 30, 155, 128},
-    {"LaNameR2", "PaExRechts", 5, 10, -1, 15},
-    {"PaMausR", "PaExplorer", 169, 55, 130, 65},
-    {"Label7", "PaMausR", 21, 18, 110, 45},
-    {"CheExplorerD", "PaMausR", 4, 3, 125, 15},
-    {"PaMausL", "PaExplorer", 12, 55, 130, 65},
-    {"Label1", "PaMausL", 21, 18, 110, 45},
-    {"CheExplorerV", "PaMausL", 5, 3, 124, 15},
-    {"CheDesktop", "PaChecks", 45, 45, 15, 15},
-    {"PaSchnell", "PaChecks", 0, 225, 460, 25},
-    {"ShaSchnell1", "PaSchnell", 45, 6, 13, 13},
-    {"ShaSchnell2", "PaSchnell", 60, 6, 13, 13},
-    {"LaSchnell", "PaSchnell", 238, 5, 150, 15},
-    {"CheSchnell", "PaSchnell", 75, 5, 163, 15},
-    {"PaStart3", "PaSchnell", 1, 3, 39, 20},
-    {"PaStart", "PaChecks", 0, 127, 100, 100},
-    {"Bevel1", "PaStart", 5, 30, 90, 2},
-    {"CheStart", "PaStart", 5, 10, 85, 15},
-    {"PaFuss2", "aa", 150, 350, 210, 20},
-    {"PaFuss1", "aa", 215, 300, 80, 50},
-    {"PaPfad", "aa", 25, 45, 460, 250},
-    {"LaPfad", "PaPfad", 10, 10, 440, 230},
-    {"SpeVerzSuche", "PaPfad", 385, 200, 65, 22},
-    {"LaKopiert", "PaPfad", -1, 200, 70, 29},
-    {"BuNichtKopieren", "PaPfad", 10, 115, -1, 30},
-    {"BuVerzKopie", "PaPfad", 10, 200, -1, 30},
-    {"EdVerz", "PaPfad", 9, 170, 440, 22},
-    {"PaIstSchonDa", "aa", 25, 45, 460, 250},
-    {"LaIstSchonDa", "PaIstSchonDa", 10, 10, 440, 230},
-    {"BuBehalten", "PaIstSchonDa", 10, 150, -1, 30},
-    {"BuEntfUndNeu", "PaIstSchonDa", 10, 200, -1, 30},
-    {"BuEntfernen", "PaIstSchonDa", 10, 100, -1, 30},
-    {"PaLeer", "aa", 25, 45, 460, 250},
-    {"LaLeer", "PaLeer", 10, 10, 440, 230},
-};
 
 }  // namespace
 
@@ -115,7 +126,7 @@ TEST_F(Hauptfenster, ClientAreaAndPagesInsideTheFrame) {
 }
 
 TEST_F(Hauptfenster, EveryControlHasItsParentAndBounds) {
-  for (const Zeile& z : kTabelle) {
+  for (const Zeile& z : tabelle) {
     const Bounds b = Lage(z.name);
     EXPECT_EQ(Eltern(z.name), z.eltern) << z.name;
     EXPECT_EQ(b.top, z.top) << z.name;
@@ -135,11 +146,9 @@ TEST_F(Hauptfenster, EveryControlHasItsParentAndBounds) {
   }
   EXPECT_EQ(Lage("LaMacheChecks").height, automation::Font(Teil("LaMacheChecks")).lineHeight);
   // Every control of the table exists once, created in the table's order.
-  std::vector<std::string> erzeugt;
-  for (platform::Control* c : fenster.Controls()) erzeugt.push_back(c->Name());
-  std::vector<std::string> tabelle;
-  for (const Zeile& z : kTabelle) tabelle.push_back(z.name);
-  EXPECT_EQ(erzeugt, tabelle);
+  std::vector<platform::Control*> erzeugt;
+  for (const Zeile& z : tabelle) erzeugt.push_back(z.teil);
+  EXPECT_EQ(fenster.Controls(), erzeugt);
 }
 
 TEST_F(Hauptfenster, WidenedButtonsAreTheirMeasuredCaptionPlusTwenty) {
@@ -210,7 +219,7 @@ TEST_F(Hauptfenster, TextsAndStatesAtCreation) {
   EXPECT_FALSE(automation::OwnVisible(Teil("BuFehler")));
   EXPECT_FALSE(automation::OwnVisible(Teil("LaKopiert")));
   // Only the close button and the error page's button are tab stops.
-  for (const Zeile& z : kTabelle) {
+  for (const Zeile& z : tabelle) {
     const bool tabStop = (::GetWindowLongA(Teil(z.name), GWL_STYLE) & WS_TABSTOP) != 0;
     EXPECT_EQ(tabStop, std::string(z.name) == "BuClose" || std::string(z.name) == "BuFehler")
         << z.name;
@@ -233,7 +242,7 @@ TEST_F(Hauptfenster, FontsAreTahomaInTheirSizesAndWeights) {
   auto enthalten = [](const std::vector<std::string>& liste, const std::string& name) {
     return std::find(liste.begin(), liste.end(), name) != liste.end();
   };
-  for (const Zeile& z : kTabelle) {
+  for (const Zeile& z : tabelle) {
     const automation::FontInfo f = automation::Font(Teil(z.name));
     EXPECT_EQ(f.face, "Tahoma") << z.name;
     EXPECT_EQ(f.characterHeight, enthalten(fett10, z.name) ? 13 : 11) << z.name;
@@ -277,10 +286,12 @@ TEST_F(Hauptfenster, ColoursOfPagesFrameAndPicture) {
 }
 
 TEST_F(Hauptfenster, PagesLieAboveTheFrameAndTheCloseButtonOnTop) {
-  using Liste = std::vector<std::string>;
-  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)),
-            (Liste{"BuClose", "PaFehler", "PaLeer", "PaIstSchonDa", "PaPfad", "PaFuss1", "PaFuss2",
-                   "PaChecks", "PaRahmen", "LaSchritt", "LaZielOrt"}));
+  std::vector<HWND> erwartet;
+  for (const char* name : {"BuClose", "PaFehler", "PaLeer", "PaIstSchonDa", "PaPfad", "PaFuss1", "PaFuss2",
+                           "PaChecks", "PaRahmen", "LaSchritt", "LaZielOrt"}) {
+    erwartet.push_back(Teil(name));
+  }
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), erwartet);
 }
 
 TEST_F(Hauptfenster, OnlyTheTargetFolderFieldHasTheEditMenu) {

@@ -85,7 +85,7 @@ TEST_F(Konfiguration, ACompleteBlockPreparesTheWindowAndProbes) {
   // The probe ran: nothing installed, every box cleared.
   for (platform::CheckBox* box : {&fenster.CheDesktop, &fenster.CheStart, &fenster.CheSchnell,
                                   &fenster.CheExplorerV, &fenster.CheExplorerD}) {
-    EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Name();
+    EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Caption();
   }
 }
 
@@ -144,8 +144,8 @@ TEST_F(Konfiguration, EveryMenuLineIsAppliedInTurn) {
   EXPECT_FALSE(fenster.PaMausL.Visible());
   EXPECT_TRUE(fenster.PaMausR.Visible() && fenster.PaExplorer.Visible());
   for (platform::Label* name : {&fenster.LaNameL2, &fenster.LaNameR2}) {
-    EXPECT_EQ(name->BackColor(), platform::Color::Highlight()) << name->Name();
-    EXPECT_EQ(name->Font().color, platform::Color::HighlightText()) << name->Name();
+    EXPECT_EQ(name->BackColor(), platform::Color::Highlight()) << name->Caption();
+    EXPECT_EQ(name->Font().color, platform::Color::HighlightText()) << name->Caption();
   }
 
   Block("#n=Prog\r\n#z=w\r\n#m=1245\r\n#d=a.txt,A\r\n#m=3\r\n");

@@ -85,14 +85,14 @@ class Menues : public ::testing::Test {
 TEST_F(Menues, EveryLocationIsMadeFoundAndRemoved) {
   const std::wstring ordner = L"C:\\Programme\\Zählwerk\\";
   for (platform::CheckBox* box : Boxen()) {
-    SCOPED_TRACE(box->Name());
+    SCOPED_TRACE(box->Caption());
     Dateien = {{}, Datei(L"zw.exe", texte[0])};
     ZielOrt = ordner;
     Anwenden(*box, true);
     ZielOrt.clear();
     Pruefen();
     for (platform::CheckBox* andere : Boxen()) {
-      EXPECT_EQ(andere->State(), andere == box ? CheckState::Checked : CheckState::Unchecked) << andere->Name();
+      EXPECT_EQ(andere->State(), andere == box ? CheckState::Checked : CheckState::Unchecked) << andere->Caption();
     }
     EXPECT_EQ(ZielOrt, ordner);
 
@@ -100,7 +100,7 @@ TEST_F(Menues, EveryLocationIsMadeFoundAndRemoved) {
     Anwenden(*box, false);
     ZielOrt.clear();
     Pruefen();
-    for (platform::CheckBox* andere : Boxen()) EXPECT_EQ(andere->State(), CheckState::Unchecked) << andere->Name();
+    for (platform::CheckBox* andere : Boxen()) EXPECT_EQ(andere->State(), CheckState::Unchecked) << andere->Caption();
     EXPECT_EQ(ZielOrt, L"");
   }
 }
@@ -156,7 +156,7 @@ TEST_F(Menues, RemovingEverythingReachesEntriesThatTheBoxesDidNotShow) {
   for (platform::CheckBox* box : Boxen()) box->OnClick = testfenster::An(klick);
   AlleEintraegeEntfernen();
   EXPECT_EQ(klicks, 0);
-  for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Name();
+  for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Caption();
   EXPECT_FALSE(DateiExistiert(SpezialOrdner("1") + texte[0] + L".lnk"));
   EXPECT_FALSE(platform::ClassesRootKeyExists(L"*\\shell\\" + texte[0] + L" ..."));
 }
@@ -180,7 +180,7 @@ TEST_F(Menues, MenuTextsThatAreNoPlainNamesAreNeitherMadeNorProbedNorRemoved) {
   }
   ZielOrt = L"C:\\Prog\\";
   Pruefen();
-  for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Name();
+  for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Caption();
   EXPECT_EQ(ZielOrt, L"C:\\Prog\\") << L"a foreign shortcut was taken for an earlier installation";
 
   for (platform::CheckBox* box : Boxen()) Anwenden(*box, true);
@@ -231,7 +231,7 @@ TEST_F(Menues, FilesWithoutMenuTextsClearEveryBoxAndWriteNothing) {
   EXPECT_FALSE(DateiExistiert(SpezialOrdner("1") + L".lnk"));
   EXPECT_FALSE(platform::ClassesRootKeyExists(L"*\\shell\\ ..."));
   Pruefen();
-  for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Name();
+  for (platform::CheckBox* box : Boxen()) EXPECT_EQ(box->State(), CheckState::Unchecked) << box->Caption();
 }
 
 TEST(Befehlszeilen, YieldTheFolderOnADriveLetter) {

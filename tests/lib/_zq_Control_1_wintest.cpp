@@ -12,13 +12,13 @@ namespace {
 class Anpassen : public ::testing::Test {
  protected:
   Anpassen() { fenster.SetBounds(33, 44, 400, 300); }
-  platform::Window fenster{"Fenster"};
+  platform::Window fenster;
 };
 
 }  // namespace
 
 TEST_F(Anpassen, WithoutVisibleChildrenTheClientAreaIsTheMargins) {
-  platform::Panel versteckt(fenster, "versteckt");
+  platform::Panel versteckt(&fenster);
   versteckt.SetBounds(10, 10, 100, 100);
   versteckt.SetVisible(false);
   EXPECT_EQ(MaxRechts(fenster), 0);
@@ -29,7 +29,7 @@ TEST_F(Anpassen, WithoutVisibleChildrenTheClientAreaIsTheMargins) {
   EXPECT_EQ(fenster.ClientHeight(), 30);
   EXPECT_EQ(fenster.Left(), 33);
   EXPECT_EQ(fenster.Top(), 44);
-  platform::Panel leer(fenster, "leer");
+  platform::Panel leer(&fenster);
   leer.SetBounds(1, 2, 300, 300);
   FormAnpassen(leer, 20, 30);
   EXPECT_EQ(leer.Width(), 20);
@@ -37,22 +37,22 @@ TEST_F(Anpassen, WithoutVisibleChildrenTheClientAreaIsTheMargins) {
 }
 
 TEST_F(Anpassen, CountsVisibleDirectChildrenOfEveryKindByTheirOwnFlag) {
-  platform::Label links(fenster, "links");  // drawn-only, entirely left of and above the area
+  platform::Label links(&fenster);  // drawn-only, entirely left of and above the area
   links.SetBounds(-50, -40, 30, 20);
   EXPECT_EQ(MaxRechts(fenster), 0);
   EXPECT_EQ(MaxUnten(fenster), 0);
-  platform::Panel teilweise(fenster, "teilweise");
+  platform::Panel teilweise(&fenster);
   teilweise.SetBounds(-10, -5, 50, 12);
   EXPECT_EQ(MaxRechts(fenster), 40);
   EXPECT_EQ(MaxUnten(fenster), 7);
-  platform::Label label(fenster, "label");
+  platform::Label label(&fenster);
   label.SetBounds(100, 200, 30, 15);
-  platform::Button knopf(fenster, "knopf");
+  platform::Button knopf(&fenster);
   knopf.SetBounds(120, 10, 10, 205);
   // Grandchildren do not count, wherever they lie.
-  platform::Label enkel(teilweise, "enkel");
+  platform::Label enkel(&teilweise);
   enkel.SetBounds(900, 900, 10, 10);
-  platform::Panel versteckt(fenster, "versteckt");
+  platform::Panel versteckt(&fenster);
   versteckt.SetBounds(300, 250, 60, 60);
   versteckt.SetVisible(false);
   EXPECT_EQ(MaxRechts(fenster), 130);
@@ -67,7 +67,7 @@ TEST_F(Anpassen, CountsVisibleDirectChildrenOfEveryKindByTheirOwnFlag) {
 }
 
 TEST_F(Anpassen, CountsWhileTheWindowItselfIsHidden) {
-  platform::Panel panel(fenster, "panel");
+  platform::Panel panel(&fenster);
   panel.SetBounds(20, 40, 470, 260);
   ASSERT_FALSE(fenster.Visible());
   FormAnpassen(fenster, 20, 20);
@@ -78,9 +78,9 @@ TEST_F(Anpassen, CountsWhileTheWindowItselfIsHidden) {
 }
 
 TEST_F(Anpassen, APanelWithoutBorderIsFittedToItsChildrenAsWell) {
-  platform::Panel panel(fenster, "panel");
+  platform::Panel panel(&fenster);
   panel.SetBounds(5, 6, 300, 300);
-  platform::Label label(panel, "label");
+  platform::Label label(&panel);
   label.SetBounds(10, 10, 40, 15);
   FormAnpassen(panel, 5, 7);
   EXPECT_EQ(panel.Width(), 55);

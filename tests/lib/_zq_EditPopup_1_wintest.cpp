@@ -94,13 +94,13 @@ class EditMenue : public ::testing::Test {
     return aktiv;
   }
 
-  platform::Window fenster{"Fenster"};
-  platform::Edit feld{fenster, "feld"};
-  platform::Panel panel{fenster, "panel"};
-  platform::Edit innen{panel, "innen"};
-  platform::Button knopf{fenster, "knopf"};
-  platform::CheckBox box{fenster, "box"};
-  platform::Label label{fenster, "label"};
+  platform::Window fenster;
+  platform::Edit feld{&fenster};
+  platform::Panel panel{&fenster};
+  platform::Edit innen{&panel};
+  platform::Button knopf{&fenster};
+  platform::CheckBox box{&fenster};
+  platform::Label label{&fenster};
 };
 
 using Indizes = std::vector<int>;

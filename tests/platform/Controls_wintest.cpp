@@ -33,8 +33,8 @@ std::uint32_t Pixel(const platform::Control& c, int x, int y) {
 }  // namespace
 
 TEST(CheckBox, SettingTheStateFromCodeRunsTheClickHandlerOnChangeOnly) {
-  platform::Window fenster("Fenster");
-  platform::CheckBox box(fenster, "box");
+  platform::Window fenster;
+  platform::CheckBox box(&fenster);
   std::vector<CheckState> gesehen;
   auto klick = [&](platform::Control& s) {
     gesehen.push_back(static_cast<platform::CheckBox&>(s).State());
@@ -51,8 +51,8 @@ TEST(CheckBox, SettingTheStateFromCodeRunsTheClickHandlerOnChangeOnly) {
 }
 
 TEST(CheckBox, AClickGoesFromGrayedToTickedThenToggles) {
-  platform::Window fenster("Fenster");
-  platform::CheckBox box(fenster, "box");
+  platform::Window fenster;
+  platform::CheckBox box(&fenster);
   box.SetBounds(5, 5, 100, 15);
   box.SetState(CheckState::Grayed);
   std::vector<CheckState> gesehen;
@@ -65,8 +65,8 @@ TEST(CheckBox, AClickGoesFromGrayedToTickedThenToggles) {
 }
 
 TEST(Label, AutoSizeFollowsTheCaptionAndTheFont) {
-  platform::Window fenster("Fenster");
-  platform::Label label(fenster, "label");
+  platform::Window fenster;
+  platform::Label label(&fenster);
   label.SetBounds(7, 8, 50, 40);
   label.SetCaption(L"Ziel-Ort = C:\\Programme\\");
   EXPECT_EQ(label.Width(), 50);
@@ -94,10 +94,10 @@ TEST(Label, AutoSizeFollowsTheCaptionAndTheFont) {
 }
 
 TEST(Label, ATransparentLabelShowsItsParentsColourOpaqueOneItsOwn) {
-  platform::Window fenster("Fenster");
-  platform::Panel seite(fenster, "seite");
+  platform::Window fenster;
+  platform::Panel seite(&fenster);
   seite.SetBackColor(Color::Rgb(0x40A040));
-  platform::Label label(seite, "label");
+  platform::Label label(&seite);
   label.SetBounds(0, 0, 60, 20);
   label.SetBackColor(Color::Rgb(0x0000FF));
   label.SetFont(platform::FontStyle{L"Tahoma", platform::kHeight10pt, true, Color::Rgb(0xFFFFFF)});
@@ -111,10 +111,10 @@ TEST(Label, ATransparentLabelShowsItsParentsColourOpaqueOneItsOwn) {
 }
 
 TEST(Label, AClickRunsTheHandlerAndTakesNoFocus) {
-  platform::Window fenster("Fenster");
-  platform::Edit feld(fenster, "feld");
-  platform::Label label(fenster, "label");
-  platform::SpeedButton knopf(fenster, "knopf");
+  platform::Window fenster;
+  platform::Edit feld(&fenster);
+  platform::Label label(&fenster);
+  platform::SpeedButton knopf(&fenster);
   label.SetBounds(0, 30, 40, 15);
   knopf.SetBounds(50, 30, 60, 22);
   fenster.Show();
@@ -135,8 +135,8 @@ TEST(Label, AClickRunsTheHandlerAndTakesNoFocus) {
 }
 
 TEST(Panel, BevelsAreRaisedOrLoweredOfOneOrTwoPixels) {
-  platform::Window fenster("Fenster");
-  platform::Panel panel(fenster, "panel");
+  platform::Window fenster;
+  platform::Panel panel(&fenster);
   panel.SetBounds(0, 0, 40, 30);
   panel.SetBackColor(Color::Rgb(0x8055FF));
   const std::uint32_t hell = testfenster::Rgb(COLOR_BTNHIGHLIGHT);
@@ -157,8 +157,8 @@ TEST(Panel, BevelsAreRaisedOrLoweredOfOneOrTwoPixels) {
 }
 
 TEST(Panel, TheCaptionIsCentredOrLeftAligned) {
-  platform::Window fenster("Fenster");
-  platform::Panel panel(fenster, "panel");
+  platform::Window fenster;
+  platform::Panel panel(&fenster);
   panel.SetBounds(0, 0, 200, 15);
   panel.SetBevel(platform::BevelKind::None, 1);
   panel.SetBackColor(Color::Rgb(0x000000));
@@ -180,23 +180,23 @@ TEST(Panel, TheCaptionIsCentredOrLeftAligned) {
 }
 
 TEST(ShapeAndBevel, PaintTheirFillAndEngravedLine) {
-  platform::Window fenster("Fenster");
-  platform::Shape quadrat(fenster, "quadrat");
+  platform::Window fenster;
+  platform::Shape quadrat(&fenster);
   quadrat.SetBounds(0, 0, 13, 13);
   quadrat.SetFill(Color::Rgb(0x808080));
   EXPECT_EQ(Pixel(quadrat, 0, 0), 0x000000u);
   quadrat.SetOutline(std::nullopt);
   EXPECT_EQ(Pixel(quadrat, 0, 0), 0x808080u);
   EXPECT_EQ(Pixel(quadrat, 12, 12), 0x808080u);
-  platform::Bevel linie(fenster, "linie");
+  platform::Bevel linie(&fenster);
   linie.SetBounds(0, 20, 90, 2);
   EXPECT_EQ(Pixel(linie, 45, 0), testfenster::Rgb(COLOR_BTNSHADOW));
   EXPECT_EQ(Pixel(linie, 45, 1), testfenster::Rgb(COLOR_BTNHIGHLIGHT));
 }
 
 TEST(Edit, TextSelectionReadOnlyAndChanges) {
-  platform::Window fenster("Fenster");
-  platform::Edit feld(fenster, "feld");
+  platform::Window fenster;
+  platform::Edit feld(&fenster);
   feld.SetBounds(0, 0, 200, 22);
   int aenderungen = 0;
   auto aenderung = [&](platform::Control&) { ++aenderungen; };
@@ -264,8 +264,8 @@ TEST(PopupMenu, ItemsSeparatorsDefaultAndEnabledStatesLiveInTheMenu) {
 }
 
 TEST(PopupMenu, PopupRecordsTheComponentRunsOnPopupAndTheChosenItem) {
-  platform::Window fenster("Fenster");
-  platform::Edit feld(fenster, "feld");
+  platform::Window fenster;
+  platform::Edit feld(&fenster);
   feld.SetBounds(0, 0, 100, 22);
   fenster.Show();
   testfenster::Warten();

@@ -37,13 +37,13 @@ class Tasten : public ::testing::Test {
     testfenster::Warten();
   }
 
-  platform::Window fenster{"Fenster"};
-  platform::Edit feld{fenster, "feld"};
-  platform::CheckBox box{fenster, "box"};
-  platform::Panel panel{fenster, "panel"};
-  platform::Button ok{panel, "ok"};
-  platform::Button abbruch{fenster, "abbruch"};
-  platform::Button andere{fenster, "andere"};
+  platform::Window fenster;
+  platform::Edit feld{&fenster};
+  platform::CheckBox box{&fenster};
+  platform::Panel panel{&fenster};
+  platform::Button ok{&panel};
+  platform::Button abbruch{&fenster};
+  platform::Button andere{&fenster};
   std::vector<std::string> ablauf;
 
  private:

@@ -19,9 +19,9 @@
 using testfenster::H;
 
 TEST(Control, OwnVisibilityFlagIsIndependentOfTheParent) {
-  platform::Window fenster("Fenster");
-  platform::Panel panel(fenster, "Panel");
-  platform::Label label(panel, "Label");
+  platform::Window fenster;
+  platform::Panel panel(&fenster);
+  platform::Label label(&panel);
   // The window itself is hidden: the children keep their own flags.
   EXPECT_FALSE(fenster.Visible());
   EXPECT_TRUE(panel.Visible());
@@ -37,38 +37,20 @@ TEST(Control, OwnVisibilityFlagIsIndependentOfTheParent) {
   EXPECT_TRUE(automation::OwnVisible(H(panel)));
 }
 
-TEST(Control, ComponentNamesAreReadableThroughWindowProperties) {
-  platform::Window fenster("ZqNamensFenster");
-  platform::Panel panel(fenster, "PaAussen");
-  {
-    platform::Button knopf(panel, "ZqNamensKnopf");
-    knopf.SetCaption(L"Drück mich");
-    HWND gefunden = automation::FindComponent(H(fenster), "ZqNamensKnopf");
-    ASSERT_EQ(gefunden, H(knopf));
-    EXPECT_EQ(automation::Text(gefunden), L"Drück mich");
-    EXPECT_EQ(automation::FindTopLevel("ZqNamensFenster"), H(fenster));
-    EXPECT_EQ(automation::FindComponent(H(fenster), "Keiner"), nullptr);
-    EXPECT_NE(::GlobalFindAtomA("ZqNamensKnopf"), 0);
-  }
-  // Destroying the control releases its name.
-  EXPECT_EQ(::GlobalFindAtomA("ZqNamensKnopf"), 0);
-  EXPECT_EQ(automation::FindComponent(H(fenster), "ZqNamensKnopf"), nullptr);
-}
-
 TEST(Control, LaterSiblingsLieAboveAndDrawnOnesBeneathAll) {
-  platform::Window fenster("Fenster");
-  platform::Label a(fenster, "a");
-  platform::Panel p1(fenster, "p1");
-  platform::Label b(fenster, "b");
-  platform::Button k(fenster, "k");
-  platform::Shape s(fenster, "s");
-  platform::Panel p2(fenster, "p2");
-  using Liste = std::vector<std::string>;
-  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p2", "k", "p1", "s", "b", "a"}));
+  platform::Window fenster;
+  platform::Label a(&fenster);
+  platform::Panel p1(&fenster);
+  platform::Label b(&fenster);
+  platform::Button k(&fenster);
+  platform::Shape s(&fenster);
+  platform::Panel p2(&fenster);
+  using Liste = std::vector<HWND>;
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{H(p2), H(k), H(p1), H(s), H(b), H(a)}));
   p1.BringToFront();
-  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p1", "p2", "k", "s", "b", "a"}));
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{H(p1), H(p2), H(k), H(s), H(b), H(a)}));
   a.BringToFront();
-  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{"p1", "p2", "k", "a", "s", "b"}));
+  EXPECT_EQ(automation::ChildrenTopFirst(H(fenster)), (Liste{H(p1), H(p2), H(k), H(a), H(s), H(b)}));
   // Children in creation order, whatever the z-order.
   ASSERT_EQ(fenster.Children().size(), 6u);
   EXPECT_EQ(fenster.Children()[0], &a);
@@ -77,11 +59,11 @@ TEST(Control, LaterSiblingsLieAboveAndDrawnOnesBeneathAll) {
 }
 
 TEST(Control, FontsAreTahomaAtEightAndTenPoint) {
-  platform::Window fenster("Fenster");
-  platform::Label klein(fenster, "klein");
-  platform::Label gross(fenster, "gross");
+  platform::Window fenster;
+  platform::Label klein(&fenster);
+  platform::Label gross(&fenster);
   gross.SetFont(platform::FontStyle{L"Tahoma", platform::kHeight10pt, true, platform::Color::Rgb(0xFFFFFF)});
-  platform::Button knopf(fenster, "knopf");
+  platform::Button knopf(&fenster);
   for (HWND h : {H(fenster), H(klein), H(knopf)}) {
     const automation::FontInfo f = automation::Font(h);
     EXPECT_EQ(f.face, "Tahoma");
@@ -97,7 +79,7 @@ TEST(Control, FontsAreTahomaAtEightAndTenPoint) {
 }
 
 TEST(Window, ClientSizeAndCentringOnTheFirstShowOnly) {
-  platform::Window fenster("Fenster", platform::BorderIcons{true, false});
+  platform::Window fenster(platform::BorderIcons{true, false});
   fenster.SetClientSize(300, 200);
   EXPECT_EQ(fenster.ClientWidth(), 300);
   EXPECT_EQ(fenster.ClientHeight(), 200);
@@ -176,9 +158,9 @@ void CALLBACK OrdnerBestaetigen(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 TEST(Window, ModalRunDisablesTheOthersUntilClosed) {
-  platform::Window haupt("Haupt");
+  platform::Window haupt;
   haupt.Show();
-  platform::Window zweites("Zweites", platform::BorderIcons{false, false}, &haupt);
+  platform::Window zweites(platform::BorderIcons{false, false}, &haupt);
   beobachtet = {};
   beobachtet.modal = &zweites;
   beobachtet.haupt = H(haupt);
@@ -193,7 +175,7 @@ TEST(Window, ModalRunDisablesTheOthersUntilClosed) {
 }
 
 TEST(Meldung, CarriesTheApplicationTitleAndTheText) {
-  platform::Window haupt("Haupt");
+  platform::Window haupt;
   haupt.Show();
   platform::SetApplicationTitle(L"Mein Programm installieren");
   beobachtet = {};
@@ -212,7 +194,7 @@ TEST(FolderChooser, ShowsTheTitleStartsAtTheFolderAndReturnsIt) {
     wchar_t system[MAX_PATH] = {};
     ::GetSystemDirectoryW(system, MAX_PATH);
     const std::wstring start = system;
-    platform::Window haupt("Haupt");
+    platform::Window haupt;
     haupt.Show();
     beobachtet = {};
     ::SetTimer(nullptr, 0, 300, &OrdnerBestaetigen);

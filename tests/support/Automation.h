@@ -1,50 +1,13 @@
 // What an automation program reads of the installer's windows from outside, with nothing but
-// Win32 calls that work across processes: component names (the window property kNameProperty
-// holding a global atom), captions, geometry, the own visibility flag, fonts, the z-order.
+// Win32 calls that work across processes: captions, geometry, the own visibility flag, fonts, the
+// z-order.
 #pragma once
 #include <windows.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/Control.h"
-
 namespace automation {
-
-inline std::string ComponentName(HWND window) {
-  const ATOM atom =
-      static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(::GetPropA(window, platform::kNameProperty)));
-  if (atom == 0) return "";
-  char name[256] = {};
-  const UINT length = ::GlobalGetAtomNameA(atom, name, sizeof name);
-  return std::string(name, length);
-}
-
-struct NameSearch {
-  const std::string* name;
-  HWND found;
-};
-
-inline BOOL CALLBACK MatchName(HWND w, LPARAM p) {
-  auto* s = reinterpret_cast<NameSearch*>(p);
-  if (ComponentName(w) != *s->name) return TRUE;
-  s->found = w;
-  return FALSE;
-}
-
-// The descendant of `top` named `name`, or null.
-inline HWND FindComponent(HWND top, const std::string& name) {
-  NameSearch search{&name, nullptr};
-  ::EnumChildWindows(top, &MatchName, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// The top-level window named `name` on the desktop (of any process), or null.
-inline HWND FindTopLevel(const std::string& name) {
-  NameSearch search{&name, nullptr};
-  ::EnumWindows(&MatchName, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 struct Bounds {
   int left, top, width, height;
@@ -114,13 +77,13 @@ inline int TextWidth(HWND window, const std::wstring& text) {
   return size.cx;
 }
 
-// The component names of the direct children, topmost first.
-inline std::vector<std::string> ChildrenTopFirst(HWND parent) {
-  std::vector<std::string> names;
+// The direct children, topmost first.
+inline std::vector<HWND> ChildrenTopFirst(HWND parent) {
+  std::vector<HWND> children;
   for (HWND w = ::GetWindow(parent, GW_CHILD); w != nullptr; w = ::GetWindow(w, GW_HWNDNEXT)) {
-    names.push_back(ComponentName(w));
+    children.push_back(w);
   }
-  return names;
+  return children;
 }
 
 // The pixel at (x, y) of the window's client area, as the window paints it (WM_PRINTCLIENT into a

@@ -174,12 +174,26 @@ bool BlockBereiten(const std::string& datei, TZQQuelle& q, std::string& hinweise
   return true;
 }
 
-// Writes through a file beside the target, read back with the installer's reader before it takes
-// the target's name, so that a failure leaves the target as it was.
+// Writes through a new file beside the target, read back with the installer's reader before it
+// takes the target's name, so that a failure leaves the target as it was. That file is made only
+// where nothing of its name exists, never through a link; a name that another run or anyone else
+// holds is passed over for the next.
 bool Schreiben(const std::string& ziel, const std::string& inhalt, const std::string& block, TZQLauf& lauf) {
-  const std::string zwischen = ziel + ".setupblock-neu";
-  if (!platform::WriteWholeFile(zwischen, inhalt)) {
-    platform::RemoveFile(zwischen);
+  constexpr int kNamen = 100;
+  std::string zwischen;
+  platform::NewFile neu = platform::NewFile::NameTaken;
+  for (int i = 1; i <= kNamen && neu == platform::NewFile::NameTaken; ++i) {
+    zwischen = ziel + ".setupblock-neu" + (i > 1 ? ZahlAlsText(i) : std::string());
+    neu = platform::WriteNewFile(zwischen, inhalt);
+  }
+  if (neu == platform::NewFile::NameTaken) {
+    return Verweigert(lauf, "Neben " + Zitat(PfadText(ziel)) + " sind die Namen " +
+                                Zitat(PfadText(ziel) + ".setupblock-neu") + " bis " +
+                                Zitat(PfadText(ziel) + ".setupblock-neu" + ZahlAlsText(kNamen)) +
+                                " schon vergeben; entfernen Sie, was davon übrig ist.");
+  }
+  if (neu != platform::NewFile::Written) {
+    if (neu == platform::NewFile::NotWritten) platform::RemoveFile(zwischen);
     return Verweigert(lauf, Zitat(PfadText(ziel)) + " lässt sich nicht schreiben.");
   }
   const auto alle = [](const std::wstring&) { return true; };

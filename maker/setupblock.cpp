@@ -4,17 +4,26 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <csignal>
+#endif
+
 #include "maker/Befehle.h"
 #include "maker/Zeichensatz.h"
 #include "platform/Console.h"
 
 namespace {
 
+// A report that does not arrive whole (a full disk, a pipe whose reader is gone) is no success,
+// whatever the command did.
 int Laufen(const std::vector<std::string>& argumente) {
   const TZQLauf lauf = Ausfuehren(argumente);
-  platform::WriteStandard(platform::StandardStream::Output, Utf8AusCp1252(lauf.Ausgabe));
-  platform::WriteStandard(platform::StandardStream::Error, Utf8AusCp1252(lauf.Fehler));
-  return lauf.Status;
+  const bool ausgabe = platform::WriteStandard(platform::StandardStream::Output, Utf8AusCp1252(lauf.Ausgabe));
+  const bool fehler = platform::WriteStandard(platform::StandardStream::Error, Utf8AusCp1252(lauf.Fehler));
+  if (ausgabe && fehler) return lauf.Status;
+  platform::WriteStandard(platform::StandardStream::Error,
+                          Utf8AusCp1252("setupblock: Die Ausgabe lässt sich nicht vollständig schreiben.\n"));
+  return kVerweigert;
 }
 
 }  // namespace
@@ -26,5 +35,9 @@ int wmain(int argc, wchar_t** argv) {
   return Laufen(argumente);
 }
 #else
-int main(int argc, char** argv) { return Laufen(std::vector<std::string>(argv + 1, argv + argc)); }
+int main(int argc, char** argv) {
+  // A write to a closed pipe then fails with EPIPE, which the tool reports, instead of ending it.
+  std::signal(SIGPIPE, SIG_IGN);
+  return Laufen(std::vector<std::string>(argv + 1, argv + argc));
+}
 #endif

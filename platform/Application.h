@@ -1,4 +1,4 @@
-// The message loop of the GUI thread, and the application's title.
+// The message loop of the GUI thread, the application's title, and its end when it cannot go on.
 #pragma once
 #include <string>
 
@@ -22,5 +22,10 @@ Window* MainWindow();
 // The title that message boxes carry; the executable's name without extension until set.
 const std::wstring& ApplicationTitle();
 void SetApplicationTitle(const std::wstring& title);
+
+// The end of a program that cannot go on: `text`, then the system's text for `error` unless it is
+// 0, in a message box with the application title (the system's word for an error where no title
+// was made yet); then ExitProcess(1). Allocates nothing: it is also the end of a failed allocation.
+[[noreturn]] void EndWithMessage(const wchar_t* text, unsigned long error);
 
 }  // namespace platform

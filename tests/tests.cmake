@@ -39,6 +39,15 @@ foreach(folder ${ZQ_TEST_FOLDERS})
   endif()
 endforeach()
 
+# A program with Setup.exe's ends whose allocations fail on demand, started by the lib tests.
+if(WIN32)
+  add_executable(zq_ende_kind tests/lib/_zq_Ende_1_kind.cpp)
+  target_link_libraries(zq_ende_kind PRIVATE zq_ende zq_core)
+  target_link_options(zq_ende_kind PRIVATE -Wl,--wrap=malloc)
+  zq_target(zq_ende_kind)
+  add_dependencies(tests_lib zq_ende_kind)
+endif()
+
 include(tests/maker/tests.cmake)
 
 if(WIN32 AND EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)

@@ -10,15 +10,18 @@ namespace {
 
 Window* mainWindow = nullptr;
 
+std::wstring title;
+bool titleMade = false;
+
 std::wstring& Title() {
-  static std::wstring title = [] {
-    std::wstring path = ModuleFileName();
-    const std::size_t slash = path.find_last_of(L"\\/:");
-    if (slash != std::wstring::npos) path.erase(0, slash + 1);
-    const std::size_t dot = path.find_last_of(L'.');
-    if (dot != std::wstring::npos) path.erase(dot);
-    return path;
-  }();
+  if (!titleMade) {
+    title = ModuleFileName();
+    const std::size_t slash = title.find_last_of(L"\\/:");
+    if (slash != std::wstring::npos) title.erase(0, slash + 1);
+    const std::size_t dot = title.find_last_of(L'.');
+    if (dot != std::wstring::npos) title.erase(dot);
+    titleMade = true;
+  }
   return title;
 }
 
@@ -56,6 +59,28 @@ Window* MainWindow() { return mainWindow; }
 
 const std::wstring& ApplicationTitle() { return Title(); }
 
-void SetApplicationTitle(const std::wstring& title) { Title() = title; }
+void SetApplicationTitle(const std::wstring& text) {
+  title = text;
+  titleMade = true;
+}
+
+void EndWithMessage(const wchar_t* text, unsigned long error) {
+  wchar_t shown[1024];
+  std::size_t n = 0;
+  for (; text[n] != L'\0' && n < 512; ++n) shown[n] = text[n];
+  // A blank line, then the system's text, written in place behind it.
+  const DWORD length = error == 0 ? 0
+                                  : ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                                     error, 0, shown + n + 4, 1024 - 5 - n, nullptr);
+  if (length != 0) {
+    shown[n] = shown[n + 2] = L'\r';
+    shown[n + 1] = shown[n + 3] = L'\n';
+    n += 4 + length;
+    while (shown[n - 1] == L'\r' || shown[n - 1] == L'\n' || shown[n - 1] == L' ') --n;
+  }
+  shown[n] = L'\0';
+  ::MessageBoxW(nullptr, shown, titleMade ? title.c_str() : nullptr, MB_OK | MB_ICONERROR);
+  ::ExitProcess(1);
+}
 
 }  // namespace platform

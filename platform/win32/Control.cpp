@@ -4,7 +4,6 @@
 #include <string>
 
 #include "platform/Application.h"
-#include "platform/ShellLink.h"
 #include "platform/Window.h"
 #include "platform/win32/Internal.h"
 
@@ -30,12 +29,8 @@ void RegisterOwnClass(const wchar_t* name) {
 
 // Nothing can be shown or done without the window: the program ends with the system's word for
 // why, rather than work on a null handle.
-[[noreturn]] void EndWithoutWindow(DWORD code) {
-  std::wstring text = L"Ein Fenster des Installations-Programms kann nicht hergestellt werden.";
-  const std::wstring grund = ErrorText(static_cast<long>(code));
-  if (!grund.empty()) text += L"\r\n\r\n" + grund;
-  ::MessageBoxW(nullptr, text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
-  ::ExitProcess(1);
+[[noreturn]] void EndWithoutWindow() {
+  EndWithMessage(L"Ein Fenster des Installations-Programms kann nicht hergestellt werden.", ::GetLastError());
 }
 
 int NextControlId() {
@@ -125,7 +120,7 @@ void Control::CreateOwnHandle(const wchar_t* windowClass, std::uint32_t style, s
                                 : nullptr;
   if (::CreateWindowExW(exStyle, windowClass, L"", style, 0, 0, 0, 0, parent, id,
                         ::GetModuleHandleW(nullptr), this) == nullptr) {
-    EndWithoutWindow(::GetLastError());
+    EndWithoutWindow();
   }
   FinishCreation();
 }
@@ -137,7 +132,7 @@ void Control::CreateSystemHandle(const wchar_t* windowClass, std::uint32_t style
       parent_->handle_,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(NextControlId())), ::GetModuleHandleW(nullptr),
       nullptr);
-  if (h == nullptr) EndWithoutWindow(::GetLastError());
+  if (h == nullptr) EndWithoutWindow();
   handle_ = h;
   ::SetPropA(h, kObjectProperty, this);
   systemProc_ = reinterpret_cast<void*>(::SetWindowLongPtrW(

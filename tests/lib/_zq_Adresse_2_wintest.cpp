@@ -242,12 +242,14 @@ TEST(VerzeichnisMachen, RollsBackAChainThatCannotBeFinished) {
 
 // Another thread stands for another process: as soon as a probing call has made the level "neu",
 // it puts a file of its own there. The probe then takes back only its own empty folders. Where
-// the thread gets in differs from run to run, so the race is run several times.
+// the thread gets in differs from run to run, so the race is run several times; a busy machine may
+// let it miss every round, which says nothing about the probe.
 TEST(VerzeichnisMachen, KeepsWhatAnotherProcessPutIntoAFolderItMade) {
   Ordner o;
   o.Unterordner(L"A");
   const std::wstring neu = o.Voll(L"A\\neu");
   const std::wstring fremd = neu + L"\\fremd.txt";
+  int getroffen = 0;
   for (int runde = 0; runde < 10; ++runde) {
     SCOPED_TRACE(runde);
     std::atomic<bool> drin{false};
@@ -272,13 +274,18 @@ TEST(VerzeichnisMachen, KeepsWhatAnotherProcessPutIntoAFolderItMade) {
     for (int i = 0; i < 20000 && !drin; ++i) VerzeichnisMachen(neu + L"\\x\\y\\", false);
     aufhoeren = true;
     anderer.join();
-    ASSERT_TRUE(drin) << L"the other thread never got between a probe's creation and its roll-back";
+    if (!drin) {
+      platform::RemoveEmptyFolder(neu);
+      continue;
+    }
+    ++getroffen;
     VerzeichnisMachen(neu + L"\\x\\y\\", false);
     EXPECT_EQ(o.Lesen(L"A\\neu\\fremd.txt"), "fremd");
     EXPECT_EQ(o.Namen(L"A\\neu"), std::set<std::wstring>{L"fremd.txt"});
     _wremove(fremd.c_str());
     platform::RemoveEmptyFolder(neu);
   }
+  if (getroffen == 0) GTEST_SKIP() << "the other thread never got between a probe's creation and its roll-back";
 }
 
 TEST(AdresseLoeschen, DeletesFilesAndFoldersWithTheirContents) {

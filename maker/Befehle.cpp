@@ -59,7 +59,7 @@ std::string Hilfe() {
          "Rückgabewert: 0 erledigt, auch mit Warnungen; 1 pruefen: das Installationsprogramm zeigt seine\n"
          "Fehlerseite; 2 verweigert: falscher Aufruf, Datei nicht lesbar oder nicht schreibbar, kein\n"
          "Windows-Programm, ein Zeichen außerhalb von Codepage 1252 oder ein Block über 2000 Bytes; auch\n"
-         "wenn sich die Ausgabe nicht schreiben lässt.\n";
+         "wenn sich die Ausgabe nicht schreiben lässt oder der Speicher nicht reicht.\n";
 }
 
 struct Aufruf {

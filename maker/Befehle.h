@@ -9,7 +9,8 @@ inline constexpr int kFehlerseite = 1;  // `pruefen`: the installer would show i
 inline constexpr int kVerweigert = 2;   // wrong usage, a file that cannot be read or written, no
                                         // executable where one is needed, a block that cannot be
                                         // converted or does not fit the window; also the
-                                        // tool's own end when its output cannot be written
+                                        // tool's own end when its output cannot be written or
+                                        // memory runs out
 
 struct TZQLauf {
   int Status = kFertig;

@@ -1,7 +1,9 @@
 // setupblock, the maker's tool. Its texts are 1252 inside, as all of the build's literals, and
 // UTF-8 outside: a console gets them through its wide-character output, a file or pipe as UTF-8.
 // Its paths are UTF-8; on Windows they come from the wide command line, so that any name arrives.
+#include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #ifndef _WIN32
@@ -9,6 +11,7 @@
 #endif
 
 #include "maker/Befehle.h"
+#include "lib/_zq_Ende_1.h"
 #include "maker/Zeichensatz.h"
 #include "platform/Console.h"
 
@@ -27,6 +30,15 @@ int Laufen(const std::vector<std::string>& argumente) {
 }
 
 }  // namespace
+
+// A failed allocation (a huge input) or a report of the C++ library: one line, ASCII so that it
+// reads the same in 1252 and UTF-8, and the status of a refusal.
+void Beenden(TZQEnde grund) {
+  platform::WriteStandard(platform::StandardStream::Error,
+                          grund == TZQEnde::SpeicherFehlt ? std::string_view("setupblock: Es ist nicht genug Speicher frei.\n")
+                                                          : std::string_view("setupblock: innerer Fehler.\n"));
+  std::_Exit(kVerweigert);
+}
 
 #ifdef _WIN32
 int wmain(int argc, wchar_t** argv) {

@@ -231,9 +231,10 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
   if (!OrdnerDa(ordner)) return Verweigern("Den Ordner " + Zitat(PfadText(a.ordner)) + " gibt es nicht.");
 
   TZQKopf kopf;
-  kopf.Datei = PfadText(datei);
-  kopf.Gelesen = kopf.Datei;
-  kopf.Ordner = PfadText(ordner);
+  kopf.Datei = datei;
+  kopf.Gelesen = datei;
+  kopf.Ordner = ordner;
+  const std::string anzeige = PfadText(datei);
   const std::string name = PfadName(datei);
   std::string eigene;
   std::vector<TZQWarnung> vorab;
@@ -252,14 +253,14 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
     kopf.Signiert = programm.Signiert;
     if (programm.Signiert && !davor && angehaengt) {
       vorab.push_back({0, "block-nach-signatur",
-                       "Was an " + Zitat(kopf.Datei) +
+                       "Was an " + Zitat(anzeige) +
                            " hängt, kam nach dem Signieren dazu: die Signatur deckt es nicht. Hängen Sie den Block "
                            "mit setupblock anhaengen an (es entfernt die Signatur) und signieren Sie danach."});
     }
     const std::string seite = SeitendateiVon(datei);
     if (programm.Signiert && !angehaengt && seite.empty()) {
       vorab.push_back({0, "signiert",
-                       Zitat(kopf.Datei) + " ist digital signiert: hängen Sie den Block mit setupblock anhaengen an "
+                       Zitat(anzeige) + " ist digital signiert: hängen Sie den Block mit setupblock anhaengen an "
                                           "und signieren Sie danach neu, oder nehmen Sie die Seitendatei "
                                           "(setupblock seitendatei)."});
     }
@@ -271,36 +272,36 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
       }
       if (angehaengt) {
         vorab.push_back({0, "block-uebergangen",
-                         "Am Ende von " + Zitat(kopf.Datei) +
+                         "Am Ende von " + Zitat(anzeige) +
                              " hängt auch etwas an; das Installationsprogramm liest es nicht, solange die Seitendatei "
                              "daneben liegt."});
       }
-      kopf.Gelesen = PfadText(seite);
-      kopf.Beschreibung = "die Seitendatei " + Zitat(kopf.Gelesen) + "; neben " + Zitat(kopf.Datei) +
+      kopf.Gelesen = seite;
+      kopf.Beschreibung = "die Seitendatei " + Zitat(PfadText(seite)) + "; neben " + Zitat(anzeige) +
                           " gewinnt sie über einen Block am Ende des Programms.";
       q = QuelleAusBytes(TZQQuellart::Seitendatei, seitenBytes, 0);
     } else {
       kopf.BlockSigniert = davor;
-      kopf.Beschreibung = (davor ? "der Block vor der Signatur von " + Zitat(kopf.Datei) +
+      kopf.Beschreibung = (davor ? "der Block vor der Signatur von " + Zitat(anzeige) +
                                        ", in den letzten 2000 Bytes davor"
-                                 : "der Block am Ende von " + Zitat(kopf.Datei) + ", in dessen letzten 2000 Bytes") +
+                                 : "der Block am Ende von " + Zitat(anzeige) + ", in dessen letzten 2000 Bytes") +
                           "; Zeile 1 ist die erste nach dem Programm" +
                           (programm.Signiert && !davor ? " und seiner Signatur." : ".");
       q = QuelleAusBytes(TZQQuellart::Programm, bytes.substr(0, schluss), anfang);
     }
   } else if (EndetAuf(name, ".exe")) {
-    return Verweigern(Zitat(kopf.Datei) + " ist kein Windows-Programm.");
+    return Verweigern(Zitat(anzeige) + " ist kein Windows-Programm.");
   } else if (EndetAuf(name, ".ini")) {
     kopf.Art = "seitendatei";
     eigene = PfadText(name.substr(0, name.size() - 3)) + "exe";
-    kopf.Beschreibung = "die Seitendatei " + Zitat(kopf.Datei) + ", Byte für Byte, wie das Installationsprogramm sie liest.";
+    kopf.Beschreibung = "die Seitendatei " + Zitat(anzeige) + ", Byte für Byte, wie das Installationsprogramm sie liest.";
     q = QuelleAusBytes(TZQQuellart::Seitendatei, bytes, 0);
   } else {
     kopf.Art = "blocktext";
     eigene = "Setup.exe";
     q = QuelleAusBlocktext(bytes);
     if (q.Umwandlung.Utf16) return Verweigern(Utf16Fehler(datei));
-    kopf.Beschreibung = "der Blocktext " + Zitat(kopf.Datei) + " (" +
+    kopf.Beschreibung = "der Blocktext " + Zitat(anzeige) + " (" +
                         (q.Umwandlung.Utf8 ? "UTF-8" : "Codepage 1252") +
                         "), wie setupblock anhaengen ihn umwandelt: Codepage 1252 mit CR LF" +
                         (q.VorspannErgaenzt ? ", die Zeile „Codierung:“ davor." : ".");

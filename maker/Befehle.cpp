@@ -121,6 +121,11 @@ bool EndetAuf(const std::string& name, const char* endung) {
 
 std::string Lesefehler(const std::string& datei) { return Zitat(PfadText(datei)) + " lässt sich nicht lesen."; }
 
+std::string Abgeschnitten(const std::string& datei) {
+  return Zitat(PfadText(datei)) + " ist unvollständig: Kopf oder Abschnitte des Programms reichen über das Dateiende "
+                                  "hinaus, Windows startet es so nicht.";
+}
+
 std::string Utf16Fehler(const std::string& datei) {
   return Zitat(PfadText(datei)) + " ist als UTF-16 gespeichert; speichern Sie es als UTF-8 oder ANSI (Codepage 1252).";
 }
@@ -240,6 +245,7 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
   std::vector<TZQWarnung> vorab;
   TZQQuelle q;
   const TZQProgramm programm = ProgrammLesen(bytes);
+  if (programm.Abgeschnitten) return Verweigern(Abgeschnitten(datei));
   if (programm.Gueltig) {
     kopf.Art = "programm";
     eigene = PfadText(name);
@@ -325,6 +331,7 @@ TZQLauf BefehlAnhaengen(const Aufruf& a) {
   if (!platform::ReadWholeFile(setup, programm)) return Verweigern(Lesefehler(setup));
   const TZQProgramm p = ProgrammLesen(programm);
   if (!p.Gueltig) return Verweigern(Zitat(PfadText(setup)) + " ist kein Windows-Programm.");
+  if (p.Abgeschnitten) return Verweigern(Abgeschnitten(setup));
   if (platform::SameFile(setup, ausgabe) || platform::SameFile(blockDatei, ausgabe)) {
     return Verweigern(Zitat(PfadText(ausgabe)) + " ist eine der Eingaben; setupblock schreibt nie in sie.");
   }

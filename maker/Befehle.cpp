@@ -24,8 +24,6 @@ const char kAufruf[] =
     "  setupblock seitendatei BLOCK -o SETUP.INI\n"
     "  setupblock -h | --help\n";
 
-std::string Zitat(const std::string& t) { return "„" + t + "“"; }
-std::string Zahl(std::size_t z) { return ZahlAlsText(static_cast<std::int64_t>(z)); }
 
 std::string Hilfe() {
   const std::size_t vorlage = QuelleAusBlocktext(Vorlage()).Bytes.size();
@@ -35,8 +33,8 @@ std::string Hilfe() {
          "vorlage\n"
          "  Gibt die Vorlage des Blocks aus, UTF-8 mit Zeilenenden LF, zum Ausfüllen im Texteditor:\n"
          "  setupblock vorlage > block.txt\n"
-         "  Die Vorlage belegt " + Zahl(vorlage) + " der 2000 Bytes, die das Installationsprogramm liest; es\n"
-         "  bleiben " + Zahl(frei) + " Bytes für Name, Ziel-Pfad und Dateizeilen, etwa " + Zahl(frei / 62) +
+         "  Die Vorlage belegt " + ZahlAlsText(vorlage) + " der 2000 Bytes, die das Installationsprogramm liest; es\n"
+         "  bleiben " + ZahlAlsText(frei) + " Bytes für Name, Ziel-Pfad und Dateizeilen, etwa " + ZahlAlsText(frei / 62) +
          " Dateizeilen zu 60 Zeichen.\n"
          "pruefen DATEI [--ordner ORDNER] [--json]\n"
          "  Zeigt, was das Installationsprogramm aus dem Block macht: Name, Ziel-Pfad, Menüs, je Datei\n"
@@ -159,8 +157,8 @@ bool BlockBereiten(const std::string& datei, TZQQuelle& q, std::string& hinweise
     return Verweigert(lauf, text);
   }
   if (q.Bytes.size() > kFenster) {
-    return Verweigert(lauf, "Der Block aus " + Zitat(PfadText(datei)) + " ist " + Zahl(q.Bytes.size()) +
-                                " Bytes lang, " + Zahl(q.Bytes.size() - kFenster) +
+    return Verweigert(lauf, "Der Block aus " + Zitat(PfadText(datei)) + " ist " + ZahlAlsText(q.Bytes.size()) +
+                                " Bytes lang, " + ZahlAlsText(q.Bytes.size() - kFenster) +
                                 " zu viel: das Installationsprogramm liest nur die letzten 2000 Bytes.");
   }
   const TZQBefund befund = Pruefen(q, nullptr, "Setup.exe");
@@ -353,9 +351,9 @@ TZQLauf BefehlAnhaengen(const Aufruf& a) {
   if (!Schreiben(ausgabe, programm.substr(0, alt) + q.Bytes, q.Bytes, lauf)) return lauf;
 
   lauf.Ausgabe = Zitat(PfadText(ausgabe)) + " geschrieben: " + Zitat(PfadText(setup)) + " mit dem Block aus " +
-                 Zitat(PfadText(blockDatei)) + ", " + Zahl(q.Bytes.size()) + " von 2000 Bytes.\n";
+                 Zitat(PfadText(blockDatei)) + ", " + ZahlAlsText(q.Bytes.size()) + " von 2000 Bytes.\n";
   if (alt < ende) {
-    lauf.Ausgabe += "Was am Ende von " + Zitat(PfadText(setup)) + " hing (" + Zahl(ende - alt) +
+    lauf.Ausgabe += "Was am Ende von " + Zitat(PfadText(setup)) + " hing (" + ZahlAlsText(ende - alt) +
                     " Bytes), hat der neue Block ersetzt.\n";
   }
   if (p.Signiert) {
@@ -387,7 +385,7 @@ TZQLauf BefehlSeitendatei(const Aufruf& a) {
   }
   if (!Schreiben(ausgabe, q.Bytes, q.Bytes, lauf)) return lauf;
   lauf.Ausgabe = Zitat(PfadText(ausgabe)) + " geschrieben: der Block aus " + Zitat(PfadText(blockDatei)) + ", " +
-                 Zahl(q.Bytes.size()) + " von 2000 Bytes.\n";
+                 ZahlAlsText(q.Bytes.size()) + " von 2000 Bytes.\n";
   if (!hinweise.empty()) lauf.Ausgabe += "Warnungen:\n" + hinweise;
   return lauf;
 }

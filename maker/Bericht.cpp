@@ -6,7 +6,6 @@
 
 namespace {
 
-std::string Zitat(const std::string& t) { return "„" + t + "“"; }
 
 // The settings the installer misses, in the order of its error text.
 std::vector<std::string> Fehlende(const TZQBlock& b) {
@@ -69,9 +68,7 @@ class Json {
     Trenner();
     text += '"';
     for (std::size_t pos = 0; pos < utf8.size();) {
-      std::uint32_t zeichen = 0xFFFD;
-      std::size_t laenge = 1;
-      if (!Utf8Folge(utf8, pos, zeichen, laenge)) zeichen = 0xFFFD, laenge = 1;
+      const std::uint32_t zeichen = Utf8Zeichen(utf8, pos);
       char c = 0;
       if (Cp1252Von(zeichen, c)) {
         Zeichen(c);
@@ -81,7 +78,6 @@ class Json {
       } else {
         Escape(zeichen);
       }
-      pos += laenge;
     }
     text += '"';
     return *this;

@@ -39,10 +39,6 @@ std::int64_t SignaturAnfang(std::string_view kopf, std::int64_t groesse) {
   return laenge > 0 && std::int64_t{anfang} + laenge == groesse ? anfang : 0;
 }
 
-bool IstEinstellung(const std::string& zeile) {
-  return zeile.size() >= 3 && zeile[0] == '#' && zeile[2] == '=';
-}
-
 // The block's content between the markers; false when the window holds no block. A marker at the
 // very start of the window does not count: the maker's leader line must precede it.
 bool Inhalt(const std::string& fenster, std::string& inhalt) {

@@ -74,6 +74,12 @@ std::size_t FensterEnde(const TZQFensterLage& lage, std::string_view gelesen);
 // The window itself: the last 2000 of the bytes `gelesen` at `lage`, up to the window's end.
 std::string FensterAus(const TZQFensterLage& lage, std::string_view gelesen);
 
+// Whether a line of the block is a setting: "#", its key and "=" (any key; the reader takes n, z,
+// m, d and ?). Every other line is commentary.
+inline bool IstEinstellung(const std::string& zeile) {
+  return zeile.size() >= 3 && zeile[0] == '#' && zeile[2] == '=';
+}
+
 // Finds the block at the end of `fenster` (the last 2000 bytes of the source) and reads its
 // settings. `optionalVorhanden` answers for a `?` line whether its file lies beside the installer.
 TZQBlock BlockLesen(const std::string& fenster, TZQDateiFrage optionalVorhanden);

@@ -24,8 +24,6 @@ const char kAufruf[] =
     "  setupblock seitendatei BLOCK -o SETUP.INI\n"
     "  setupblock -h | --help\n";
 
-std::string Zitat(const std::string& t) { return "„" + t + "“"; }
-std::string Zahl(std::size_t z) { return ZahlAlsText(static_cast<std::int64_t>(z)); }
 
 std::string Hilfe() {
   const std::size_t vorlage = QuelleAusBlocktext(Vorlage()).Bytes.size();
@@ -35,8 +33,8 @@ std::string Hilfe() {
          "vorlage\n"
          "  Gibt die Vorlage des Blocks aus, UTF-8 mit Zeilenenden LF, zum Ausfüllen im Texteditor:\n"
          "  setupblock vorlage > block.txt\n"
-         "  Die Vorlage belegt " + Zahl(vorlage) + " der 2000 Bytes, die das Installationsprogramm liest; es\n"
-         "  bleiben " + Zahl(frei) + " Bytes für Name, Ziel-Pfad und Dateizeilen, etwa " + Zahl(frei / 62) +
+         "  Die Vorlage belegt " + ZahlAlsText(vorlage) + " der 2000 Bytes, die das Installationsprogramm liest; es\n"
+         "  bleiben " + ZahlAlsText(frei) + " Bytes für Name, Ziel-Pfad und Dateizeilen, etwa " + ZahlAlsText(frei / 62) +
          " Dateizeilen zu 60 Zeichen.\n"
          "pruefen DATEI [--ordner ORDNER] [--json]\n"
          "  Zeigt, was das Installationsprogramm aus dem Block macht: Name, Ziel-Pfad, Menüs, je Datei\n"
@@ -58,7 +56,8 @@ std::string Hilfe() {
          "\n"
          "Rückgabewert: 0 erledigt, auch mit Warnungen; 1 pruefen: das Installationsprogramm zeigt seine\n"
          "Fehlerseite; 2 verweigert: falscher Aufruf, Datei nicht lesbar oder nicht schreibbar, kein\n"
-         "Windows-Programm, ein Zeichen außerhalb von Codepage 1252 oder ein Block über 2000 Bytes.\n";
+         "Windows-Programm, ein Zeichen außerhalb von Codepage 1252 oder ein Block über 2000 Bytes; auch\n"
+         "wenn sich die Ausgabe nicht schreiben lässt oder der Speicher nicht reicht.\n";
 }
 
 struct Aufruf {
@@ -120,6 +119,11 @@ bool EndetAuf(const std::string& name, const char* endung) {
 
 std::string Lesefehler(const std::string& datei) { return Zitat(PfadText(datei)) + " lässt sich nicht lesen."; }
 
+std::string Abgeschnitten(const std::string& datei) {
+  return Zitat(PfadText(datei)) + " ist unvollständig: Kopf oder Abschnitte des Programms reichen über das Dateiende "
+                                  "hinaus, Windows startet es so nicht.";
+}
+
 std::string Utf16Fehler(const std::string& datei) {
   return Zitat(PfadText(datei)) + " ist als UTF-16 gespeichert; speichern Sie es als UTF-8 oder ANSI (Codepage 1252).";
 }
@@ -153,8 +157,8 @@ bool BlockBereiten(const std::string& datei, TZQQuelle& q, std::string& hinweise
     return Verweigert(lauf, text);
   }
   if (q.Bytes.size() > kFenster) {
-    return Verweigert(lauf, "Der Block aus " + Zitat(PfadText(datei)) + " ist " + Zahl(q.Bytes.size()) +
-                                " Bytes lang, " + Zahl(q.Bytes.size() - kFenster) +
+    return Verweigert(lauf, "Der Block aus " + Zitat(PfadText(datei)) + " ist " + ZahlAlsText(q.Bytes.size()) +
+                                " Bytes lang, " + ZahlAlsText(q.Bytes.size() - kFenster) +
                                 " zu viel: das Installationsprogramm liest nur die letzten 2000 Bytes.");
   }
   const TZQBefund befund = Pruefen(q, nullptr, "Setup.exe");
@@ -174,12 +178,26 @@ bool BlockBereiten(const std::string& datei, TZQQuelle& q, std::string& hinweise
   return true;
 }
 
-// Writes through a file beside the target, read back with the installer's reader before it takes
-// the target's name, so that a failure leaves the target as it was.
+// Writes through a new file beside the target, read back with the installer's reader before it
+// takes the target's name, so that a failure leaves the target as it was. That file is made only
+// where nothing of its name exists, never through a link; a name that another run or anyone else
+// holds is passed over for the next.
 bool Schreiben(const std::string& ziel, const std::string& inhalt, const std::string& block, TZQLauf& lauf) {
-  const std::string zwischen = ziel + ".setupblock-neu";
-  if (!platform::WriteWholeFile(zwischen, inhalt)) {
-    platform::RemoveFile(zwischen);
+  constexpr int kNamen = 100;
+  std::string zwischen;
+  platform::NewFile neu = platform::NewFile::NameTaken;
+  for (int i = 1; i <= kNamen && neu == platform::NewFile::NameTaken; ++i) {
+    zwischen = ziel + ".setupblock-neu" + (i > 1 ? ZahlAlsText(i) : std::string());
+    neu = platform::WriteNewFile(zwischen, inhalt);
+  }
+  if (neu == platform::NewFile::NameTaken) {
+    return Verweigert(lauf, "Neben " + Zitat(PfadText(ziel)) + " sind die Namen " +
+                                Zitat(PfadText(ziel) + ".setupblock-neu") + " bis " +
+                                Zitat(PfadText(ziel) + ".setupblock-neu" + ZahlAlsText(kNamen)) +
+                                " schon vergeben; entfernen Sie, was davon übrig ist.");
+  }
+  if (neu != platform::NewFile::Written) {
+    if (neu == platform::NewFile::NotWritten) platform::RemoveFile(zwischen);
     return Verweigert(lauf, Zitat(PfadText(ziel)) + " lässt sich nicht schreiben.");
   }
   const auto alle = [](const std::wstring&) { return true; };
@@ -216,14 +234,16 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
   if (!OrdnerDa(ordner)) return Verweigern("Den Ordner " + Zitat(PfadText(a.ordner)) + " gibt es nicht.");
 
   TZQKopf kopf;
-  kopf.Datei = PfadText(datei);
-  kopf.Gelesen = kopf.Datei;
-  kopf.Ordner = PfadText(ordner);
+  kopf.Datei = datei;
+  kopf.Gelesen = datei;
+  kopf.Ordner = ordner;
+  const std::string anzeige = PfadText(datei);
   const std::string name = PfadName(datei);
   std::string eigene;
   std::vector<TZQWarnung> vorab;
   TZQQuelle q;
   const TZQProgramm programm = ProgrammLesen(bytes);
+  if (programm.Abgeschnitten) return Verweigern(Abgeschnitten(datei));
   if (programm.Gueltig) {
     kopf.Art = "programm";
     eigene = PfadText(name);
@@ -237,14 +257,14 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
     kopf.Signiert = programm.Signiert;
     if (programm.Signiert && !davor && angehaengt) {
       vorab.push_back({0, "block-nach-signatur",
-                       "Was an " + Zitat(kopf.Datei) +
+                       "Was an " + Zitat(anzeige) +
                            " hängt, kam nach dem Signieren dazu: die Signatur deckt es nicht. Hängen Sie den Block "
                            "mit setupblock anhaengen an (es entfernt die Signatur) und signieren Sie danach."});
     }
     const std::string seite = SeitendateiVon(datei);
     if (programm.Signiert && !angehaengt && seite.empty()) {
       vorab.push_back({0, "signiert",
-                       Zitat(kopf.Datei) + " ist digital signiert: hängen Sie den Block mit setupblock anhaengen an "
+                       Zitat(anzeige) + " ist digital signiert: hängen Sie den Block mit setupblock anhaengen an "
                                           "und signieren Sie danach neu, oder nehmen Sie die Seitendatei "
                                           "(setupblock seitendatei)."});
     }
@@ -256,36 +276,36 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
       }
       if (angehaengt) {
         vorab.push_back({0, "block-uebergangen",
-                         "Am Ende von " + Zitat(kopf.Datei) +
+                         "Am Ende von " + Zitat(anzeige) +
                              " hängt auch etwas an; das Installationsprogramm liest es nicht, solange die Seitendatei "
                              "daneben liegt."});
       }
-      kopf.Gelesen = PfadText(seite);
-      kopf.Beschreibung = "die Seitendatei " + Zitat(kopf.Gelesen) + "; neben " + Zitat(kopf.Datei) +
+      kopf.Gelesen = seite;
+      kopf.Beschreibung = "die Seitendatei " + Zitat(PfadText(seite)) + "; neben " + Zitat(anzeige) +
                           " gewinnt sie über einen Block am Ende des Programms.";
       q = QuelleAusBytes(TZQQuellart::Seitendatei, seitenBytes, 0);
     } else {
       kopf.BlockSigniert = davor;
-      kopf.Beschreibung = (davor ? "der Block vor der Signatur von " + Zitat(kopf.Datei) +
+      kopf.Beschreibung = (davor ? "der Block vor der Signatur von " + Zitat(anzeige) +
                                        ", in den letzten 2000 Bytes davor"
-                                 : "der Block am Ende von " + Zitat(kopf.Datei) + ", in dessen letzten 2000 Bytes") +
+                                 : "der Block am Ende von " + Zitat(anzeige) + ", in dessen letzten 2000 Bytes") +
                           "; Zeile 1 ist die erste nach dem Programm" +
                           (programm.Signiert && !davor ? " und seiner Signatur." : ".");
       q = QuelleAusBytes(TZQQuellart::Programm, bytes.substr(0, schluss), anfang);
     }
   } else if (EndetAuf(name, ".exe")) {
-    return Verweigern(Zitat(kopf.Datei) + " ist kein Windows-Programm.");
+    return Verweigern(Zitat(anzeige) + " ist kein Windows-Programm.");
   } else if (EndetAuf(name, ".ini")) {
     kopf.Art = "seitendatei";
     eigene = PfadText(name.substr(0, name.size() - 3)) + "exe";
-    kopf.Beschreibung = "die Seitendatei " + Zitat(kopf.Datei) + ", Byte für Byte, wie das Installationsprogramm sie liest.";
+    kopf.Beschreibung = "die Seitendatei " + Zitat(anzeige) + ", Byte für Byte, wie das Installationsprogramm sie liest.";
     q = QuelleAusBytes(TZQQuellart::Seitendatei, bytes, 0);
   } else {
     kopf.Art = "blocktext";
     eigene = "Setup.exe";
     q = QuelleAusBlocktext(bytes);
     if (q.Umwandlung.Utf16) return Verweigern(Utf16Fehler(datei));
-    kopf.Beschreibung = "der Blocktext " + Zitat(kopf.Datei) + " (" +
+    kopf.Beschreibung = "der Blocktext " + Zitat(anzeige) + " (" +
                         (q.Umwandlung.Utf8 ? "UTF-8" : "Codepage 1252") +
                         "), wie setupblock anhaengen ihn umwandelt: Codepage 1252 mit CR LF" +
                         (q.VorspannErgaenzt ? ", die Zeile „Codierung:“ davor." : ".");
@@ -309,6 +329,7 @@ TZQLauf BefehlAnhaengen(const Aufruf& a) {
   if (!platform::ReadWholeFile(setup, programm)) return Verweigern(Lesefehler(setup));
   const TZQProgramm p = ProgrammLesen(programm);
   if (!p.Gueltig) return Verweigern(Zitat(PfadText(setup)) + " ist kein Windows-Programm.");
+  if (p.Abgeschnitten) return Verweigern(Abgeschnitten(setup));
   if (platform::SameFile(setup, ausgabe) || platform::SameFile(blockDatei, ausgabe)) {
     return Verweigern(Zitat(PfadText(ausgabe)) + " ist eine der Eingaben; setupblock schreibt nie in sie.");
   }
@@ -330,9 +351,9 @@ TZQLauf BefehlAnhaengen(const Aufruf& a) {
   if (!Schreiben(ausgabe, programm.substr(0, alt) + q.Bytes, q.Bytes, lauf)) return lauf;
 
   lauf.Ausgabe = Zitat(PfadText(ausgabe)) + " geschrieben: " + Zitat(PfadText(setup)) + " mit dem Block aus " +
-                 Zitat(PfadText(blockDatei)) + ", " + Zahl(q.Bytes.size()) + " von 2000 Bytes.\n";
+                 Zitat(PfadText(blockDatei)) + ", " + ZahlAlsText(q.Bytes.size()) + " von 2000 Bytes.\n";
   if (alt < ende) {
-    lauf.Ausgabe += "Was am Ende von " + Zitat(PfadText(setup)) + " hing (" + Zahl(ende - alt) +
+    lauf.Ausgabe += "Was am Ende von " + Zitat(PfadText(setup)) + " hing (" + ZahlAlsText(ende - alt) +
                     " Bytes), hat der neue Block ersetzt.\n";
   }
   if (p.Signiert) {
@@ -364,7 +385,7 @@ TZQLauf BefehlSeitendatei(const Aufruf& a) {
   }
   if (!Schreiben(ausgabe, q.Bytes, q.Bytes, lauf)) return lauf;
   lauf.Ausgabe = Zitat(PfadText(ausgabe)) + " geschrieben: der Block aus " + Zitat(PfadText(blockDatei)) + ", " +
-                 Zahl(q.Bytes.size()) + " von 2000 Bytes.\n";
+                 ZahlAlsText(q.Bytes.size()) + " von 2000 Bytes.\n";
   if (!hinweise.empty()) lauf.Ausgabe += "Warnungen:\n" + hinweise;
   return lauf;
 }

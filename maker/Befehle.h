@@ -8,7 +8,9 @@ inline constexpr int kFertig = 0;       // done; warnings do not change it
 inline constexpr int kFehlerseite = 1;  // `pruefen`: the installer would show its error page
 inline constexpr int kVerweigert = 2;   // wrong usage, a file that cannot be read or written, no
                                         // executable where one is needed, a block that cannot be
-                                        // converted or does not fit the window
+                                        // converted or does not fit the window; also the
+                                        // tool's own end when its output cannot be written or
+                                        // memory runs out
 
 struct TZQLauf {
   int Status = kFertig;

@@ -1,11 +1,11 @@
 #include "maker/Bericht.h"
 
 #include "lib/_zq_ZeichenEinfach_1.h"
+#include "maker/Pfade.h"
 #include "maker/Zeichensatz.h"
 
 namespace {
 
-std::string Zitat(const std::string& t) { return "„" + t + "“"; }
 
 // The settings the installer misses, in the order of its error text.
 std::vector<std::string> Fehlende(const TZQBlock& b) {
@@ -62,6 +62,26 @@ class Json {
     return *this;
   }
   Json& Wert(const char* t) { return Wert(std::string(t)); }
+  // A path as the tool takes it, UTF-8: its characters in 1252 where it has them, the others (and
+  // bytes that are no UTF-8, as U+FFFD) as escapes.
+  Json& Pfad(const std::string& utf8) {
+    Trenner();
+    text += '"';
+    for (std::size_t pos = 0; pos < utf8.size();) {
+      const std::uint32_t zeichen = Utf8Zeichen(utf8, pos);
+      char c = 0;
+      if (Cp1252Von(zeichen, c)) {
+        Zeichen(c);
+      } else if (zeichen > 0xFFFF) {
+        Escape(0xD800 + ((zeichen - 0x10000) >> 10));
+        Escape(0xDC00 + ((zeichen - 0x10000) & 0x3FF));
+      } else {
+        Escape(zeichen);
+      }
+    }
+    text += '"';
+    return *this;
+  }
   Json& Zahl(std::int64_t z) {
     Trenner();
     text += ZahlAlsText(z);
@@ -88,18 +108,22 @@ class Json {
     if (!erstes_) text += ',';
     erstes_ = false;
   }
-  void Zeichenkette(const std::string& t) {
+  void Escape(std::uint32_t zeichen) {
     static const char kHex[] = "0123456789abcdef";
+    text += "\\u";
+    for (int stelle = 12; stelle >= 0; stelle -= 4) text += kHex[(zeichen >> stelle) & 15];
+  }
+  void Zeichen(char c) {
+    if (c == '"' || c == '\\') text += std::string("\\") + c;
+    else if (c == '\r') text += "\\r";
+    else if (c == '\n') text += "\\n";
+    else if (c == '\t') text += "\\t";
+    else if (static_cast<unsigned char>(c) < 0x20) Escape(static_cast<unsigned char>(c));
+    else text += c;
+  }
+  void Zeichenkette(const std::string& t) {
     text += '"';
-    for (char c : t) {
-      const auto u = static_cast<unsigned char>(c);
-      if (c == '"' || c == '\\') text += std::string("\\") + c;
-      else if (c == '\r') text += "\\r";
-      else if (c == '\n') text += "\\n";
-      else if (c == '\t') text += "\\t";
-      else if (u < 0x20) text += std::string("\\u00") + kHex[u >> 4] + kHex[u & 15];
-      else text += c;
-    }
+    for (char c : t) Zeichen(c);
     text += '"';
   }
   bool erstes_ = true;
@@ -151,7 +175,7 @@ std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund) {
   }
   const TZQUrteil& u = befund.Urteil;
   if (u.Vollstaendig) {
-    t += "Dateien neben dem Installationsprogramm, in " + Zitat(kopf.Ordner.empty() ? "." : kopf.Ordner) + ":\n";
+    t += "Dateien neben dem Installationsprogramm, in " + Zitat(kopf.Ordner.empty() ? "." : PfadText(kopf.Ordner)) + ":\n";
     for (std::size_t i = 1; i < u.Namen.size(); ++i) {
       t += "  " + S(u.Namen[i]) + (Fehlt(u, u.Namen[i]) ? ": fehlt\n" : ": vorhanden\n");
     }
@@ -172,8 +196,8 @@ std::string BerichtJson(const TZQKopf& kopf, const TZQBefund& befund) {
   j.Auf('{');
   j.Schluessel("quelle").Auf('{');
   j.Schluessel("art").Wert(kopf.Art);
-  j.Schluessel("datei").Wert(kopf.Datei);
-  j.Schluessel("gelesen").Wert(kopf.Gelesen);
+  j.Schluessel("datei").Pfad(kopf.Datei);
+  j.Schluessel("gelesen").Pfad(kopf.Gelesen);
   j.Schluessel("beschreibung").Wert(kopf.Beschreibung);
   j.Schluessel("signiert").Wahr(kopf.Signiert);
   j.Schluessel("blockSigniert").Wahr(kopf.BlockSigniert);
@@ -209,7 +233,7 @@ std::string BerichtJson(const TZQKopf& kopf, const TZQBefund& befund) {
     j.Zu('}');
   }
   j.Zu(']');
-  j.Schluessel("ordner").Wert(kopf.Ordner);
+  j.Schluessel("ordner").Pfad(kopf.Ordner);
   const TZQUrteil& u = befund.Urteil;
   j.Schluessel("dateiPruefung");
   if (u.Vollstaendig) {

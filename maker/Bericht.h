@@ -1,5 +1,6 @@
 // How a check is shown: as text for people, or as one JSON object for build pipelines. Both are
-// 1252 text like everything inside the tool; the console output makes UTF-8 of them.
+// 1252 text like everything inside the tool; the console output makes UTF-8 of them. The JSON keeps
+// every character of a path, those that 1252 lacks as escapes.
 #pragma once
 #include <string>
 #include <vector>
@@ -9,10 +10,10 @@
 // What was read, in the words of the report.
 struct TZQKopf {
   std::string Art;           // "programm", "seitendatei" or "blocktext"
-  std::string Datei;         // the file given
-  std::string Gelesen;       // the file whose block the installer reads
-  std::string Beschreibung;  // a sentence for people on what was read and how
-  std::string Ordner;        // where the files beside the installer were looked for
+  std::string Datei;         // the file given, a path as the tool takes it (UTF-8)
+  std::string Gelesen;       // the file whose block the installer reads, a path
+  std::string Beschreibung;  // a sentence for people on what was read and how, 1252
+  std::string Ordner;        // where the files beside the installer were looked for, a path
   bool Signiert = false;       // an executable that carries a signature
   bool BlockSigniert = false;  // and a block before it, which the signature covers
 };

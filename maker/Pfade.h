@@ -5,12 +5,14 @@
 #pragma once
 #include <string>
 
+#include "maker/Zeichensatz.h"
+
 // The folder part of a path, with its separator; empty for a bare name in the current folder.
 std::string PfadOrdner(const std::string& pfad);
 // The name behind the folder part.
-std::string PfadName(const std::string& pfad);
+inline std::string PfadName(const std::string& pfad) { return pfad.substr(PfadOrdner(pfad).size()); }
 // A path as 1252 text, for messages.
-std::string PfadText(const std::string& pfad);
+inline std::string PfadText(const std::string& pfad) { return Cp1252AusUtf8(pfad); }
 // A folder given on the command line, ending in a separator as PfadOrdner gives it.
 std::string AlsOrdner(const std::string& pfad);
 // Whether the folder exists.

@@ -12,10 +12,6 @@ std::string PfadOrdner(const std::string& pfad) {
   return ende == std::string::npos ? std::string() : pfad.substr(0, ende + 1);
 }
 
-std::string PfadName(const std::string& pfad) { return pfad.substr(PfadOrdner(pfad).size()); }
-
-std::string PfadText(const std::string& pfad) { return Cp1252AusUtf8(pfad); }
-
 std::string AlsOrdner(const std::string& pfad) {
   return pfad.empty() || PfadOrdner(pfad).size() == pfad.size() ? pfad : pfad + '\\';
 }

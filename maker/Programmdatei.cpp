@@ -48,10 +48,16 @@ TZQProgramm ProgrammLesen(const std::string& b) {
     const std::uint32_t roh = Zahl(b, a + 16, 4);
     if (roh > 0) ende = std::max<std::uint64_t>(ende, std::uint64_t{Zahl(b, a + 20, 4)} + roh);
   }
-  // A linker that keeps symbols puts their table and its strings behind the sections.
-  if (symbolTabelle > 0) {
-    const std::uint64_t texte = symbolTabelle + std::uint64_t{symbole} * kSymbolGroesse;
-    ende = std::max<std::uint64_t>(ende, texte + Zahl(b, texte, 4));
+  // Windows loads no image whose headers or sections the file does not hold.
+  p.Abgeschnitten = ende > b.size();
+  // A linker that keeps symbols puts their table and its strings behind the sections. The system
+  // never reads them: a table that the file does not hold counts as none, and so does a string
+  // table whose size field (its first four bytes, counted in) does not fit, such as the start of
+  // attached data where a tool left the symbols without their strings.
+  const std::uint64_t texte = symbolTabelle + std::uint64_t{symbole} * kSymbolGroesse;
+  if (symbolTabelle > 0 && texte <= b.size()) {
+    const std::uint32_t groesse = Zahl(b, texte, 4);
+    ende = std::max<std::uint64_t>(ende, groesse >= 4 && texte + groesse <= b.size() ? texte + groesse : texte);
   }
   p.BildEnde = static_cast<std::size_t>(std::min<std::uint64_t>(ende, b.size()));
   if (verzeichnisAnzahl > kSicherheit) {

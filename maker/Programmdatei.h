@@ -6,7 +6,8 @@
 
 struct TZQProgramm {
   bool Gueltig = false;            // a PE executable (32 or 64 bit), not a library
-  std::size_t BildEnde = 0;        // the first byte behind the image and its symbols
+  bool Abgeschnitten = false;      // its headers or sections reach beyond the end of the file
+  std::size_t BildEnde = 0;        // the first byte behind the image and its symbols, cut to the file
   bool Signiert = false;           // the header names a certificate table
   std::size_t SignaturAnfang = 0;  // where that table begins and ends, both cut to the file
   std::size_t SignaturEnde = 0;

@@ -43,9 +43,6 @@ std::string OrtName(char ziffer) {
 
 namespace {
 
-std::string Zahl(std::size_t z) { return ZahlAlsText(static_cast<std::int64_t>(z)); }
-std::string Zitat(const std::string& t) { return "„" + t + "“"; }
-
 bool Vorhanden(const std::string* ordner, const std::string& name) {
   return ordner == nullptr || DateiDaneben(*ordner, name);
 }
@@ -68,18 +65,6 @@ std::string ZielInWorten(const std::wstring& wert, const std::wstring& name) {
 }
 
 bool IstOrdnerCode(const std::string& wert) { return wert.size() == 1 && std::strchr("WwPpDd", wert[0]) != nullptr; }
-
-// The file of one `d` or `?` line as the installer's reader makes it, the line read on its own;
-// false when the reader passes over the line.
-bool DateizeileLesen(const std::string& zeile, TZQDateienInfo& datei) {
-  const std::string marke = kBlockMarke;
-  const TZQBlock b = BlockLesen(kVorspann + marke + "\r\n" + zeile + "\r\n" + marke, [](const std::wstring&) {
-    return true;
-  });
-  if (b.Dateien.size() < 2) return false;
-  datei = b.Dateien[1];
-  return true;
-}
 
 // Why a menu text that the installer does not take cannot name a shortcut file.
 std::string Namensgrund(const std::string& text) {
@@ -141,7 +126,7 @@ void Pruefer::Zeichen() {
   const bool umgewandelt = q_.Art == TZQQuellart::Blocktext;
   if (u.FremdeZeilenenden > 0) {
     Warnen(u.ErsteFremdeZeile, "zeilenende",
-           Zahl(u.FremdeZeilenenden) + (u.FremdeZeilenenden == 1 ? " Zeile endet" : " Zeilen enden") +
+           ZahlAlsText(u.FremdeZeilenenden) + (u.FremdeZeilenenden == 1 ? " Zeile endet" : " Zeilen enden") +
                " nur mit LF oder CR, die erste hier. " +
                (umgewandelt ? "setupblock anhaengen und seitendatei machen CR LF daraus; eine byte-genaue Kopie "
                               "liest das Installationsprogramm nicht, es trennt Zeilen nur bei CR LF."
@@ -149,7 +134,7 @@ void Pruefer::Zeichen() {
   }
   for (const TZQFremdzeichen& f : u.Fremdzeichen) {
     Warnen(f.Zeile, "kein-cp1252",
-           "Das Zeichen " + UnicodeName(f.Zeichen) + " in Spalte " + Zahl(f.Spalte) +
+           "Das Zeichen " + UnicodeName(f.Zeichen) + " in Spalte " + ZahlAlsText(f.Spalte) +
                " gibt es in Codepage 1252 nicht" +
                (umgewandelt ? "; setupblock anhaengen verweigert den Block." : "; das Installationsprogramm zeigt dafür ein anderes."));
   }
@@ -227,16 +212,16 @@ void Pruefer::Fenster() {
   const std::int32_t zeile = a_.ZeileVon(a_.Eroeffnung);
   if (marke < anfang) {
     Warnen(zeile, "ausserhalb-fenster",
-           "Der Block beginnt " + Zahl(anfang - marke) +
+           "Der Block beginnt " + ZahlAlsText(anfang - marke) +
                " Bytes vor dem Fenster der letzten 2000 Bytes: das Installationsprogramm findet ihn nicht. Kürzen "
-               "Sie ihn um mindestens " + Zahl(anfang + 1 - marke) + " Bytes.");
+               "Sie ihn um mindestens " + ZahlAlsText(anfang + 1 - marke) + " Bytes.");
   } else if (marke == anfang) {
     Warnen(zeile, "vorspann-ausserhalb",
            "Die Eröffnungsmarke steht am Anfang des Fensters der letzten 2000 Bytes, alles davor liegt außerhalb: das "
            "Installationsprogramm findet den Block nicht. Kürzen Sie ihn um mindestens 1 Byte.");
   } else if (vorspann < anfang) {
     Warnen(zeile, "vorspann-ausserhalb",
-           "Der Vorspann vor der Eröffnungsmarke beginnt " + Zahl(anfang - vorspann) +
+           "Der Vorspann vor der Eröffnungsmarke beginnt " + ZahlAlsText(anfang - vorspann) +
                " Bytes vor dem Fenster der letzten 2000 Bytes; der Block wird noch gefunden, aber er hat keinen Platz "
                "mehr.");
   }
@@ -252,7 +237,7 @@ void Pruefer::Einstellungen() {
     std::string z = inhalt.substr(pos, ende - pos);
     pos = ende + 1;
     if (!z.empty() && z.back() == '\r') z.pop_back();
-    if (z.size() >= 3 && z[0] == '#' && z[2] == '=') {
+    if (IstEinstellung(z)) {
       const char schluessel = TextKlein(z.substr(1, 1))[0];
       if (schluessel == '\0' || std::strchr("nzmd?", schluessel) == nullptr) {
         Warnen(zeile, "unbekannter-schluessel",
@@ -298,7 +283,7 @@ void Pruefer::Mehrfach(char schluessel) {
     if (letzte) {
       if (anzahl > 1) {
         Warnen(e->zeile, "mehrfach",
-               "Es gibt " + Zahl(anzahl) + " Zeilen „#" + std::string(1, schluessel) + "=“ (Zeilen " + zeilen +
+               "Es gibt " + ZahlAlsText(anzahl) + " Zeilen „#" + std::string(1, schluessel) + "=“ (Zeilen " + zeilen +
                    "): die letzte gilt.");
       }
       break;
@@ -331,17 +316,27 @@ void Pruefer::Dateizeilen() {
   const bool explorer = menue.find_first_of("45") != std::string::npos;
   std::map<std::string, std::int32_t> texte;  // lower-cased menu text -> its first line
   bool mitText = false;
+  // The file lines as the installer reads them once it finds the block (whether it does is the
+  // warnings' above), read together, every `?` file counted present: one entry for each line that
+  // names a file, in their order.
+  std::string zeilen = kVorspann + std::string(kBlockMarke) + "\r\n";
+  for (const Einstellung& e : einstellungen_) {
+    if (e.schluessel == 'd' || e.schluessel == '?') zeilen += e.text + "\r\n";
+  }
+  const TZQBlock gelesen = BlockLesen(zeilen + kBlockMarke, [](const std::wstring&) { return true; });
+  std::size_t naechste = 1;
   for (const Einstellung& e : einstellungen_) {
     if (e.schluessel != 'd' && e.schluessel != '?') continue;
-    TZQDateienInfo datei;
-    if (!DateizeileLesen(e.text, datei)) {
-      Warnen(e.zeile, "dateizeile-leer", "Die Dateizeile nennt keine Datei und wird übergangen.");
-      continue;
-    }
     std::vector<std::string> felder(1);
     TextTeilen(e.wert, ",", true, true, felder);
     const auto leer = std::find(felder.begin() + 1, felder.end(), std::string());
-    if (std::any_of(leer, felder.end(), [](const std::string& f) { return !f.empty(); })) {
+    const bool dahinter = std::any_of(leer, felder.end(), [](const std::string& f) { return !f.empty(); });
+    if (leer == felder.begin() + 1 && !dahinter) {
+      Warnen(e.zeile, "dateizeile-leer", "Die Dateizeile nennt keine Datei und wird übergangen.");
+      continue;
+    }
+    const TZQDateienInfo& datei = gelesen.Dateien[naechste++];
+    if (dahinter) {
       Warnen(e.zeile, "leeres-feld",
              "Zwischen zwei Kommas steht nichts: das leere Feld entfällt, die Felder dahinter rücken vor.");
     }

@@ -38,6 +38,14 @@ bool Utf8Folge(const std::string& t, std::size_t pos, std::uint32_t& zeichen, st
   return zeichen >= mindestens && zeichen <= 0x10FFFF && !(zeichen >= 0xD800 && zeichen <= 0xDFFF);
 }
 
+std::uint32_t Utf8Zeichen(const std::string& t, std::size_t& pos) {
+  std::uint32_t zeichen = 0;
+  std::size_t laenge = 0;
+  if (!Utf8Folge(t, pos, zeichen, laenge)) zeichen = 0xFFFD, laenge = 1;
+  pos += laenge;
+  return zeichen;
+}
+
 std::string Utf8Von(std::uint32_t zeichen) {
   std::string folge;
   if (zeichen < 0x80) {
@@ -68,16 +76,13 @@ std::string Utf8AusCp1252(const std::string& text) {
 std::wstring BreitAusUtf8(const std::string& text) {
   std::wstring breit;
   for (std::size_t pos = 0; pos < text.size();) {
-    std::uint32_t zeichen = 0xFFFD;
-    std::size_t laenge = 1;
-    if (!Utf8Folge(text, pos, zeichen, laenge)) zeichen = 0xFFFD, laenge = 1;
+    const std::uint32_t zeichen = Utf8Zeichen(text, pos);
     if (sizeof(wchar_t) == 2 && zeichen >= 0x10000) {
       breit += static_cast<wchar_t>(0xD800 + ((zeichen - 0x10000) >> 10));
       breit += static_cast<wchar_t>(0xDC00 + ((zeichen - 0x10000) & 0x3FF));
     } else {
       breit += static_cast<wchar_t>(zeichen);
     }
-    pos += laenge;
   }
   return breit;
 }
@@ -107,16 +112,14 @@ std::string Cp1252AusBreit(const std::wstring& text) {
 std::string Cp1252AusUtf8(const std::string& text) {
   std::string cp;
   for (std::size_t pos = 0; pos < text.size();) {
-    std::uint32_t zeichen = 0;
-    std::size_t laenge = 1;
     char c = '?';
-    if (!Utf8Folge(text, pos, zeichen, laenge)) laenge = 1;
-    else if (!Cp1252Von(zeichen, c)) c = '?';
+    Cp1252Von(Utf8Zeichen(text, pos), c);
     cp += c;
-    pos += laenge;
   }
   return cp;
 }
+
+std::string Zitat(const std::string& text) { return "„" + text + "“"; }
 
 std::string UnicodeName(std::uint32_t zeichen) {
   static const char kHex[] = "0123456789ABCDEF";

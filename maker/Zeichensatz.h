@@ -12,6 +12,9 @@ bool Cp1252Belegt(char c);
 // One well-formed UTF-8 sequence at `pos` (a single byte below 0x80 is one): its character and
 // length. Overlong forms, surrogates and characters above U+10FFFF are not well-formed.
 bool Utf8Folge(const std::string& t, std::size_t pos, std::uint32_t& zeichen, std::size_t& laenge);
+// The character at `pos` of a UTF-8 text, `pos` moved behind it; U+FFFD for a byte that is no
+// UTF-8.
+std::uint32_t Utf8Zeichen(const std::string& t, std::size_t& pos);
 // The UTF-8 form of one character.
 std::string Utf8Von(std::uint32_t zeichen);
 
@@ -25,6 +28,9 @@ std::string Utf8AusBreit(const std::wstring& text);
 std::string Cp1252AusBreit(const std::wstring& text);
 // A UTF-8 text in 1252, "?" for every character 1252 lacks and every byte that is no UTF-8.
 std::string Cp1252AusUtf8(const std::string& text);
+
+// The text in German quotation marks, „so“, for messages.
+std::string Zitat(const std::string& text);
 
 // "U+2192": the usual name of a character's number.
 std::string UnicodeName(std::uint32_t zeichen);

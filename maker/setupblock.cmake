@@ -13,7 +13,8 @@ target_link_libraries(zq_maker PUBLIC zq_core)
 zq_product(zq_maker)
 
 add_executable(setupblock ${CMAKE_CURRENT_LIST_DIR}/setupblock.cpp)
-target_link_libraries(setupblock PRIVATE zq_maker)
+# Its allocation and the library's reports end in its own Beenden.
+target_link_libraries(setupblock PRIVATE zq_ende zq_maker)
 zq_product(setupblock)
 if(WIN32)
   # wmain: the command line in UTF-16.

@@ -1,6 +1,6 @@
 // The standard output and error streams of a console program.
 #pragma once
-#include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -8,7 +8,7 @@ enum class StandardStream { Output, Error };
 
 // Writes UTF-8 text to the stream: to a console window through WriteConsoleW, so that it shows
 // every character whatever the console's code page; to a file or pipe as the bytes themselves
-// (WriteFile). False when the stream takes not all of it.
-bool WriteStandard(StandardStream stream, const std::string& utf8);
+// (WriteFile). Allocates nothing. False when the stream takes not all of it.
+bool WriteStandard(StandardStream stream, std::string_view utf8);
 
 }  // namespace platform

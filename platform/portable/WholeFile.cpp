@@ -49,17 +49,17 @@ bool ReadWholeFile(const std::string& name, std::string& content) {
   }
 }
 
-bool WriteWholeFile(const std::string& name, const std::string& content) {
-  Descriptor datei(::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  if (datei.get() < 0) return false;
+NewFile WriteNewFile(const std::string& name, const std::string& content) {
+  Descriptor datei(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+  if (datei.get() < 0) return errno == EEXIST ? NewFile::NameTaken : NewFile::NotCreated;
   std::size_t geschrieben = 0;
   while (geschrieben < content.size()) {
     const ssize_t n = ::write(datei.get(), content.data() + geschrieben, content.size() - geschrieben);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n <= 0) return NewFile::NotWritten;
     geschrieben += static_cast<std::size_t>(n);
   }
-  return ::fsync(datei.get()) == 0 && datei.Close();
+  return ::fsync(datei.get()) == 0 && datei.Close() ? NewFile::Written : NewFile::NotWritten;
 }
 
 bool RenameReplacing(const std::string& from, const std::string& to) {

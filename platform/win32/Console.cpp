@@ -4,29 +4,38 @@
 
 namespace platform {
 
-bool WriteStandard(StandardStream stream, const std::string& utf8) {
+namespace {
+
+// A console takes wide text; it gets it in pieces of this many bytes, each cut where a character
+// ends, which its own buffer holds.
+constexpr int kStueck = 1024;
+
+bool Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+}  // namespace
+
+bool WriteStandard(StandardStream stream, std::string_view utf8) {
   const HANDLE h = ::GetStdHandle(stream == StandardStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
   if (h == INVALID_HANDLE_VALUE || h == nullptr) return false;
-  if (utf8.empty()) return true;
   DWORD modus = 0;
-  if (::GetConsoleMode(h, &modus)) {
-    const int laenge = static_cast<int>(utf8.size());
-    const int breit = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), laenge, nullptr, 0);
-    if (breit <= 0) return false;
-    std::wstring text(static_cast<std::size_t>(breit), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), laenge, text.data(), breit);
-    DWORD geschrieben = 0;
-    return ::WriteConsoleW(h, text.data(), static_cast<DWORD>(text.size()), &geschrieben, nullptr) &&
-           geschrieben == text.size();
-  }
-  std::size_t geschrieben = 0;
-  while (geschrieben < utf8.size()) {
+  const bool konsole = ::GetConsoleMode(h, &modus) != 0;
+  while (!utf8.empty()) {
     DWORD n = 0;
-    if (!::WriteFile(h, utf8.data() + geschrieben, static_cast<DWORD>(utf8.size() - geschrieben), &n, nullptr) ||
-        n == 0) {
-      return false;
+    if (konsole) {
+      std::size_t stueck = utf8.size() < kStueck ? utf8.size() : kStueck;
+      for (int i = 0; i < 3 && stueck < utf8.size() && Continuation(utf8[stueck]); ++i) --stueck;
+      wchar_t breit[kStueck];
+      const int zeichen = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(stueck), breit, kStueck);
+      if (zeichen <= 0 || !::WriteConsoleW(h, breit, static_cast<DWORD>(zeichen), &n, nullptr) ||
+          n != static_cast<DWORD>(zeichen)) {
+        return false;
+      }
+      n = static_cast<DWORD>(stueck);
+    } else {
+      const DWORD stueck = utf8.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(utf8.size());
+      if (!::WriteFile(h, utf8.data(), stueck, &n, nullptr) || n == 0) return false;
     }
-    geschrieben += n;
+    utf8.remove_prefix(n);
   }
   return true;
 }

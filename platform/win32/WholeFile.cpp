@@ -58,19 +58,24 @@ bool ReadWholeFile(const std::string& name, std::string& content) {
   }
 }
 
-bool WriteWholeFile(const std::string& name, const std::string& content) {
-  Handle datei(::CreateFileW(Breit(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                             nullptr));
-  if (!datei.valid()) return false;
+NewFile WriteNewFile(const std::string& name, const std::string& content) {
+  Handle datei(::CreateFileW(Breit(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  if (!datei.valid()) {
+    const DWORD fehler = ::GetLastError();
+    return fehler == ERROR_FILE_EXISTS || fehler == ERROR_ALREADY_EXISTS ? NewFile::NameTaken : NewFile::NotCreated;
+  }
   std::size_t geschrieben = 0;
   while (geschrieben < content.size()) {
     const std::size_t rest = content.size() - geschrieben;
     const DWORD stueck = rest > 0x10000000 ? 0x10000000 : static_cast<DWORD>(rest);
     DWORD n = 0;
-    if (!::WriteFile(datei.get(), content.data() + geschrieben, stueck, &n, nullptr) || n == 0) return false;
+    if (!::WriteFile(datei.get(), content.data() + geschrieben, stueck, &n, nullptr) || n == 0) {
+      return NewFile::NotWritten;
+    }
     geschrieben += n;
   }
-  return ::FlushFileBuffers(datei.get()) != 0 && datei.Close();
+  return ::FlushFileBuffers(datei.get()) != 0 && datei.Close() ? NewFile::Written : NewFile::NotWritten;
 }
 
 bool RenameReplacing(const std::string& from, const std::string& to) {

@@ -113,6 +113,27 @@ TEST_F(Befehle, AnhaengenWritesAnInstallerThatReadsBack) {
   EXPECT_TRUE(Enthaelt(pruefen.Ausgabe, "Mein Setup.exe: vorhanden"));
 }
 
+TEST_F(Befehle, TheFileWrittenThroughIsNewAndNoLinkIsFollowed) {
+  const std::string geschrieben = macher::Programm() + "Codierung:\r\n#ZQ1#\r\n#n=Z\xE4hlwerk\r\n#z=P\r\n#m=135\r\n"
+                                                         "#d=Prog.exe,Z\xE4hlwerk \xF6" "ffnen\r\n#ZQ1#\r\n";
+  // A file of the name it would take, left by another run or put there by anyone, stays as it was.
+  const std::string belegt = ordner.Datei("Mein Setup.exe.setupblock-neu", "fremd");
+  ASSERT_EQ(Lauf({"anhaengen", exe, block, "-o", aus}).Status, kFertig);
+  EXPECT_EQ(Lesen(belegt), "fremd");
+  EXPECT_EQ(Lesen(aus), geschrieben);
+#ifndef _WIN32
+  // A link there is not followed: the file it names stays as it was.
+  const std::string ziel = ordner.Datei("Ziel.txt", "unberührt");
+  std::filesystem::remove(belegt);
+  std::filesystem::create_symlink(ziel, belegt);
+  std::filesystem::remove(aus);
+  ASSERT_EQ(Lauf({"anhaengen", exe, block, "-o", aus}).Status, kFertig);
+  EXPECT_EQ(Lesen(ziel), "unberührt");
+  EXPECT_TRUE(std::filesystem::is_symlink(belegt));
+  EXPECT_EQ(Lesen(aus), geschrieben);
+#endif
+}
+
 TEST_F(Befehle, AnhaengenReplacesTheBlockOfItsInputAndAddsAMissingLeader) {
   ASSERT_EQ(Lauf({"anhaengen", exe, block, "-o", aus}).Status, kFertig);
   const std::string zweiter = ordner.Datei("zweiter.txt", "#ZQ1#\n#n=Zwei\n#ZQ1#\n");

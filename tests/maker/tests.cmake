@@ -11,3 +11,10 @@ if(WIN32)
 else()
   gtest_discover_tests(tests_maker TEST_PREFIX "maker." PROPERTIES LABELS native)
 endif()
+
+# The built tool from outside, where its ends and its output are what is tested (host only).
+if(NOT WIN32 AND NOT ZQ_SANITIZE)
+  add_test(NAME maker.setupblock COMMAND ${CMAKE_CURRENT_LIST_DIR}/setupblock.sh $<TARGET_FILE:setupblock>
+                                         ${CMAKE_BINARY_DIR}/maker-setupblock)
+  set_tests_properties(maker.setupblock PROPERTIES LABELS native)
+endif()

@@ -1,9 +1,7 @@
 #include "forms/_Form_Anfang.h"
 
 #include <cstdint>
-#include <iterator>
 #include <optional>
-#include <vector>
 
 #include "forms/_Form_Geheim.h"
 
@@ -39,12 +37,50 @@ Taa::~Taa() {
   if (aa == this) aa = nullptr;
 }
 
-// The values of the window definition: what FormCreate starts from, one row per control in
-// creation order (the order of the members). Bounds that FormCreate sets are only a parking place
-// here; the others are final.
+// The values of the window definition: what FormCreate starts from, one row per control, each
+// bound to its member. Bounds that FormCreate sets are only a parking place here; the others are
+// final.
 namespace {
 
-enum Art : unsigned char { kLabel, kPanel, kButton, kCheckBox, kShape, kSonst };
+enum Art : unsigned char { kLabel, kPanel, kButton, kCheckBox, kShape, kBevel, kSpeedButton, kEdit };
+
+// A row's control: a pointer to the member, of the member's own type, so that a row can neither
+// name a member that is not there nor treat a control as another kind.
+struct Glied {
+  Art art;
+  union {
+    platform::Label Taa::*label;
+    platform::Panel Taa::*panel;
+    platform::Button Taa::*button;
+    platform::CheckBox Taa::*checkBox;
+    platform::Shape Taa::*shape;
+    platform::Bevel Taa::*bevel;
+    platform::SpeedButton Taa::*speedButton;
+    platform::Edit Taa::*edit;
+  };
+  constexpr Glied(platform::Label Taa::*m) : art(kLabel), label(m) {}
+  constexpr Glied(platform::Panel Taa::*m) : art(kPanel), panel(m) {}
+  constexpr Glied(platform::Button Taa::*m) : art(kButton), button(m) {}
+  constexpr Glied(platform::CheckBox Taa::*m) : art(kCheckBox), checkBox(m) {}
+  constexpr Glied(platform::Shape Taa::*m) : art(kShape), shape(m) {}
+  constexpr Glied(platform::Bevel Taa::*m) : art(kBevel), bevel(m) {}
+  constexpr Glied(platform::SpeedButton Taa::*m) : art(kSpeedButton), speedButton(m) {}
+  constexpr Glied(platform::Edit Taa::*m) : art(kEdit), edit(m) {}
+
+  platform::Control& In(Taa& form) const {
+    switch (art) {
+      case kLabel: return form.*label;
+      case kPanel: return form.*panel;
+      case kButton: return form.*button;
+      case kCheckBox: return form.*checkBox;
+      case kShape: return form.*shape;
+      case kBevel: return form.*bevel;
+      case kSpeedButton: return form.*speedButton;
+      case kEdit: break;
+    }
+    return form.*edit;
+  }
+};
 
 enum Merkmal : unsigned short {
   kVerborgen = 1 << 0,
@@ -92,7 +128,7 @@ constexpr FontStyle kSchriften[] = {
 };
 
 struct Entwurf {
-  Art art;
+  Glied glied;
   Schriftart schrift;
   short left, top, width, height;
   unsigned short merkmale;
@@ -103,69 +139,70 @@ struct Entwurf {
 constexpr char kMausText[] = "(nachdem die rechte Maus-Taste gedrückt worden ist)";
 
 constexpr Entwurf kEntwurf[] = {
-    /* LaZielOrt       */ {kLabel, kFett, 8, 4, 60, 15, kAutoSize, kBleibt, "LaZielOrt"},
-    /* LaSchritt       */ {kLabel, kFett, 8, 440, 60, 15, kAutoSize, kBleibt, "LaSchritt"},
-    /* BuClose         */ {kButton, kFett, 784, 416, 80, 40, kStandard, kBleibt, "Beenden"},
+    {&Taa::LaZielOrt, kFett, 8, 4, 60, 15, kAutoSize, kBleibt, "LaZielOrt"},
+    {&Taa::LaSchritt, kFett, 8, 440, 60, 15, kAutoSize, kBleibt, "LaSchritt"},
+    {&Taa::BuClose, kFett, 784, 416, 80, 40, kStandard, kBleibt, "Beenden"},
     // The pages, side by side.
-    /* PaFehler        */ {kPanel, kElternSchrift, 8, 24, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0xFF0000), nullptr},
-    /* LaFehler        */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800000), "LaFehler"},
-    /* BuFehler        */ {kButton, kFett, 10, 200, 250, 30, kVerborgen, kBleibt, "zurück zur vorherigen Anzeige"},
-    /* PaRahmen        */ {kPanel, kElternSchrift, 4, 300, 480, 260, kOhneRand, Color::Rgb(0x000000), nullptr},
-    /* PaChecks        */ {kPanel, kElternSchrift, 100, 40, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr},
-    /* LaDesktop       */ {kLabel, kFettButton, 10, 65, 85, 30, kMitteSenkrecht | kWordWrap, Color::BtnFace(), "Hintergrund-Fläche"},
-    /* LaMacheChecks   */ {kLabel, kSeitenText, 10, 10, 100, 16, kAutoSize, Color::Rgb(0x0000FF), "Letzte Frage: Wo soll das Programm angezeigt werden?"},
-    /* PaExplorer      */ {kPanel, kNormal, 130, 45, 300, 160, 0, Color::BtnFace(), nullptr},
-    /* PaExOben        */ {kPanel, kTitel, 1, 1, 290, 17, kTextLinks | kOhneRand, Color::ActiveCaption(), "Windows-Explorer"},
-    /* PaExLinks       */ {kPanel, kElternSchrift, 1, 20, 140, 130, kOhneRand, Color::Window(), nullptr},
-    /* LaNameL2        */ {kLabel, kNormal, 4, 8, 90, 15, kAutoSize, Color::Window(), " Verzeichnis-Namen "},
-    /* PaExRechts      */ {kPanel, kElternSchrift, 150, 20, 140, 130, kOhneRand, Color::Window(), nullptr},
-    /* LaNameR2        */ {kLabel, kNormal, 4, 8, 90, 15, kAutoSize, Color::Window(), " Datei-Namen "},
-    /* PaMausR         */ {kPanel, kElternSchrift, 160, 60, 130, 65, 0, kBleibt, nullptr},
-    /* Label7          */ {kLabel, kNormalButton, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, kMausText},
+    {&Taa::PaFehler, kElternSchrift, 8, 24, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0xFF0000), nullptr},
+    {&Taa::LaFehler, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800000), "LaFehler"},
+    {&Taa::BuFehler, kFett, 10, 200, 250, 30, kVerborgen, kBleibt, "zurück zur vorherigen Anzeige"},
+    {&Taa::PaRahmen, kElternSchrift, 4, 300, 480, 260, kOhneRand, Color::Rgb(0x000000), nullptr},
+    {&Taa::PaChecks, kElternSchrift, 100, 40, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr},
+    {&Taa::LaDesktop, kFettButton, 10, 65, 85, 30, kMitteSenkrecht | kWordWrap, Color::BtnFace(), "Hintergrund-Fläche"},
+    {&Taa::LaMacheChecks, kSeitenText, 10, 10, 100, 16, kAutoSize, Color::Rgb(0x0000FF), "Letzte Frage: Wo soll das Programm angezeigt werden?"},
+    {&Taa::PaExplorer, kNormal, 130, 45, 300, 160, 0, Color::BtnFace(), nullptr},
+    {&Taa::PaExOben, kTitel, 1, 1, 290, 17, kTextLinks | kOhneRand, Color::ActiveCaption(), "Windows-Explorer"},
+    {&Taa::PaExLinks, kElternSchrift, 1, 20, 140, 130, kOhneRand, Color::Window(), nullptr},
+    {&Taa::LaNameL2, kNormal, 4, 8, 90, 15, kAutoSize, Color::Window(), " Verzeichnis-Namen "},
+    {&Taa::PaExRechts, kElternSchrift, 150, 20, 140, 130, kOhneRand, Color::Window(), nullptr},
+    {&Taa::LaNameR2, kNormal, 4, 8, 90, 15, kAutoSize, Color::Window(), " Datei-Namen "},
+    {&Taa::PaMausR, kElternSchrift, 160, 60, 130, 65, 0, kBleibt, nullptr},
+    {&Taa::Label7, kNormalButton, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, kMausText},
     // The five boxes stand in the third state until the configuration and the probe set them.
-    /* CheExplorerD    */ {kCheckBox, kFettButton, 4, 3, 125, 15, kOhneTabStop | kGrau, kBleibt, "Mauszeiger-Menü"},
-    /* PaMausL         */ {kPanel, kElternSchrift, 10, 60, 130, 65, 0, kBleibt, nullptr},
-    /* Label1          */ {kLabel, kNormalButton, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, kMausText},
-    /* CheExplorerV    */ {kCheckBox, kFettButton, 5, 3, 124, 15, kOhneTabStop | kGrau, kBleibt, "Mauszeiger-Menü"},
-    /* CheDesktop      */ {kCheckBox, kElternSchrift, 45, 45, 15, 15, kOhneTabStop | kGrau, kBleibt, nullptr},
-    /* PaSchnell       */ {kPanel, kElternSchrift, 0, 225, 400, 25, 0, kBleibt, nullptr},
-    /* ShaSchnell1     */ {kShape, kElternSchrift, 45, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr},
-    /* ShaSchnell2     */ {kShape, kElternSchrift, 60, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr},
-    /* LaSchnell       */ {kLabel, kNormalButton, 250, 6, 150, 13, 0, kBleibt, "(wenn der Bereich sichtbar ist)"},
-    /* CheSchnell      */ {kCheckBox, kFettButton, 75, 5, 163, 15, kOhneTabStop | kGrau, kBleibt, "XP-Schnell-Start-Bereich"},
-    /* PaStart3        */ {kPanel, kNormalButton, 1, 3, 39, 20, kVertieft, kBleibt, "Start"},
-    /* PaStart         */ {kPanel, kElternSchrift, 0, 127, 100, 100, kErhaben2, kBleibt, nullptr},
-    /* Bevel1          */ {kSonst, kElternSchrift, 5, 30, 90, 2, 0, kBleibt, nullptr},
-    /* CheStart        */ {kCheckBox, kFettButton, 5, 10, 85, 15, kOhneTabStop | kGrau, kBleibt, "Start-Menü"},
-    /* PaFuss2         */ {kPanel, kFussText, 600, 330, 210, 20, kOhneRand, Color::Rgb(0x000000), "Installations-Programm, Version"},
-    /* PaFuss1         */ {kPanel, kElternSchrift, 600, 360, 80, 50, kOhneRand, Color::Rgb(0x000000), nullptr},
-    /* PaPfad          */ {kPanel, kElternSchrift, 200, 60, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x40A040), nullptr},
-    /* LaPfad          */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), "Das Programm ist noch nicht neu installiert worden."},
-    /* SpeVerzSuche    */ {kSonst, kElternSchrift, 380, 190, 65, 22, 0, kBleibt, "suchen ..."},
-    /* LaKopiert       */ {kLabel, kKopiert, 300, 220, 70, 29, kTextMitte | kMitteSenkrecht | kVerborgen, Color::Rgb(0x00FF00), "kopiert ..."},
-    /* BuNichtKopieren */ {kButton, kFett, 10, 100, 250, 25, kOhneTabStop, kBleibt, "sie sollen für immer dort bleiben, wo sie jetzt sind"},
-    /* BuVerzKopie     */ {kButton, kFett, 10, 220, 250, 25, kOhneTabStop, kBleibt, "sie sollen in dieses Verzeichnis kopiert werden"},
-    /* EdVerz          */ {kSonst, kElternSchrift, 10, 160, 400, 22, kOhneTabStop, kBleibt, nullptr},
-    /* PaIstSchonDa    */ {kPanel, kElternSchrift, 300, 80, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x8055FF), nullptr},
-    /* LaIstSchonDa    */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800080), "Eine alte Installation ist schon vorhanden."},
-    /* BuBehalten      */ {kButton, kFett, 10, 120, 250, 25, kOhneTabStop, kBleibt, "die vorhandene Installation soll geändert werden"},
-    /* BuEntfUndNeu    */ {kButton, kFett, 10, 160, 250, 25, kOhneTabStop, kBleibt, "die Installation soll ganz neu gemacht werden"},
-    /* BuEntfernen     */ {kButton, kFett, 10, 80, 250, 25, kOhneTabStop, kBleibt, "die vorhandene Installation soll nur entfernt werden"},
-    /* PaLeer          */ {kPanel, kElternSchrift, 392, 100, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr},
-    /* LaLeer          */ {kLabel, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), "Fertig."},
+    {&Taa::CheExplorerD, kFettButton, 4, 3, 125, 15, kOhneTabStop | kGrau, kBleibt, "Mauszeiger-Menü"},
+    {&Taa::PaMausL, kElternSchrift, 10, 60, 130, 65, 0, kBleibt, nullptr},
+    {&Taa::Label1, kNormalButton, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, kMausText},
+    {&Taa::CheExplorerV, kFettButton, 5, 3, 124, 15, kOhneTabStop | kGrau, kBleibt, "Mauszeiger-Menü"},
+    {&Taa::CheDesktop, kElternSchrift, 45, 45, 15, 15, kOhneTabStop | kGrau, kBleibt, nullptr},
+    {&Taa::PaSchnell, kElternSchrift, 0, 225, 400, 25, 0, kBleibt, nullptr},
+    {&Taa::ShaSchnell1, kElternSchrift, 45, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr},
+    {&Taa::ShaSchnell2, kElternSchrift, 60, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr},
+    {&Taa::LaSchnell, kNormalButton, 250, 6, 150, 13, 0, kBleibt, "(wenn der Bereich sichtbar ist)"},
+    {&Taa::CheSchnell, kFettButton, 75, 5, 163, 15, kOhneTabStop | kGrau, kBleibt, "XP-Schnell-Start-Bereich"},
+    {&Taa::PaStart3, kNormalButton, 1, 3, 39, 20, kVertieft, kBleibt, "Start"},
+    {&Taa::PaStart, kElternSchrift, 0, 127, 100, 100, kErhaben2, kBleibt, nullptr},
+    {&Taa::Bevel1, kElternSchrift, 5, 30, 90, 2, 0, kBleibt, nullptr},
+    {&Taa::CheStart, kFettButton, 5, 10, 85, 15, kOhneTabStop | kGrau, kBleibt, "Start-Menü"},
+    {&Taa::PaFuss2, kFussText, 600, 330, 210, 20, kOhneRand, Color::Rgb(0x000000), "Installations-Programm, Version"},
+    {&Taa::PaFuss1, kElternSchrift, 600, 360, 80, 50, kOhneRand, Color::Rgb(0x000000), nullptr},
+    {&Taa::PaPfad, kElternSchrift, 200, 60, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x40A040), nullptr},
+    {&Taa::LaPfad, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), "Das Programm ist noch nicht neu installiert worden."},
+    {&Taa::SpeVerzSuche, kElternSchrift, 380, 190, 65, 22, 0, kBleibt, "suchen ..."},
+    {&Taa::LaKopiert, kKopiert, 300, 220, 70, 29, kTextMitte | kMitteSenkrecht | kVerborgen, Color::Rgb(0x00FF00), "kopiert ..."},
+    {&Taa::BuNichtKopieren, kFett, 10, 100, 250, 25, kOhneTabStop, kBleibt, "sie sollen für immer dort bleiben, wo sie jetzt sind"},
+    {&Taa::BuVerzKopie, kFett, 10, 220, 250, 25, kOhneTabStop, kBleibt, "sie sollen in dieses Verzeichnis kopiert werden"},
+    {&Taa::EdVerz, kElternSchrift, 10, 160, 400, 22, kOhneTabStop, kBleibt, nullptr},
+    {&Taa::PaIstSchonDa, kElternSchrift, 300, 80, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x8055FF), nullptr},
+    {&Taa::LaIstSchonDa, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800080), "Eine alte Installation ist schon vorhanden."},
+    {&Taa::BuBehalten, kFett, 10, 120, 250, 25, kOhneTabStop, kBleibt, "die vorhandene Installation soll geändert werden"},
+    {&Taa::BuEntfUndNeu, kFett, 10, 160, 250, 25, kOhneTabStop, kBleibt, "die Installation soll ganz neu gemacht werden"},
+    {&Taa::BuEntfernen, kFett, 10, 80, 250, 25, kOhneTabStop, kBleibt, "die vorhandene Installation soll nur entfernt werden"},
+    {&Taa::PaLeer, kElternSchrift, 392, 100, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr},
+    {&Taa::LaLeer, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), "Fertig."},
 };
 
-void Anwenden(platform::Control& teil, const Entwurf& e) {
+void Anwenden(Taa& form, const Entwurf& e) {
+  platform::Control& teil = e.glied.In(form);
   const unsigned m = e.merkmale;
   teil.SetBounds(e.left, e.top, e.width, e.height);
-  if (e.art != kShape && !(e.farbe == kBleibt)) teil.SetBackColor(e.farbe);
+  if (e.glied.art != kShape && !(e.farbe == kBleibt)) teil.SetBackColor(e.farbe);
   if (e.schrift != kElternSchrift) teil.SetFont(kSchriften[e.schrift]);
   if (e.text != nullptr) teil.SetCaption(Cp1252Breit(e.text));
   if (m & kVerborgen) teil.SetVisible(false);
   if (m & kOhneTabStop) teil.SetTabStop(false);
-  switch (e.art) {
+  switch (e.glied.art) {
     case kLabel: {
-      auto& label = static_cast<platform::Label&>(teil);
+      auto& label = form.*e.glied.label;
       if (m & kWordWrap) label.SetWordWrap(true);
       if (m & kTransparent) label.SetTransparent(true);
       if (m & kMitteSenkrecht) label.SetLayout(platform::TextLayout::Center);
@@ -174,7 +211,7 @@ void Anwenden(platform::Control& teil, const Entwurf& e) {
       break;
     }
     case kPanel: {
-      auto& panel = static_cast<platform::Panel&>(teil);
+      auto& panel = form.*e.glied.panel;
       if (m & kOhneRand) panel.SetBevel(BevelKind::None, 1);
       if (m & kVertieft) panel.SetBevel(BevelKind::Lowered, 1);
       if (m & kErhaben2) panel.SetBevel(BevelKind::Raised, 2);
@@ -183,20 +220,22 @@ void Anwenden(platform::Control& teil, const Entwurf& e) {
     }
     case kButton:
       if (m & kStandard) {
-        static_cast<platform::Button&>(teil).SetDefault(true);
-        static_cast<platform::Button&>(teil).SetCancel(true);
+        (form.*e.glied.button).SetDefault(true);
+        (form.*e.glied.button).SetCancel(true);
       }
       break;
     case kCheckBox:
-      if (m & kGrau) static_cast<platform::CheckBox&>(teil).SetState(platform::CheckState::Grayed);
+      if (m & kGrau) (form.*e.glied.checkBox).SetState(platform::CheckState::Grayed);
       break;
     case kShape: {
-      auto& shape = static_cast<platform::Shape&>(teil);
+      auto& shape = form.*e.glied.shape;
       shape.SetFill(e.farbe);
       if (m & kOhneUmriss) shape.SetOutline(std::nullopt);
       break;
     }
-    case kSonst:
+    case kBevel:
+    case kSpeedButton:
+    case kEdit:
       break;
   }
 }
@@ -208,8 +247,7 @@ void Taa::LoadDesign() {
   SetClientSize(872, 463);
   SetCenterOnFirstShow(true);
   SetKeyPreview(true);
-  const std::vector<platform::Control*>& teile = Controls();
-  for (std::size_t i = 0; i < std::size(kEntwurf); ++i) Anwenden(*teile[i], kEntwurf[i]);
+  for (const Entwurf& e : kEntwurf) Anwenden(*this, e);
 
   OnKeyDown = platform::Bind<&Taa::FormKeyDown>(this);
   BuClose.OnClick = platform::Bind<&Taa::BuCloseClick>(this);

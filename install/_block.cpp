@@ -193,13 +193,27 @@ bool BlockGefunden(const std::string& fenster) {
   return Inhalt(fenster, inhalt);
 }
 
+std::array<TZQAngabe, 4> Angaben(const TZQBlock& block) {
+  return {{{"Programm-Name", block.HatName},
+           {"Programm-Dateien", block.HatDateien},
+           {"Ziel-Pfad", block.HatZiel},
+           {"Menüs", block.HatMenue}}};
+}
+
+std::wstring ZielVorschlag(const std::wstring& wert, const std::wstring& name,
+                           std::wstring (*ordner)(const std::string& code)) {
+  if (wert == L"W" || wert == L"w") return ordner("w");
+  if (wert == L"P" || wert == L"p") return ordner("p") + name + L"\\";
+  if (wert == L"D" || wert == L"d") return ordner("a") + name + L"\\";
+  return MitEndBackslash(wert);
+}
+
 std::wstring FalscheDatenText(const TZQBlock& block) {
   if (block.HatName && block.HatDateien && block.HatZiel && block.HatMenue) return {};
   std::string text = "Das Installations-Programm enthält falsche Daten für:";
-  if (!block.HatName) text += "\r\n- Programm-Name";
-  if (!block.HatDateien) text += "\r\n- Programm-Dateien";
-  if (!block.HatZiel) text += "\r\n- Ziel-Pfad";
-  if (!block.HatMenue) text += "\r\n- Menüs";
+  for (const TZQAngabe& angabe : Angaben(block)) {
+    if (!angabe.Da) text += std::string("\r\n- ") + angabe.Name;
+  }
   return Cp1252Breit(text);
 }
 

@@ -3,6 +3,7 @@
 // the same reader. The block is code page 1252 and is read as such; its values are decoded once,
 // here, into the Unicode text that paths, keys and windows take.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -90,6 +91,19 @@ bool BlockGefunden(const std::string& fenster);
 // "Das Installations-Programm enthält falsche Daten für:" with one line for every setting that is
 // missing; empty when the block is complete.
 std::wstring FalscheDatenText(const TZQBlock& block);
+// The four settings the block must have, in the order that text names them: the name (1252) and
+// whether the block has it.
+struct TZQAngabe {
+  const char* Name;
+  bool Da;
+};
+std::array<TZQAngabe, 4> Angaben(const TZQBlock& block);
+
+// The target folder that the `z` value proposes: W, P and D name the system folders that `ordner`
+// gives for "w", "p" and "a" (with a backslash at the end), P and D with the program's folder
+// `name` below; any other value is the folder itself.
+std::wstring ZielVorschlag(const std::wstring& wert, const std::wstring& name,
+                           std::wstring (*ordner)(const std::string& code));
 
 // The list of files to install and the list of those that are missing.
 std::wstring FehlendeDateienText(const std::vector<std::wstring>& namen, const std::vector<std::wstring>& fehlend);

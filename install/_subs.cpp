@@ -164,14 +164,6 @@ long AlleEintraegeEntfernen() {
 
 namespace {
 
-// The proposal for the target folder from the value of the `z` key.
-std::wstring ZielVorschlag(const std::wstring& wert) {
-  if (wert == L"W" || wert == L"w") return SpezialOrdner("w");
-  if (wert == L"P" || wert == L"p") return SpezialOrdner("p") + ProgName + L"\\";
-  if (wert == L"D" || wert == L"d") return SpezialOrdner("a") + ProgName + L"\\";
-  return MitEndBackslash(wert);
-}
-
 // One `m` line: its visibilities replace those of an earlier line, its colouring stays.
 void MenuesZeigen(const std::wstring& menue) {
   const auto hat = [&](wchar_t ziffer) { return menue.find(ziffer) != std::wstring::npos; };
@@ -223,7 +215,7 @@ std::wstring InstallDatenLesen(long* aktionsFehler) {
     return DateiExistiert(ExePfad + datei);
   });
   ProgName = block.Name;
-  if (block.HatZiel) aa->EdVerz.SetCaption(ZielVorschlag(block.Ziel));
+  if (block.HatZiel) aa->EdVerz.SetCaption(ZielVorschlag(block.Ziel, ProgName, &SpezialOrdner));
   for (const std::wstring& menue : block.Menues) MenuesZeigen(menue);
   Dateien = block.Dateien;
 

@@ -10,10 +10,9 @@ namespace {
 // The settings the installer misses, in the order of its error text.
 std::vector<std::string> Fehlende(const TZQBlock& b) {
   std::vector<std::string> fehlend;
-  if (!b.HatName) fehlend.push_back("Programm-Name");
-  if (!b.HatDateien) fehlend.push_back("Programm-Dateien");
-  if (!b.HatZiel) fehlend.push_back("Ziel-Pfad");
-  if (!b.HatMenue) fehlend.push_back("Menüs");
+  for (const TZQAngabe& angabe : Angaben(b)) {
+    if (!angabe.Da) fehlend.push_back(angabe.Name);
+  }
   return fehlend;
 }
 

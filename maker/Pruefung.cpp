@@ -56,12 +56,11 @@ std::string LinkOrdner(char ziffer) {
   }
 }
 
-// The proposal of the `z` value as the installer makes it, its system folders in words.
-std::string ZielInWorten(const std::wstring& wert, const std::wstring& name) {
-  if (wert == L"W" || wert == L"w") return "<Windows>\\";
-  if (wert == L"P" || wert == L"p") return "<Programme>\\" + Cp1252AusBreit(name) + "\\";
-  if (wert == L"D" || wert == L"d") return "<Anwendungsdaten aller Benutzer>\\" + Cp1252AusBreit(name) + "\\";
-  return Cp1252AusBreit(MitEndBackslash(wert));
+// The installer's system folders in words, for its proposal of the `z` value.
+std::wstring OrdnerInWorten(const std::string& code) {
+  if (code == "w") return L"<Windows>\\";
+  if (code == "p") return L"<Programme>\\";
+  return L"<Anwendungsdaten aller Benutzer>\\";
 }
 
 bool IstOrdnerCode(const std::string& wert) { return wert.size() == 1 && std::strchr("WwPpDd", wert[0]) != nullptr; }
@@ -390,7 +389,7 @@ void Pruefer::Lesen(const std::string& eigeneDatei) {
   b_.Gefunden = BlockGefunden(fenster);
   b_.Block = BlockLesen(fenster, vorhanden);
   const TZQBlock& block = b_.Block;
-  if (block.HatZiel) b_.Zielvorschlag = ZielInWorten(block.Ziel, block.Name);
+  if (block.HatZiel) b_.Zielvorschlag = Cp1252AusBreit(ZielVorschlag(block.Ziel, block.Name, &OrdnerInWorten));
   if (block.HatMenue) {
     for (char ziffer : std::string("12345")) {
       if (block.Menue.find(static_cast<wchar_t>(ziffer)) != std::wstring::npos) b_.Menues += ziffer;

@@ -23,6 +23,7 @@ struct HBRUSH__;
 struct HDC__;
 struct HFONT__;
 struct HWND__;
+struct tagRECT;
 
 namespace platform {
 
@@ -125,6 +126,9 @@ class Control : public Component {
   HFONT__* FontHandle() const { return fontHandle_; }
   // A solid brush of BackColor(), owned by the control.
   HBRUSH__* BackBrush();
+  // DrawTextW of the caption into `rect` with `format`, in the control's font and font colour over
+  // what is painted already.
+  void DrawCaption(HDC__* dc, tagRECT& rect, unsigned format) const;
   // The colour that the control's background shows: its own, or its parent's when it paints none.
   Color ParentBackColor() const;
   // Own classes: a left button press and release inside the control is a click.

@@ -1,4 +1,4 @@
-// A file handle of CreateFileW, for reading bytes of a file that others may hold open.
+// A file handle of CreateFileW, closed with its object.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -12,7 +12,12 @@ class File {
   File& operator=(const File&) = delete;
   ~File() { Close(); }
 
-  // CreateFileW with read access, sharing read and write, for an existing file.
+  // CreateFileW with the system's `access`, `share`, `disposition` and `flags`; on failure
+  // GetLastError tells why.
+  bool Open(const std::wstring& name, std::uint32_t access, std::uint32_t share, std::uint32_t disposition,
+            std::uint32_t flags);
+  // Read access, sharing read and write, for an existing file: reading bytes that others may hold
+  // open.
   bool OpenRead(const std::wstring& name);
   // SetFilePointerEx from the start of the file.
   bool Seek(std::int64_t offset);
@@ -20,8 +25,14 @@ class File {
   std::int64_t Size() const;
   // ReadFile of up to `count` bytes; the number of bytes delivered, 0 at the end or on failure.
   std::uint32_t Read(void* buffer, std::uint32_t count);
-  // CloseHandle, once.
-  void Close();
+  // WriteFile of up to `count` bytes; the number of bytes written, 0 on failure.
+  std::uint32_t Write(const void* buffer, std::uint32_t count);
+  // FlushFileBuffers.
+  bool Flush();
+  // CloseHandle, once; false when closing failed.
+  bool Close();
+
+  void* Handle() const { return handle_; }
 
  private:
   void* handle_ = nullptr;

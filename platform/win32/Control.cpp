@@ -346,6 +346,15 @@ HBRUSH Control::BackBrush() {
   return brush_;
 }
 
+void Control::DrawCaption(HDC dc, RECT& rect, unsigned format) const {
+  const std::wstring text = Caption();
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ToColorRef(font_.color));
+  HGDIOBJ old = ::SelectObject(dc, fontHandle_);
+  ::DrawTextW(dc, text.c_str(), -1, &rect, format);
+  ::SelectObject(dc, old);
+}
+
 Color Control::ParentBackColor() const { return parent_ != nullptr ? parent_->color_ : color_; }
 
 void Control::BringToFront() {

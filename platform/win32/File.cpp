@@ -4,13 +4,17 @@
 
 namespace platform {
 
-bool File::OpenRead(const std::wstring& name) {
+bool File::Open(const std::wstring& name, std::uint32_t access, std::uint32_t share, std::uint32_t disposition,
+                std::uint32_t flags) {
   Close();
-  HANDLE h = ::CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = ::CreateFileW(name.c_str(), access, share, nullptr, disposition, flags, nullptr);
   if (h == INVALID_HANDLE_VALUE) return false;
   handle_ = h;
   return true;
+}
+
+bool File::OpenRead(const std::wstring& name) {
+  return Open(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
 }
 
 bool File::Seek(std::int64_t offset) {
@@ -30,9 +34,18 @@ std::uint32_t File::Read(void* buffer, std::uint32_t count) {
   return gelesen;
 }
 
-void File::Close() {
-  if (handle_ != nullptr) ::CloseHandle(handle_);
+std::uint32_t File::Write(const void* buffer, std::uint32_t count) {
+  DWORD geschrieben = 0;
+  if (!::WriteFile(handle_, buffer, count, &geschrieben, nullptr)) return 0;
+  return geschrieben;
+}
+
+bool File::Flush() { return ::FlushFileBuffers(handle_) != FALSE; }
+
+bool File::Close() {
+  const HANDLE h = handle_;
   handle_ = nullptr;
+  return h == nullptr || ::CloseHandle(h) != FALSE;
 }
 
 }  // namespace platform

@@ -78,18 +78,13 @@ void Label::Paint(HDC dc) {
   RECT r;
   ::GetClientRect(ControlAccess::Hwnd(*this), &r);
   FillSolid(dc, r, transparent_ ? ParentBackColor() : BackColor());
-  const std::wstring text = Caption();
-  if (text.empty()) return;
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ToColorRef(Font().color));
-  HGDIOBJ old = ::SelectObject(dc, FontHandle());
   if (layout_ == TextLayout::Center) {
+    // DrawTextW centres single lines only: the wrapped block is measured and moved down.
     RECT needed = r;
-    ::DrawTextW(dc, text.c_str(), -1, &needed, TextFlags() | DT_CALCRECT);
+    DrawCaption(dc, needed, TextFlags() | DT_CALCRECT);
     ::OffsetRect(&r, 0, (r.bottom - needed.bottom) / 2);
   }
-  ::DrawTextW(dc, text.c_str(), -1, &r, TextFlags());
-  ::SelectObject(dc, old);
+  DrawCaption(dc, r, TextFlags());
 }
 
 }  // namespace platform

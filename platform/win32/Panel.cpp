@@ -38,15 +38,7 @@ void Panel::Paint(HDC dc) {
   } else if (bevel_ == BevelKind::Lowered) {
     DrawFrame(dc, r, Color::BtnShadow(), Color::BtnHighlight(), bevelWidth_);
   }
-  const std::wstring text = Caption();
-  if (text.empty()) return;
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ToColorRef(Font().color));
-  HGDIOBJ old = ::SelectObject(dc, FontHandle());
-  ::DrawTextW(dc, text.c_str(), -1, &r,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX |
-                  (alignment_ == Alignment::Center ? DT_CENTER : DT_LEFT));
-  ::SelectObject(dc, old);
+  DrawCaption(dc, r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (alignment_ == Alignment::Center ? DT_CENTER : DT_LEFT));
 }
 
 }  // namespace platform

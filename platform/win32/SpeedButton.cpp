@@ -48,12 +48,7 @@ void SpeedButton::Paint(HDC dc) {
   } else if (hot_) {
     DrawFrame(dc, edge, Color::BtnHighlight(), Color::BtnShadow(), 1);
   }
-  ::SetBkMode(dc, TRANSPARENT);
-  ::SetTextColor(dc, ToColorRef(Font().color));
-  HGDIOBJ old = ::SelectObject(dc, FontHandle());
-  const std::wstring text = Caption();
-  ::DrawTextW(dc, text.c_str(), -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
-  ::SelectObject(dc, old);
+  DrawCaption(dc, r, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
 }
 
 }  // namespace platform

@@ -2,30 +2,11 @@
 
 #include <windows.h>
 
+#include "platform/File.h"
+
 namespace platform {
 
 namespace {
-
-// A file handle closed at the end of its scope.
-class Handle {
- public:
-  explicit Handle(HANDLE h) : h_(h) {}
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  ~Handle() {
-    if (valid()) ::CloseHandle(h_);
-  }
-  bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return h_; }
-  bool Close() {
-    const HANDLE h = h_;
-    h_ = INVALID_HANDLE_VALUE;
-    return ::CloseHandle(h) != 0;
-  }
-
- private:
-  HANDLE h_;
-};
 
 // The tool's names are UTF-8 on every host; the system takes them as UTF-16.
 std::wstring Breit(const std::string& utf8) {
@@ -37,31 +18,30 @@ std::wstring Breit(const std::string& utf8) {
 
 bool FileIdentity(const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
   // No access rights are needed to read the identity, and folders open only with backup semantics.
-  Handle datei(::CreateFileW(Breit(name).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  return datei.valid() && ::GetFileInformationByHandle(datei.get(), &info) != 0;
+  File datei;
+  return datei.Open(Breit(name), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS) &&
+         ::GetFileInformationByHandle(datei.Handle(), &info) != 0;
 }
 
 }  // namespace
 
 bool ReadWholeFile(const std::string& name, std::string& content) {
   content.clear();
-  Handle datei(::CreateFileW(Breit(name).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!datei.valid()) return false;
+  File datei;
+  if (!datei.OpenRead(Breit(name))) return false;
   char puffer[65536];
   for (;;) {
     DWORD gelesen = 0;
-    if (!::ReadFile(datei.get(), puffer, sizeof puffer, &gelesen, nullptr)) return false;
+    if (!::ReadFile(datei.Handle(), puffer, sizeof puffer, &gelesen, nullptr)) return false;
     if (gelesen == 0) return true;
     content.append(puffer, gelesen);
   }
 }
 
 NewFile WriteNewFile(const std::string& name, const std::string& content) {
-  Handle datei(::CreateFileW(Breit(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                             FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-  if (!datei.valid()) {
+  File datei;
+  if (!datei.Open(Breit(name), GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT)) {
     const DWORD fehler = ::GetLastError();
     return fehler == ERROR_FILE_EXISTS || fehler == ERROR_ALREADY_EXISTS ? NewFile::NameTaken : NewFile::NotCreated;
   }
@@ -69,13 +49,11 @@ NewFile WriteNewFile(const std::string& name, const std::string& content) {
   while (geschrieben < content.size()) {
     const std::size_t rest = content.size() - geschrieben;
     const DWORD stueck = rest > 0x10000000 ? 0x10000000 : static_cast<DWORD>(rest);
-    DWORD n = 0;
-    if (!::WriteFile(datei.get(), content.data() + geschrieben, stueck, &n, nullptr) || n == 0) {
-      return NewFile::NotWritten;
-    }
+    const std::uint32_t n = datei.Write(content.data() + geschrieben, stueck);
+    if (n == 0) return NewFile::NotWritten;
     geschrieben += n;
   }
-  return ::FlushFileBuffers(datei.get()) != 0 && datei.Close() ? NewFile::Written : NewFile::NotWritten;
+  return datei.Flush() && datei.Close() ? NewFile::Written : NewFile::NotWritten;
 }
 
 bool RenameReplacing(const std::string& from, const std::string& to) {

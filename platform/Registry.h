@@ -34,7 +34,8 @@ class ClassesRootKey {
 // RegOpenKeyExW succeeds for `path` (the key is closed again at once).
 bool ClassesRootKeyExists(const std::wstring& path);
 // `path` with all its subkeys and values, deepest first (RegDeleteKeyW, which every Windows has);
-// the first error stops it.
+// a symbolic link goes as a key, not followed. The first error stops it and is the result; the
+// keys not yet reached stay as they were, and a later call can finish the work.
 long ClassesRootDeleteTree(const std::wstring& path);
 
 }  // namespace platform

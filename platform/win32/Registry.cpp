@@ -57,9 +57,11 @@ bool ClassesRootKeyExists(const std::wstring& path) {
 
 namespace {
 
+// A symbolic link is opened and deleted as the key it is (REG_OPTION_OPEN_LINK, and the deletion
+// through its own handle): what it points to lies outside the tree.
 LONG DeleteTree(HKEY parent, const wchar_t* path) {
   HKEY key = nullptr;
-  LONG result = ::RegOpenKeyExW(parent, path, 0, KEY_ENUMERATE_SUB_KEYS, &key);
+  LONG result = ::RegOpenKeyExW(parent, path, REG_OPTION_OPEN_LINK, KEY_ENUMERATE_SUB_KEYS, &key);
   if (result != ERROR_SUCCESS) return result;
   // Each deletion moves the next subkey to index 0.
   for (;;) {
@@ -73,8 +75,9 @@ LONG DeleteTree(HKEY parent, const wchar_t* path) {
       return result;
     }
   }
+  result = ::RegDeleteKeyW(key, L"");
   ::RegCloseKey(key);
-  return ::RegDeleteKeyW(parent, path);
+  return result;
 }
 
 }  // namespace

@@ -25,13 +25,10 @@ class File {
   std::int64_t Size() const;
   // ReadFile of up to `count` bytes; the number of bytes delivered, 0 at the end or on failure.
   std::uint32_t Read(void* buffer, std::uint32_t count);
-  // WriteFile of up to `count` bytes; the number of bytes written, 0 on failure.
-  std::uint32_t Write(const void* buffer, std::uint32_t count);
-  // FlushFileBuffers.
-  bool Flush();
   // CloseHandle, once; false when closing failed.
   bool Close();
 
+  // The handle, for the calls of the system that the class does not wrap.
   void* Handle() const { return handle_; }
 
  private:

@@ -34,14 +34,6 @@ std::uint32_t File::Read(void* buffer, std::uint32_t count) {
   return gelesen;
 }
 
-std::uint32_t File::Write(const void* buffer, std::uint32_t count) {
-  DWORD geschrieben = 0;
-  if (!::WriteFile(handle_, buffer, count, &geschrieben, nullptr)) return 0;
-  return geschrieben;
-}
-
-bool File::Flush() { return ::FlushFileBuffers(handle_) != FALSE; }
-
 bool File::Close() {
   const HANDLE h = handle_;
   handle_ = nullptr;

@@ -49,11 +49,13 @@ NewFile WriteNewFile(const std::string& name, const std::string& content) {
   while (geschrieben < content.size()) {
     const std::size_t rest = content.size() - geschrieben;
     const DWORD stueck = rest > 0x10000000 ? 0x10000000 : static_cast<DWORD>(rest);
-    const std::uint32_t n = datei.Write(content.data() + geschrieben, stueck);
-    if (n == 0) return NewFile::NotWritten;
+    DWORD n = 0;
+    if (!::WriteFile(datei.Handle(), content.data() + geschrieben, stueck, &n, nullptr) || n == 0) {
+      return NewFile::NotWritten;
+    }
     geschrieben += n;
   }
-  return datei.Flush() && datei.Close() ? NewFile::Written : NewFile::NotWritten;
+  return ::FlushFileBuffers(datei.Handle()) && datei.Close() ? NewFile::Written : NewFile::NotWritten;
 }
 
 bool RenameReplacing(const std::string& from, const std::string& to) {

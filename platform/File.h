@@ -5,6 +5,13 @@
 
 namespace platform {
 
+// The three time stamps of a file, as FILETIME counts them.
+struct FileTimes {
+  std::uint64_t creation = 0;
+  std::uint64_t lastAccess = 0;
+  std::uint64_t lastWrite = 0;
+};
+
 class File {
  public:
   File() = default;
@@ -19,12 +26,22 @@ class File {
   // Read access, sharing read and write, for an existing file: reading bytes that others may hold
   // open.
   bool OpenRead(const std::wstring& name);
+  // Write access, sharing nothing, only where no entry of that name exists, and never through a
+  // link (CREATE_NEW, FILE_FLAG_OPEN_REPARSE_POINT).
+  bool CreateNew(const std::wstring& name);
   // SetFilePointerEx from the start of the file.
   bool Seek(std::int64_t offset);
   // GetFileSizeEx: the size in bytes, -1 when the system cannot tell.
   std::int64_t Size() const;
   // ReadFile of up to `count` bytes; the number of bytes delivered, 0 at the end or on failure.
   std::uint32_t Read(void* buffer, std::uint32_t count);
+  // WriteFile of `count` bytes; false unless all of them were written.
+  bool Write(const void* buffer, std::uint32_t count);
+  // FlushFileBuffers: what was written is on the disk.
+  bool Flush();
+  // GetFileTime and SetFileTime.
+  bool Times(FileTimes& times) const;
+  bool SetTimes(const FileTimes& times);
   // CloseHandle, once; false when closing failed.
   bool Close();
 

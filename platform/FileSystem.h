@@ -39,6 +39,13 @@ std::uint32_t FileAttributes(const std::wstring& name);
 bool MakeFolder(const std::wstring& name);
 // RemoveDirectoryW: one folder, only while it is empty.
 bool RemoveEmptyFolder(const std::wstring& name);
+// SetFileAttributesW.
+bool SetAttributes(const std::wstring& name, std::uint32_t attributes);
+// DeleteFileW: one file; of a link, the link itself.
+bool RemoveFile(const std::wstring& name);
+// MoveFileExW with MOVEFILE_REPLACE_EXISTING and MOVEFILE_WRITE_THROUGH: `from` takes the name `to`
+// in one step, replacing a file there, and the change is on the disk when it returns.
+bool RenameReplacing(const std::wstring& from, const std::wstring& to);
 
 inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFF;
 inline constexpr std::uint32_t kAttributeReadOnly = 1;

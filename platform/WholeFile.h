@@ -19,9 +19,8 @@ enum class NewFile {
 // with CREATE_NEW and FILE_FLAG_OPEN_REPARSE_POINT; open with O_CREAT | O_EXCL | O_NOFOLLOW), writes
 // `content` and flushes it to the disk (WriteFile, FlushFileBuffers; write, fsync).
 NewFile WriteNewFile(const std::string& name, const std::string& content);
-// MoveFileExW with MOVEFILE_REPLACE_EXISTING: `from` takes the name `to`, replacing a file there.
+// FileSystem.h's RenameReplacing and RemoveFile for UTF-8 names (rename, unlink).
 bool RenameReplacing(const std::string& from, const std::string& to);
-// DeleteFileW.
 bool RemoveFile(const std::string& name);
 // Whether both names lead to the same existing file (volume and file index of
 // GetFileInformationByHandle); false when either does not exist.

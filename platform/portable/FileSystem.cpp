@@ -17,4 +17,10 @@ bool MakeFolder(const std::wstring&) { return false; }
 
 bool RemoveEmptyFolder(const std::wstring&) { return false; }
 
+bool SetAttributes(const std::wstring&, std::uint32_t) { return false; }
+
+bool RemoveFile(const std::wstring&) { return false; }
+
+bool RenameReplacing(const std::wstring&, const std::wstring&) { return false; }
+
 }  // namespace platform

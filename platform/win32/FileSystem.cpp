@@ -44,4 +44,14 @@ bool MakeFolder(const std::wstring& name) { return ::CreateDirectoryW(name.c_str
 
 bool RemoveEmptyFolder(const std::wstring& name) { return ::RemoveDirectoryW(name.c_str()) != 0; }
 
+bool SetAttributes(const std::wstring& name, std::uint32_t attributes) {
+  return ::SetFileAttributesW(name.c_str(), attributes) != 0;
+}
+
+bool RemoveFile(const std::wstring& name) { return ::DeleteFileW(name.c_str()) != 0; }
+
+bool RenameReplacing(const std::wstring& from, const std::wstring& to) {
+  return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
 }  // namespace platform

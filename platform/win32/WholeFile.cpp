@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/File.h"
+#include "platform/FileSystem.h"
 
 namespace platform {
 
@@ -41,28 +42,22 @@ bool ReadWholeFile(const std::string& name, std::string& content) {
 
 NewFile WriteNewFile(const std::string& name, const std::string& content) {
   File datei;
-  if (!datei.Open(Breit(name), GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT)) {
+  if (!datei.CreateNew(Breit(name))) {
     const DWORD fehler = ::GetLastError();
     return fehler == ERROR_FILE_EXISTS || fehler == ERROR_ALREADY_EXISTS ? NewFile::NameTaken : NewFile::NotCreated;
   }
-  std::size_t geschrieben = 0;
-  while (geschrieben < content.size()) {
+  for (std::size_t geschrieben = 0; geschrieben < content.size();) {
     const std::size_t rest = content.size() - geschrieben;
-    const DWORD stueck = rest > 0x10000000 ? 0x10000000 : static_cast<DWORD>(rest);
-    DWORD n = 0;
-    if (!::WriteFile(datei.Handle(), content.data() + geschrieben, stueck, &n, nullptr) || n == 0) {
-      return NewFile::NotWritten;
-    }
-    geschrieben += n;
+    const std::uint32_t stueck = rest > 0x10000000 ? 0x10000000 : static_cast<std::uint32_t>(rest);
+    if (!datei.Write(content.data() + geschrieben, stueck)) return NewFile::NotWritten;
+    geschrieben += stueck;
   }
-  return ::FlushFileBuffers(datei.Handle()) && datei.Close() ? NewFile::Written : NewFile::NotWritten;
+  return datei.Flush() && datei.Close() ? NewFile::Written : NewFile::NotWritten;
 }
 
-bool RenameReplacing(const std::string& from, const std::string& to) {
-  return ::MoveFileExW(Breit(from).c_str(), Breit(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-}
+bool RenameReplacing(const std::string& from, const std::string& to) { return RenameReplacing(Breit(from), Breit(to)); }
 
-bool RemoveFile(const std::string& name) { return ::DeleteFileW(Breit(name).c_str()) != 0; }
+bool RemoveFile(const std::string& name) { return RemoveFile(Breit(name)); }
 
 bool SameFile(const std::string& a, const std::string& b) {
   BY_HANDLE_FILE_INFORMATION x{};

@@ -1,8 +1,10 @@
 #include "lib/_zq_Adresse_2.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
+#include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/ShellFileOperation.h"
 
@@ -155,11 +157,69 @@ bool AdresseLoeschen(const std::wstring& adresse, bool papierkorb) {
   return platform::ShellFileOperation(platform::kShellDelete, p, L"", flags) == 0;
 }
 
+namespace {
+
+// The bytes of `quelle` into `neu`, then its time stamps; everything on the disk before it returns.
+bool Uebertragen(platform::File& quelle, platform::File& neu) {
+  constexpr std::uint32_t kStueck = 1 << 20;
+  const std::unique_ptr<char[]> puffer(new char[kStueck]);
+  for (;;) {
+    // ReadFile answers 0 bytes at the end and on failure alike: the size tells them apart.
+    const std::uint32_t gelesen = quelle.Read(puffer.get(), kStueck);
+    if (gelesen == 0) break;
+    if (!neu.Write(puffer.get(), gelesen)) return false;
+  }
+  platform::FileTimes zeiten;
+  return quelle.Size() == neu.Size() && quelle.Times(zeiten) && neu.SetTimes(zeiten) && neu.Flush();
+}
+
+// A file replaced in one step: the new bytes go into a file of their own beside the target, which
+// then takes the target's name by one rename. Until then the old file keeps every byte, whatever
+// happens to the disk or the process. A read-only old file is replaced all the same, and the new
+// one keeps its hidden and system attributes, as a copy onto it would.
+bool DateiErsetzen(const std::wstring& quelle, const std::wstring& ziel) {
+  const std::wstring neu = ziel + kUnfertigeKopie;
+  // What an ended copy of this very file left behind; it may have got the source's read-only
+  // attribute just before the process ended.
+  if (!platform::RemoveFile(neu) && platform::SetAttributes(neu, platform::kAttributeNormal)) platform::RemoveFile(neu);
+  platform::File q;
+  if (!q.OpenRead(quelle)) return false;
+  platform::File n;
+  if (!n.CreateNew(neu)) return false;
+  const bool uebertragen = Uebertragen(q, n);
+  if (!n.Close() || !uebertragen) {
+    platform::RemoveFile(neu);
+    return false;
+  }
+  constexpr std::uint32_t kBehalten = platform::kAttributeHidden | platform::kAttributeSystem;
+  constexpr std::uint32_t kUebernommen = kBehalten | platform::kAttributeReadOnly | platform::kAttributeArchive;
+  const auto gelesen = [](const std::wstring& name) {
+    const std::uint32_t a = platform::FileAttributes(name);
+    return a == platform::kInvalidAttributes ? 0 : a;
+  };
+  const std::uint32_t alt = gelesen(ziel);
+  const std::uint32_t attribute = (gelesen(quelle) & kUebernommen) | (alt & kBehalten);
+  const bool schreibgeschuetzt = alt & platform::kAttributeReadOnly;
+  if (schreibgeschuetzt) platform::SetAttributes(ziel, alt & ~platform::kAttributeReadOnly);
+  if ((attribute == 0 || platform::SetAttributes(neu, attribute)) && platform::RenameReplacing(neu, ziel)) return true;
+  if (schreibgeschuetzt) platform::SetAttributes(ziel, alt);
+  platform::SetAttributes(neu, platform::kAttributeNormal);
+  platform::RemoveFile(neu);
+  return false;
+}
+
+}  // namespace
+
 bool DateiKopieren(const std::wstring& quelle, const std::wstring& ziel) {
   std::wstring quellVerzeichnis, quellName, zielVerzeichnis, zielName;
   AdresseTeilen(OhneEndBackslash(quelle), quellVerzeichnis, quellName);
   AdresseTeilen(OhneEndBackslash(ziel), zielVerzeichnis, zielName);
-  return KopierenVerschieben('k', quellVerzeichnis, quellName, zielVerzeichnis, zielName);
+  if (IstOrdner(quellVerzeichnis + quellName)) {
+    return KopierenVerschieben('k', quellVerzeichnis, quellName, zielVerzeichnis, zielName);
+  }
+  VerzeichnisMachen(zielVerzeichnis, true);
+  if (!IstOrdner(zielVerzeichnis)) return false;
+  return DateiErsetzen(quellVerzeichnis + quellName, zielVerzeichnis + zielName);
 }
 
 bool KopierenVerschieben(char art, const std::wstring& quellVerzeichnis, const std::wstring& quellName,

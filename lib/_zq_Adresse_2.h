@@ -39,8 +39,15 @@ bool VerzeichnisMachen(const std::wstring& adresse, bool dauerhaft);
 // `papierkorb` is on. Never by pattern: a path holding "*" or "?" gives false and deletes nothing.
 bool AdresseLoeschen(const std::wstring& adresse, bool papierkorb);
 // Copies a file or folder to the target path, replacing an existing target; the target's folder
-// is made first and stays even when the copy fails.
+// is made first and stays even when the copy fails. A file replaces its target in one step: the old
+// file stays whole when the copy fails or is ended half-way (see kUnfertigeKopie), and nothing of
+// the failed copy is left. The new file has the source's bytes, time stamps and attributes.
 bool DateiKopieren(const std::wstring& quelle, const std::wstring& ziel);
+// What DateiKopieren appends to the target's name for the file that takes the new bytes until they
+// replace the target: it says what it is and which file it is for, and holds a character that code
+// page 1252 lacks, so that no block can name it. A process ended half-way may leave it behind; the
+// next copy of that file into that folder removes it.
+inline constexpr wchar_t kUnfertigeKopie[] = L" \u2192 unfertige Kopie";
 // Copies (`art` exactly "k") or moves (any other character) quellVerzeichnis + quellName to
 // zielVerzeichnis + zielName. A folder whose target name equals its own (A to Z without regard to
 // case) goes into zielVerzeichnis under its own name.

@@ -356,6 +356,66 @@ TEST(DateiKopieren, ReplacesTheTargetAndMakesItsFolder) {
   EXPECT_FALSE(o.Da(L"ohneOrdner.exe"));
 }
 
+// What the shell's copy did to a protected target, kept: a read-only one is replaced, a hidden or
+// system one keeps those attributes; the new file takes the source's attributes and time stamps.
+TEST(DateiKopieren, ReplacesProtectedTargetsAsTheShellDid) {
+  Ordner o;
+  o.Unterordner(L"Q");
+  o.Unterordner(L"Z");
+  const std::wstring quelle = o.Schreiben(L"Q\\prog.exe", "neu");
+  HANDLE h = ::CreateFileW(quelle.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE);
+  const FILETIME damals{0x5A5A0000, 0x01C07000};  // 2001
+  ASSERT_TRUE(::SetFileTime(h, &damals, &damals, &damals));
+  ::CloseHandle(h);
+
+  const DWORD alt[] = {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY};
+  for (DWORD attribute : alt) {
+    const std::wstring ziel = o.Schreiben(L"Z\\prog.exe", "alt");
+    ASSERT_TRUE(Attribute(ziel, attribute));
+    EXPECT_TRUE(DateiKopieren(quelle, ziel)) << attribute;
+    EXPECT_EQ(o.Lesen(L"Z\\prog.exe"), "neu") << attribute;
+    EXPECT_EQ(::GetFileAttributesW(ziel.c_str()) & 7, attribute & 6) << attribute;
+    WIN32_FILE_ATTRIBUTE_DATA daten{};
+    ASSERT_TRUE(::GetFileAttributesExW(ziel.c_str(), GetFileExInfoStandard, &daten));
+    EXPECT_EQ(daten.ftLastWriteTime.dwHighDateTime, damals.dwHighDateTime);
+    EXPECT_EQ(daten.ftCreationTime.dwHighDateTime, damals.dwHighDateTime);
+    Attribute(ziel, FILE_ATTRIBUTE_NORMAL);
+  }
+  ASSERT_TRUE(Attribute(quelle, FILE_ATTRIBUTE_READONLY));
+  EXPECT_TRUE(DateiKopieren(quelle, o.Voll(L"Z\\nur-lesen.exe")));
+  EXPECT_EQ(::GetFileAttributesW(o.Voll(L"Z\\nur-lesen.exe").c_str()) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
+  Attribute(o.Voll(L"Z\\nur-lesen.exe"), FILE_ATTRIBUTE_NORMAL);
+  Attribute(quelle, FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(o.Namen(L"Z"), (std::set<std::wstring>{L"prog.exe", L"nur-lesen.exe"}));
+}
+
+// A target that another process holds open without sharing cannot be replaced: it keeps its bytes,
+// and nothing of the new copy stays. What an ended copy left behind goes with the next copy of its
+// file, and only that.
+TEST(DateiKopieren, KeepsTheOldFileWholeAndLeavesNothing) {
+  Ordner o;
+  o.Unterordner(L"Q");
+  o.Unterordner(L"Z");
+  const std::wstring quelle = o.Schreiben(L"Q\\prog.exe", "neu");
+  const std::wstring ziel = o.Schreiben(L"Z\\prog.exe", "alt");
+  HANDLE offen = ::CreateFileW(ziel.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(offen, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(DateiKopieren(quelle, ziel));
+  ::CloseHandle(offen);
+  EXPECT_EQ(o.Lesen(L"Z\\prog.exe"), "alt");
+  EXPECT_EQ(o.Namen(L"Z"), std::set<std::wstring>{L"prog.exe"});
+
+  const std::wstring rest = std::wstring(L"Z\\prog.exe") + kUnfertigeKopie;
+  const std::wstring fremd = std::wstring(L"Z\\andere.exe") + kUnfertigeKopie;
+  ASSERT_TRUE(Attribute(o.Schreiben(rest, "halb"), FILE_ATTRIBUTE_READONLY));
+  o.Schreiben(fremd, "bleibt");
+  EXPECT_TRUE(DateiKopieren(quelle, ziel));
+  EXPECT_EQ(o.Lesen(L"Z\\prog.exe"), "neu");
+  EXPECT_EQ(o.Namen(L"Z"), (std::set<std::wstring>{L"prog.exe", fremd.substr(2)}));
+  EXPECT_EQ(o.Lesen(fremd), "bleibt");
+}
+
 TEST(KopierenVerschieben, CopiesAFolderUnderItsOwnNameOnlyWhenTheNamesMatch) {
   Ordner o;
   o.Unterordner(L"A");

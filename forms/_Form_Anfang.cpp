@@ -14,6 +14,7 @@
 #include "platform/Clock.h"
 #include "platform/FolderChooser.h"
 #include "platform/MessageBox.h"
+#include "platform/Thread.h"
 
 Taa* aa = nullptr;
 
@@ -432,6 +433,27 @@ void Taa::BuBehaltenClick(platform::Control& Sender) {
   ZeigePanel(&Sender == &BuEntfernen ? PaLeer : PaPfad);
 }
 
+namespace {
+
+// The copy step's work, on a thread of its own so that the window keeps painting and answering
+// meanwhile. It reads the installer state, which no handler changes while the step runs.
+struct Kopierschritt {
+  std::wstring ziel;
+  bool zielDa = false;
+  std::wstring misslungen{};  // CR LF and the name of each file that could not be copied
+};
+
+void Kopieren(void* schritt) {
+  Kopierschritt& k = *static_cast<Kopierschritt*>(schritt);
+  k.zielDa = AdresseExistiert(k.ziel) || VerzeichnisMachen(k.ziel, true);
+  if (!k.zielDa) return;
+  for (std::size_t i = 1; i < Dateien.size(); ++i) {
+    if (!DateiKopieren(ExePfad + Dateien[i].Datei, k.ziel + Dateien[i].Datei)) k.misslungen += L"\r\n" + Dateien[i].Datei;
+  }
+}
+
+}  // namespace
+
 void Taa::BuVerzKopieClick(platform::Control& Sender) {
   if (&Sender == &BuNichtKopieren) {
     ZielOrt = ExePfad;
@@ -442,27 +464,29 @@ void Taa::BuVerzKopieClick(platform::Control& Sender) {
   LaKopiert.Repaint();
   const std::uint32_t beginn = platform::TickCount();
 
-  const std::wstring ziel = MitEndBackslash(EdVerz.Caption());
+  // Input waits in the queue until the step is over; the window only paints and answers.
+  Kopierschritt schritt{MitEndBackslash(EdVerz.Caption())};
+  platform::Thread kopierer;
+  if (kopierer.Start(&Kopieren, &schritt)) {
+    platform::WaitAnswering(kopierer.Handle(), platform::kForever);
+  } else {
+    Kopieren(&schritt);
+  }
   std::wstring fehler;
-  if (!AdresseExistiert(ziel) && !VerzeichnisMachen(ziel, true)) {
+  if (!schritt.zielDa) {
     fehler = Cp1252Breit(
         "Das Ziel-Verzeichnis kann nicht hergestellt werden.\r\n\r\nMögliche Gründe dafür sind:\r\n"
         "- Das Verzeichnis wird von Windows gesperrt\r\n  (zum Beispiel wegen Nicht-Anmeldung als Administrator).\r\n"
         "- Das Ziel-Verzeichnis hat einen ungültigen Namen.\r\n- Der Datenträger ist schreibgeschützt.\r\n"
         "- Was anderes. Keine Ahnung, was.");
-  } else {
-    std::wstring misslungen;
-    for (std::size_t i = 1; i < Dateien.size(); ++i) {
-      if (!DateiKopieren(ExePfad + Dateien[i].Datei, ziel + Dateien[i].Datei)) misslungen += L"\r\n" + Dateien[i].Datei;
-    }
-    if (!misslungen.empty()) {
-      fehler = Cp1252Breit("Diese Dateien konnten nicht kopiert werden:") + misslungen +
-               Cp1252Breit("\r\n\r\nDer Grund dafür ist nicht bekannt.");
-    }
+  } else if (!schritt.misslungen.empty()) {
+    fehler = Cp1252Breit("Diese Dateien konnten nicht kopiert werden:") + schritt.misslungen +
+             Cp1252Breit("\r\n\r\nDer Grund dafür ist nicht bekannt.");
   }
 
   // The busy label stays long enough to be seen, even when copying took no time.
-  while (platform::TickCount() - beginn < 1900) platform::SleepMilliseconds(10);
+  const std::uint32_t vergangen = platform::TickCount() - beginn;
+  if (vergangen < 1900) platform::WaitAnswering(nullptr, 1900 - vergangen);
   LaKopiert.SetVisible(false);
 
   if (!fehler.empty()) {
@@ -471,7 +495,7 @@ void Taa::BuVerzKopieClick(platform::Control& Sender) {
     ZeigePanel(PaFehler);
     return;
   }
-  ZielOrt = ziel;
+  ZielOrt = schritt.ziel;
   ZeigePanel(PaChecks);
 }
 

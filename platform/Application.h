@@ -1,5 +1,6 @@
 // The message loop of the GUI thread, the application's title, and its end when it cannot go on.
 #pragma once
+#include <cstdint>
 #include <string>
 
 struct tagMSG;
@@ -14,6 +15,13 @@ void RunMessageLoop(Window& mainWindow);
 // What the loop does with a message before it is translated and dispatched: a key goes through
 // the key preview and the dialog keys of its window. True when the key was used up.
 bool PreTranslateMessage(tagMSG& message);
+// Waits until `object` (a thread's handle, say; null for none) is signalled or `milliseconds` have
+// passed (kForever: no limit), and meanwhile paints the thread's windows and answers the messages
+// that other threads and programs send them (MsgWaitForMultipleObjects, PeekMessageW), so that the
+// system never takes them for hung. Input and posted messages stay queued for the message loop, and
+// a quit message is posted again. True when the object was signalled.
+bool WaitAnswering(void* object, std::uint32_t milliseconds);
+inline constexpr std::uint32_t kForever = 0xFFFFFFFF;
 // PostQuitMessage: the message loop ends after the messages before it.
 void Terminate();
 // The window whose message loop runs, or null.

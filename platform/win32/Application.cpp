@@ -53,6 +53,36 @@ void RunMessageLoop(Window& window) {
   mainWindow = outer;
 }
 
+bool WaitAnswering(void* object, std::uint32_t milliseconds) {
+  const DWORD beginn = ::GetTickCount();
+  HANDLE handle = object;
+  const DWORD anzahl = handle != nullptr ? 1 : 0;
+  // A quit message is taken whatever the filter; it goes back to the queue at the end.
+  bool quit = false;
+  WPARAM quitCode = 0;
+  DWORD antwort = WAIT_OBJECT_0 + anzahl;
+  while (antwort == WAIT_OBJECT_0 + anzahl) {
+    // Sent messages are answered inside PeekMessageW; of what is queued, only painting is taken.
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE)) {
+      if (message.message == WM_QUIT) {
+        quit = true;
+        quitCode = message.wParam;
+      } else {
+        ::DispatchMessageW(&message);
+      }
+    }
+    DWORD rest = INFINITE;
+    if (milliseconds != kForever) {
+      const DWORD vergangen = ::GetTickCount() - beginn;
+      rest = vergangen < milliseconds ? milliseconds - vergangen : 0;
+    }
+    antwort = ::MsgWaitForMultipleObjects(anzahl, &handle, FALSE, rest, QS_PAINT | QS_SENDMESSAGE);
+  }
+  if (quit) ::PostQuitMessage(static_cast<int>(quitCode));
+  return anzahl == 1 && antwort == WAIT_OBJECT_0;
+}
+
 void Terminate() { ::PostQuitMessage(0); }
 
 Window* MainWindow() { return mainWindow; }

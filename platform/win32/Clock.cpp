@@ -6,6 +6,4 @@ namespace platform {
 
 std::uint32_t TickCount() { return ::GetTickCount(); }
 
-void SleepMilliseconds(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
-
 }  // namespace platform

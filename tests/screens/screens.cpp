@@ -9,7 +9,6 @@
 
 #include "forms/_Form_Anfang.h"
 #include "platform/Application.h"
-#include "platform/Clock.h"
 #include "tests/support/Fenster.h"
 
 namespace {
@@ -55,7 +54,7 @@ bool SaveScreenRect(const RECT& r, const std::string& file) {
 void Settle(Taa& fenster) {
   for (int i = 0; i < 20; ++i) {
     testfenster::Verarbeiten();
-    platform::SleepMilliseconds(25);
+    ::Sleep(25);
   }
   fenster.Repaint();
   testfenster::Verarbeiten();

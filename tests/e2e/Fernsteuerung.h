@@ -313,6 +313,11 @@ class Installer {
     }, millisekunden);
   }
 
+  // Ends the process at once, as the task manager or a power cut would; answers whether it ended.
+  bool Abwuergen() const {
+    return ::TerminateProcess(prozess_.hProcess, 1) && ::WaitForSingleObject(prozess_.hProcess, 10000) == WAIT_OBJECT_0;
+  }
+
   // Ends the installer with its close button; answers whether the process ended.
   bool Beenden() const {
     if (!Laeuft()) return false;

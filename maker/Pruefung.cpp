@@ -4,7 +4,6 @@
 #include <cstring>
 #include <map>
 
-#include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
 #include "lib/_zq_ZeichenKomplex_1.h"
 #include "maker/Pfade.h"

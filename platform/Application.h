@@ -11,9 +11,10 @@ class Window;
 // Shows `mainWindow` and handles messages until the loop is ended (Terminate, or the main window
 // closed). Keys go through the key preview and the dialog keys of their window first.
 void RunMessageLoop(Window& mainWindow);
-// What the loop does with a message before it is translated and dispatched: a key goes through
-// the key preview and the dialog keys of its window. True when the key was used up.
-bool PreTranslateMessage(tagMSG& message);
+// What the loop does with each message: a key goes through the key preview and the dialog keys of
+// its window, and what they leave is translated (TranslateMessage) and dispatched
+// (DispatchMessageW).
+void Dispatch(tagMSG& message);
 // PostQuitMessage: the message loop ends after the messages before it.
 void Terminate();
 // The window whose message loop runs, or null.

@@ -46,7 +46,6 @@ class Control : public Component {
  public:
   ~Control() override;
 
-  Control* Parent() const { return parent_; }
   // The direct children, in creation order.
   const std::vector<Control*>& Children() const { return children_; }
   // The top-level window the control lies on; a window answers itself.

@@ -41,11 +41,8 @@ bool MakeFolder(const std::wstring& name);
 bool RemoveEmptyFolder(const std::wstring& name);
 
 inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFF;
-inline constexpr std::uint32_t kAttributeReadOnly = 1;
 inline constexpr std::uint32_t kAttributeHidden = 2;
 inline constexpr std::uint32_t kAttributeSystem = 4;
 inline constexpr std::uint32_t kAttributeDirectory = 16;
-inline constexpr std::uint32_t kAttributeArchive = 32;
-inline constexpr std::uint32_t kAttributeNormal = 128;
 
 }  // namespace platform

@@ -17,7 +17,4 @@ bool DllsOnlyFromSystemFolder();
 // on, so that such a load finds them loaded and never searches the program's folder.
 void LoadLaterDllsFromSystemFolder();
 
-// ExitProcess.
-[[noreturn]] void EndProcess(unsigned code);
-
 }  // namespace platform

@@ -58,7 +58,6 @@ class Window : public Control {
   // Shows the window, disables the other windows of the thread and handles messages until the
   // window is closed; then hides it and enables the others again.
   void ShowModal();
-  bool Modal() const { return modal_; }
 
   // Every control on the window at any depth, in creation order.
   const std::vector<Control*>& Controls() const { return controls_; }
@@ -69,7 +68,6 @@ class Window : public Control {
     owned_.push_back(std::move(component));
     return ref;
   }
-
 
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,

@@ -50,7 +50,7 @@ endif()
 
 include(tests/maker/tests.cmake)
 
-if(WIN32 AND EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/CMakeLists.txt)
+if(WIN32)
   add_subdirectory(tests/e2e)
 endif()
 

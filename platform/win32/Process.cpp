@@ -13,8 +13,6 @@ std::wstring ModuleFileName() {
   return std::wstring(pfad, laenge);
 }
 
-void EndProcess(unsigned code) { ::ExitProcess(code); }
-
 bool DllsOnlyFromSystemFolder() {
   using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
   const auto setzen = reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(

@@ -72,7 +72,6 @@ class Window : public Control {
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                      std::intptr_t& result) override;
-  void Paint(HDC__* dc) override;
 
  private:
   friend class Control;

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "install/_block.h"
+#include "install/_pe.h"
 
 #include "maker/Blocktext.h"
-#include "maker/Programmdatei.h"
 #include "maker/Pruefung.h"
 #include "maker/Zeichensatz.h"
 #include "tests/maker/Hilfen.h"
@@ -93,7 +93,7 @@ TEST(Programmdatei, AnExecutableIsRecognisedWithWhatIsAttachedAndItsSignature) {
   EXPECT_TRUE(s.Signiert);
   EXPECT_EQ(s.BildEnde, exe.size());
   EXPECT_EQ(s.SignaturAnfang, exe.size() + 8);
-  EXPECT_EQ(s.SignaturEnde, signiert.size());
+  EXPECT_EQ(s.SignaturAnfang + s.SignaturGroesse, signiert.size());
 }
 
 // The window that installer and tool read: before the certificate table of a signature that ends

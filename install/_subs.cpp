@@ -185,6 +185,8 @@ void MenuesZeigen(const std::wstring& menue) {
 // The window of the side file, or of the running executable when there is none: its last 2000
 // bytes, before the signature of a signed one.
 std::string EinstellungsFenster(const std::wstring& exe) {
+  // Without its own path the installer reads nothing rather than a file of the current folder.
+  if (exe.empty()) return {};
   const std::wstring seitenDatei = SeitendateiName(exe);
   const std::wstring quelle = DateiExistiert(seitenDatei) ? seitenDatei : exe;
   std::vector<std::uint8_t> bytes;

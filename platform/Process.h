@@ -4,7 +4,8 @@
 
 namespace platform {
 
-// GetModuleFileNameW of the executable: its full path.
+// GetModuleFileNameW of the executable: its full path, however long; empty when the system gives
+// none (never a path cut short).
 std::wstring ModuleFileName();
 
 // DLLs loaded by name come from the system folder only: SetDefaultDllDirectories with

@@ -8,9 +8,18 @@
 namespace platform {
 
 std::wstring ModuleFileName() {
-  wchar_t pfad[MAX_PATH + 1] = {};
-  DWORD laenge = ::GetModuleFileNameW(nullptr, pfad, MAX_PATH);
-  return std::wstring(pfad, laenge);
+  // A path that fills the buffer may be cut short (the system then answers the buffer's size), so
+  // the buffer grows until the path fits, up to the longest path the system has.
+  std::wstring pfad(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD laenge = ::GetModuleFileNameW(nullptr, pfad.data(), static_cast<DWORD>(pfad.size()));
+    if (laenge < pfad.size()) {
+      pfad.resize(laenge);
+      return pfad;
+    }
+    if (pfad.size() >= 32768) return {};
+    pfad.resize(pfad.size() * 2);
+  }
 }
 
 bool DllsOnlyFromSystemFolder() {

@@ -48,6 +48,16 @@ TEST(Umwandlung, CharactersOutside1252AreFoundByLineAndColumn) {
   ASSERT_EQ(roh.Fremdzeichen.size(), 2u);
   EXPECT_EQ(roh.Fremdzeichen[0].Spalte, 5);
   EXPECT_EQ(roh.Fremdzeichen[1].Zeichen, 0x9Du);
+  // Written as UTF-8, their control characters are refused all the same.
+  EXPECT_EQ(Umwandeln(Utf8(u8"#n=\u0081\u00e4"), true).Fremdzeichen.size(), 1u);
+}
+
+TEST(Umwandlung, AHalfOfAUtf16PairIsFound) {
+  EXPECT_TRUE(PaareGanz(L"Gr\u00fc\u00dfe \U0001F600"));
+  for (const std::wstring& halb : {std::wstring(1, static_cast<wchar_t>(0xD800)) + L"x",
+                                  L"x" + std::wstring(1, static_cast<wchar_t>(0xDC00))}) {
+    EXPECT_FALSE(PaareGanz(halb));
+  }
 }
 
 TEST(Umwandlung, Cp1252AndUtf8MapBothWays) {

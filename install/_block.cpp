@@ -70,7 +70,7 @@ std::vector<std::wstring> EinmalJeName(const std::vector<std::wstring>& namen) {
 
 TZQFensterLage FensterLage(std::string_view kopf, std::int64_t groesse) {
   TZQFensterLage lage;
-  const TZQProgramm programm = ProgrammLesen(kopf, static_cast<std::uint64_t>(groesse));
+  const TZQProgramm programm = ProgrammKopfLesen(kopf);
   lage.Signiert = programm.SignaturAmEnde(static_cast<std::uint64_t>(groesse)) && programm.SignaturAnfang > 0;
   // Signing tools align the table to 8 bytes: up to 7 more bytes before it may be zeros.
   const std::int64_t ende = lage.Signiert ? static_cast<std::int64_t>(programm.SignaturAnfang) : groesse;

@@ -61,9 +61,8 @@ inline constexpr std::int64_t kKopfGroesse = 1024;
 // three characters.
 template <class Text>
 Text SeitendateiName(const Text& exe) {
-  Text name = exe.substr(0, exe.size() > 3 ? exe.size() - 3 : 0);
-  for (const char c : {'I', 'N', 'I'}) name += static_cast<typename Text::value_type>(c);
-  return name;
+  constexpr typename Text::value_type kIni[] = {'I', 'N', 'I'};
+  return exe.substr(0, exe.size() > 3 ? exe.size() - 3 : 0).append(kIni, 3);
 }
 
 // What to read of a source: `Anzahl` bytes from the 1-based `Position`.

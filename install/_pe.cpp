@@ -25,22 +25,17 @@ std::uint64_t Mindestens(std::uint64_t a, std::uint64_t b) { return a > b ? a : 
 
 }  // namespace
 
-TZQProgramm ProgrammLesen(std::string_view b, std::uint64_t dateiGroesse) {
+TZQProgramm ProgrammKopfLesen(std::string_view b) {
   TZQProgramm p;
   if (b.size() < 0x40 || Zahl(b, 0, 2) != kMz) return p;
   const std::uint64_t pe = Zahl(b, 0x3C, 4);
   if (pe + 24 > b.size() || Zahl(b, pe, 4) != kPeSignatur) return p;
-  const std::uint64_t coff = pe + 4;
-  const std::uint32_t abschnitte = Zahl(b, coff + 2, 2);
-  const std::uint32_t symbolTabelle = Zahl(b, coff + 8, 4);
-  const std::uint32_t symbole = Zahl(b, coff + 12, 4);
-  const std::uint32_t kopfGroesse = Zahl(b, coff + 16, 2);
-  const std::uint32_t merkmale = Zahl(b, coff + 18, 2);
-  const std::uint64_t kopf = coff + 20;
+  const std::uint64_t kopf = pe + 24;  // the optional header, behind the COFF header
   const std::uint32_t art = Zahl(b, kopf, 2);
   if (art != kPe32 && art != kPe32Plus) return p;
   p.Pe = true;
   p.Plus = art == kPe32Plus;
+  p.PeAnfang = pe;
 
   // The directories follow the optional header's fixed part: 96 bytes of PE32, 112 of PE32+.
   const std::uint64_t verzeichnisse = kopf + (p.Plus ? 112 : 96);
@@ -50,7 +45,19 @@ TZQProgramm ProgrammLesen(std::string_view b, std::uint64_t dateiGroesse) {
     p.SignaturGroesse = Zahl(b, p.SignaturEintrag + 4, 4);
     p.Signiert = p.SignaturGroesse > 0;
   }
+  return p;
+}
 
+TZQProgramm ProgrammLesen(std::string_view b, std::uint64_t dateiGroesse) {
+  TZQProgramm p = ProgrammKopfLesen(b);
+  if (!p.Pe) return p;
+  const std::uint64_t coff = p.PeAnfang + 4;
+  const std::uint32_t abschnitte = Zahl(b, coff + 2, 2);
+  const std::uint32_t symbolTabelle = Zahl(b, coff + 8, 4);
+  const std::uint32_t symbole = Zahl(b, coff + 12, 4);
+  const std::uint32_t kopfGroesse = Zahl(b, coff + 16, 2);
+  const std::uint32_t merkmale = Zahl(b, coff + 18, 2);
+  const std::uint64_t kopf = coff + 20;
   const std::uint64_t tabelle = kopf + kopfGroesse;
   p.Gueltig = (merkmale & kAusfuehrbar) && !(merkmale & kBibliothek) &&
               tabelle + std::uint64_t{abschnitte} * kAbschnittGroesse <= b.size();

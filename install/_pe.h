@@ -9,6 +9,7 @@
 struct TZQProgramm {
   bool Pe = false;           // "MZ", a PE signature and an optional header of PE32 or PE32+
   bool Plus = false;         // PE32+, the 64-bit kind
+  std::uint64_t PeAnfang = 0;  // where the PE signature lies
   bool Gueltig = false;      // a PE executable (not a library) whose section table the bytes hold
   bool Abgeschnitten = false;  // headers or sections reach beyond the end of the file
   // The first byte behind the image and its symbols, cut to the file's size. Read from a head only,
@@ -32,4 +33,7 @@ struct TZQProgramm {
 // Reads the headers from `bytes`, the first bytes of a file of `dateiGroesse` bytes (the whole file,
 // or its head). Fields that lie beyond `bytes` read as 0, which no check accepts.
 TZQProgramm ProgrammLesen(std::string_view bytes, std::uint64_t dateiGroesse);
+// The same as far as the headers themselves tell: Pe, Plus, PeAnfang and the security directory,
+// the rest left at its start. All that the installer needs, and no more code in it.
+TZQProgramm ProgrammKopfLesen(std::string_view bytes);
 inline TZQProgramm ProgrammLesen(std::string_view datei) { return ProgrammLesen(datei, datei.size()); }

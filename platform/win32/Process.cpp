@@ -8,18 +8,12 @@
 namespace platform {
 
 std::wstring ModuleFileName() {
-  // A path that fills the buffer may be cut short (the system then answers the buffer's size), so
-  // the buffer grows until the path fits, up to the longest path the system has.
-  std::wstring pfad(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD laenge = ::GetModuleFileNameW(nullptr, pfad.data(), static_cast<DWORD>(pfad.size()));
-    if (laenge < pfad.size()) {
-      pfad.resize(laenge);
-      return pfad;
-    }
-    if (pfad.size() >= 32768) return {};
-    pfad.resize(pfad.size() * 2);
-  }
+  // Room for the longest path the system has; a path that fills the buffer may be cut short (the
+  // system then answers the buffer's size) and is not used.
+  constexpr DWORD kLaengster = 32768;
+  wchar_t pfad[kLaengster];
+  const DWORD laenge = ::GetModuleFileNameW(nullptr, pfad, kLaengster);
+  return laenge < kLaengster ? std::wstring(pfad, laenge) : std::wstring();
 }
 
 bool DllsOnlyFromSystemFolder() {

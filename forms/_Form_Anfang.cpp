@@ -254,10 +254,13 @@ void Taa::LoadDesign() {
   BuClose.OnClick = platform::Bind<&Taa::BuCloseClick>(this);
   BuFehler.OnClick = platform::Bind<&Taa::BuFehlerClick>(this);
   LaDesktop.OnClick = platform::Bind<&Taa::LaDesktopClick>(this);
-  for (platform::CheckBox* box : {&CheExplorerD, &CheExplorerV, &CheDesktop, &CheSchnell, &CheStart}) {
-    box->OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
-  }
+  for (platform::CheckBox* box : MenueBoxen()) box->OnClick = platform::Bind<&Taa::CheDesktopClick>(this);
   PaFuss2.OnClick = platform::Bind<&Taa::PaFuss2Click>(this);
+  // The foot is clicked for the about box: a push button to assistive technology. The panels that
+  // only show a caption are text to it.
+  PaFuss2.SetActsAs(platform::ActsAs::Button);
+  PaExOben.SetActsAs(platform::ActsAs::Static);
+  PaStart3.SetActsAs(platform::ActsAs::Static);
   SpeVerzSuche.OnClick = platform::Bind<&Taa::SpeVerzSucheClick>(this);
   BuNichtKopieren.OnClick = platform::Bind<&Taa::BuVerzKopieClick>(this);
   BuVerzKopie.OnClick = platform::Bind<&Taa::BuVerzKopieClick>(this);

@@ -4,6 +4,8 @@
 // the pages lie side by side, larger than they will be) and then runs FormCreate, which arranges
 // them into the final look. The window stays hidden until it is shown.
 #pragma once
+#include <array>
+
 #include "platform/Bevel.h"
 #include "platform/Button.h"
 #include "platform/CheckBox.h"
@@ -42,6 +44,12 @@ class Taa : public platform::Window {
 
   // An action that had to stop: the system's text in a message box with the application title.
   void FehlerZeigen(long fehler);
+
+  // The five menu check boxes in the order of their locations: desktop, start menu, quick launch,
+  // folder menu, file menu.
+  std::array<platform::CheckBox*, 5> MenueBoxen() {
+    return {&CheDesktop, &CheStart, &CheSchnell, &CheExplorerV, &CheExplorerD};
+  }
 
   // In creation order, which is also the stacking order of the window-owning siblings.
   platform::Label LaZielOrt{this};

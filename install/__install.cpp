@@ -21,8 +21,7 @@ std::wstring EigenerOrdner() {
 }
 
 bool AlteInstallationGefunden() {
-  for (const platform::CheckBox* box :
-       {&aa->CheDesktop, &aa->CheStart, &aa->CheSchnell, &aa->CheExplorerV, &aa->CheExplorerD}) {
+  for (const platform::CheckBox* box : aa->MenueBoxen()) {
     if (box->Visible() && box->Checked()) return true;
   }
   return false;

@@ -1,7 +1,6 @@
 #include "install/_block.h"
 
-#include <cstring>
-
+#include "install/_pe.h"
 #include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_Feld_3.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
@@ -11,33 +10,6 @@
 namespace {
 
 constexpr std::size_t kMindestLaenge = 23;
-
-// The PE header of an executable, as far as SignaturAnfang reads it: up to the security entry of
-// a PE32+ header.
-constexpr std::size_t kPeKopf = 24 + 112 + 5 * 8;
-
-// The 32-bit number at `pos` of the header, little-endian as on every host of installer and tool.
-std::uint32_t KopfZahl(std::string_view kopf, std::size_t pos) {
-  std::uint32_t zahl;
-  std::memcpy(&zahl, kopf.data() + pos, sizeof zahl);
-  return zahl;
-}
-
-// Where the certificate table of a signature begins, when the PE header's security directory
-// (a file offset, not an address) names one that ends the file; 0 otherwise.
-std::int64_t SignaturAnfang(std::string_view kopf, std::int64_t groesse) {
-  if (kopf.size() < 0x40 + kPeKopf || (KopfZahl(kopf, 0) & 0xFFFF) != 0x5A4D) return 0;  // "MZ"
-  const std::size_t pe = KopfZahl(kopf, 0x3C);
-  if (pe > kopf.size() - kPeKopf || KopfZahl(kopf, pe) != 0x4550) return 0;  // "PE\0\0"
-  // The directories follow the optional header's fixed part: 96 bytes of PE32, 112 of PE32+.
-  const std::uint32_t art = KopfZahl(kopf, pe + 24) & 0xFFFF;
-  if (art != 0x10B && art != 0x20B) return 0;
-  const std::size_t verzeichnisse = pe + 24 + (art == 0x10B ? 96 : 112);
-  if (KopfZahl(kopf, verzeichnisse - 4) <= 4) return 0;  // no security directory among them
-  const std::uint32_t anfang = KopfZahl(kopf, verzeichnisse + 4 * 8);
-  const std::uint32_t laenge = KopfZahl(kopf, verzeichnisse + 4 * 8 + 4);
-  return laenge > 0 && std::int64_t{anfang} + laenge == groesse ? anfang : 0;
-}
 
 // The block's content between the markers; false when the window holds no block. A marker at the
 // very start of the window does not count: the maker's leader line must precede it.
@@ -98,10 +70,10 @@ std::vector<std::wstring> EinmalJeName(const std::vector<std::wstring>& namen) {
 
 TZQFensterLage FensterLage(std::string_view kopf, std::int64_t groesse) {
   TZQFensterLage lage;
-  const std::int64_t signatur = SignaturAnfang(kopf, groesse);
-  lage.Signiert = signatur > 0;
+  const TZQProgramm programm = ProgrammKopfLesen(kopf);
+  lage.Signiert = programm.SignaturAmEnde(static_cast<std::uint64_t>(groesse)) && programm.SignaturAnfang > 0;
   // Signing tools align the table to 8 bytes: up to 7 more bytes before it may be zeros.
-  const std::int64_t ende = lage.Signiert ? signatur : groesse;
+  const std::int64_t ende = lage.Signiert ? static_cast<std::int64_t>(programm.SignaturAnfang) : groesse;
   const std::int64_t anzahl = lage.Signiert ? kFensterGroesse + 7 : kFensterGroesse;
   lage.Anzahl = ende < anzahl ? ende : anzahl;
   lage.Position = ende - lage.Anzahl + 1;

@@ -57,6 +57,14 @@ inline constexpr std::int64_t kFensterGroesse = 2000;
 // How much of the source's start FensterLage needs: the DOS and PE headers.
 inline constexpr std::int64_t kKopfGroesse = 1024;
 
+// The side file of the installer `exe` (a path or a name, narrow or wide): "INI" in place of its last
+// three characters.
+template <class Text>
+Text SeitendateiName(const Text& exe) {
+  constexpr typename Text::value_type kIni[] = {'I', 'N', 'I'};
+  return exe.substr(0, exe.size() > 3 ? exe.size() - 3 : 0).append(kIni, 3);
+}
+
 // What to read of a source: `Anzahl` bytes from the 1-based `Position`.
 struct TZQFensterLage {
   std::int64_t Position = 1;

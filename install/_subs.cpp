@@ -1,7 +1,6 @@
 #include "install/_subs.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <initializer_list>
 
@@ -49,11 +48,6 @@ std::wstring SpezialOrdner(const std::string& code) {
 }
 
 namespace {
-
-// The five check boxes in the order the probe visits them.
-std::array<platform::CheckBox*, 5> MenueBoxen() {
-  return {&aa->CheDesktop, &aa->CheStart, &aa->CheSchnell, &aa->CheExplorerV, &aa->CheExplorerD};
-}
 
 void OrdnerVonLaufwerkUebernehmen(const std::wstring& ordner) {
   if (ordner.size() >= 3 && ordner.compare(1, 2, L":\\") == 0) ZielOrt = ordner;
@@ -118,13 +112,13 @@ void BefehlZielLesen(const std::wstring& befehl) {
 
 long MacheCheck(platform::CheckBox* box) {
   if (box == nullptr) {
-    for (platform::CheckBox* b : MenueBoxen()) {
+    for (platform::CheckBox* b : aa->MenueBoxen()) {
       if (const long fehler = MacheCheck(b)) return fehler;
     }
     return 0;
   }
   const bool pruefen = !aa->Visible();
-  const auto boxen = MenueBoxen();
+  const auto boxen = aa->MenueBoxen();
   const auto stelle = std::find(boxen.begin(), boxen.end(), box) - boxen.begin();
   const bool registry = stelle >= 3;
   bool gefunden = false;
@@ -155,8 +149,8 @@ long MacheCheck(platform::CheckBox* box) {
 long AlleEintraegeEntfernen() {
   // The probe shows only the last file's entries on a box, so every location is removed whatever
   // its box showed.
-  for (platform::CheckBox* box : MenueBoxen()) box->SetStateQuietly(platform::CheckState::Unchecked);
-  for (platform::CheckBox* box : MenueBoxen()) {
+  for (platform::CheckBox* box : aa->MenueBoxen()) box->SetStateQuietly(platform::CheckState::Unchecked);
+  for (platform::CheckBox* box : aa->MenueBoxen()) {
     if (const long fehler = MacheCheck(box)) return fehler;
   }
   return 0;
@@ -191,7 +185,9 @@ void MenuesZeigen(const std::wstring& menue) {
 // The window of the side file, or of the running executable when there is none: its last 2000
 // bytes, before the signature of a signed one.
 std::string EinstellungsFenster(const std::wstring& exe) {
-  const std::wstring seitenDatei = exe.substr(0, exe.size() > 3 ? exe.size() - 3 : 0) + L"INI";
+  // Without its own path the installer reads nothing rather than a file of the current folder.
+  if (exe.empty()) return {};
+  const std::wstring seitenDatei = SeitendateiName(exe);
   const std::wstring quelle = DateiExistiert(seitenDatei) ? seitenDatei : exe;
   std::vector<std::uint8_t> bytes;
   DateiBytesLesen(quelle, bytes, 1, kKopfGroesse);

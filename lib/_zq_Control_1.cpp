@@ -2,24 +2,29 @@
 
 #include "platform/Control.h"
 
-int MaxRechts(const platform::Control& fenster) {
-  int rechts = 0;
+namespace {
+
+// The largest `anfang` + `ausdehnung` of the visible direct children, at least 0: their right edge
+// (left and width) or their bottom edge (top and height).
+int MaxKante(const platform::Control& fenster, int (platform::Control::*anfang)() const,
+             int (platform::Control::*ausdehnung)() const) {
+  int kante = 0;
   for (const platform::Control* kind : fenster.Children()) {
-    if (kind->Visible() && kind->Left() + kind->Width() > rechts) {
-      rechts = kind->Left() + kind->Width();
-    }
+    if (!kind->Visible()) continue;
+    const int k = (kind->*anfang)() + (kind->*ausdehnung)();
+    if (k > kante) kante = k;
   }
-  return rechts;
+  return kante;
+}
+
+}  // namespace
+
+int MaxRechts(const platform::Control& fenster) {
+  return MaxKante(fenster, &platform::Control::Left, &platform::Control::Width);
 }
 
 int MaxUnten(const platform::Control& fenster) {
-  int unten = 0;
-  for (const platform::Control* kind : fenster.Children()) {
-    if (kind->Visible() && kind->Top() + kind->Height() > unten) {
-      unten = kind->Top() + kind->Height();
-    }
-  }
-  return unten;
+  return MaxKante(fenster, &platform::Control::Top, &platform::Control::Height);
 }
 
 void FormAnpassen(platform::Control& fenster, int randH, int randV) {

@@ -14,8 +14,12 @@ bool Cp1252Schmal(const std::wstring& text, std::string& schmal) {
     char c = '?';
     if (!Cp1252Von(zeichen, c)) {
       vollstaendig = false;
-      // A surrogate pair is one character.
-      if (zeichen >= 0xD800 && zeichen < 0xDC00 && i + 1 < text.size()) ++i;
+      // A surrogate pair is one character; a lone half is one as well, and the character after it
+      // stays.
+      if (zeichen >= 0xD800 && zeichen < 0xDC00 && i + 1 < text.size() &&
+          static_cast<std::uint32_t>(text[i + 1]) >= 0xDC00 && static_cast<std::uint32_t>(text[i + 1]) < 0xE000) {
+        ++i;
+      }
     }
     schmal += c;
   }

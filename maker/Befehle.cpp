@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "install/_block.h"
+#include "install/_pe.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
 #include "maker/Bericht.h"
 #include "maker/Blocktext.h"
 #include "maker/Pfade.h"
-#include "maker/Programmdatei.h"
 #include "maker/Pruefung.h"
 #include "maker/Vorlage.h"
 #include "maker/Zeichensatz.h"
@@ -33,7 +33,8 @@ std::string Hilfe() {
          "vorlage\n"
          "  Gibt die Vorlage des Blocks aus, UTF-8 mit Zeilenenden LF, zum Ausfüllen im Texteditor:\n"
          "  setupblock vorlage > block.txt\n"
-         "  Die Vorlage belegt " + ZahlAlsText(vorlage) + " der 2000 Bytes, die das Installationsprogramm liest; es\n"
+         "  Die Vorlage belegt " + ZahlAlsText(vorlage) + " der " + ZahlAlsText(kFenster) +
+         " Bytes, die das Installationsprogramm liest; es\n"
          "  bleiben " + ZahlAlsText(frei) + " Bytes für Name, Ziel-Pfad und Dateizeilen, etwa " + ZahlAlsText(frei / 62) +
          " Dateizeilen zu 60 Zeichen.\n"
          "pruefen DATEI [--ordner ORDNER] [--json]\n"
@@ -56,7 +57,8 @@ std::string Hilfe() {
          "\n"
          "Rückgabewert: 0 erledigt, auch mit Warnungen; 1 pruefen: das Installationsprogramm zeigt seine\n"
          "Fehlerseite; 2 verweigert: falscher Aufruf, Datei nicht lesbar oder nicht schreibbar, kein\n"
-         "Windows-Programm, ein Zeichen außerhalb von Codepage 1252 oder ein Block über 2000 Bytes; auch\n"
+         "Windows-Programm, ein Zeichen außerhalb von Codepage 1252 oder ein Block über " + ZahlAlsText(kFenster) +
+         " Bytes; auch\n"
          "wenn sich die Ausgabe nicht schreiben lässt oder der Speicher nicht reicht.\n";
 }
 
@@ -159,7 +161,8 @@ bool BlockBereiten(const std::string& datei, TZQQuelle& q, std::string& hinweise
   if (q.Bytes.size() > kFenster) {
     return Verweigert(lauf, "Der Block aus " + Zitat(PfadText(datei)) + " ist " + ZahlAlsText(q.Bytes.size()) +
                                 " Bytes lang, " + ZahlAlsText(q.Bytes.size() - kFenster) +
-                                " zu viel: das Installationsprogramm liest nur die letzten 2000 Bytes.");
+                                " zu viel: das Installationsprogramm liest nur die letzten " + ZahlAlsText(kFenster) +
+                                " Bytes.");
   }
   const TZQBefund befund = Pruefen(q, nullptr, "Setup.exe");
   if (!befund.Gefunden) {
@@ -252,7 +255,9 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
     // signing.
     const std::size_t schluss = FensterSchluss(bytes);
     const bool davor = schluss < bytes.size();
-    const std::size_t anfang = std::min(davor || !programm.Signiert ? programm.BildEnde : programm.SignaturEnde, schluss);
+    const std::uint64_t signaturEnde = programm.SignaturAnfang + programm.SignaturGroesse;
+    const auto anfang = static_cast<std::size_t>(
+        std::min<std::uint64_t>(davor || !programm.Signiert ? programm.BildEnde : signaturEnde, schluss));
     const bool angehaengt = schluss > anfang;
     kopf.Signiert = programm.Signiert;
     if (programm.Signiert && !davor && angehaengt) {
@@ -286,9 +291,10 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
       q = QuelleAusBytes(TZQQuellart::Seitendatei, seitenBytes, 0);
     } else {
       kopf.BlockSigniert = davor;
-      kopf.Beschreibung = (davor ? "der Block vor der Signatur von " + Zitat(anzeige) +
-                                       ", in den letzten 2000 Bytes davor"
-                                 : "der Block am Ende von " + Zitat(anzeige) + ", in dessen letzten 2000 Bytes") +
+      const std::string letzte = ZahlAlsText(kFenster) + " Bytes";
+      kopf.Beschreibung = (davor ? "der Block vor der Signatur von " + Zitat(anzeige) + ", in den letzten " + letzte +
+                                       " davor"
+                                 : "der Block am Ende von " + Zitat(anzeige) + ", in dessen letzten " + letzte) +
                           "; Zeile 1 ist die erste nach dem Programm" +
                           (programm.Signiert && !davor ? " und seiner Signatur." : ".");
       q = QuelleAusBytes(TZQQuellart::Programm, bytes.substr(0, schluss), anfang);
@@ -340,18 +346,20 @@ TZQLauf BefehlAnhaengen(const Aufruf& a) {
   // A signature would not cover the new block: it goes, with its table, the zeros that align the
   // table, anything attached behind it, and the header's entry that names it. What was attached
   // before signing is kept as in an unsigned file.
+  const auto bildEnde = static_cast<std::size_t>(p.BildEnde);
   std::size_t ende = programm.size();
   if (p.Signiert) {
     TZQFensterLage vorSignatur;
     vorSignatur.Signiert = true;
-    ende = std::max(p.BildEnde, FensterEnde(vorSignatur, programm.substr(0, p.SignaturAnfang)));
-    programm.replace(p.SignaturEintrag, 8, 8, '\0');
+    const auto signatur = static_cast<std::size_t>(std::min<std::uint64_t>(p.SignaturAnfang, programm.size()));
+    ende = std::max(bildEnde, FensterEnde(vorSignatur, std::string_view(programm).substr(0, signatur)));
+    programm.replace(static_cast<std::size_t>(p.SignaturEintrag), 8, 8, '\0');
   }
-  const std::size_t alt = p.BildEnde + AlterBlock(programm.substr(p.BildEnde, ende - p.BildEnde));
+  const std::size_t alt = bildEnde + AlterBlock(programm.substr(bildEnde, ende - bildEnde));
   if (!Schreiben(ausgabe, programm.substr(0, alt) + q.Bytes, q.Bytes, lauf)) return lauf;
 
   lauf.Ausgabe = Zitat(PfadText(ausgabe)) + " geschrieben: " + Zitat(PfadText(setup)) + " mit dem Block aus " +
-                 Zitat(PfadText(blockDatei)) + ", " + ZahlAlsText(q.Bytes.size()) + " von 2000 Bytes.\n";
+                 Zitat(PfadText(blockDatei)) + ", " + ZahlAlsText(q.Bytes.size()) + " von " + ZahlAlsText(kFenster) + " Bytes.\n";
   if (alt < ende) {
     lauf.Ausgabe += "Was am Ende von " + Zitat(PfadText(setup)) + " hing (" + ZahlAlsText(ende - alt) +
                     " Bytes), hat der neue Block ersetzt.\n";
@@ -385,7 +393,7 @@ TZQLauf BefehlSeitendatei(const Aufruf& a) {
   }
   if (!Schreiben(ausgabe, q.Bytes, q.Bytes, lauf)) return lauf;
   lauf.Ausgabe = Zitat(PfadText(ausgabe)) + " geschrieben: der Block aus " + Zitat(PfadText(blockDatei)) + ", " +
-                 ZahlAlsText(q.Bytes.size()) + " von 2000 Bytes.\n";
+                 ZahlAlsText(q.Bytes.size()) + " von " + ZahlAlsText(kFenster) + " Bytes.\n";
   if (!hinweise.empty()) lauf.Ausgabe += "Warnungen:\n" + hinweise;
   return lauf;
 }

@@ -1,6 +1,7 @@
 #include "maker/Bericht.h"
 
 #include "lib/_zq_ZeichenEinfach_1.h"
+#include "maker/Blocktext.h"
 #include "maker/Pfade.h"
 #include "maker/Zeichensatz.h"
 
@@ -148,7 +149,7 @@ std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund) {
          (!kopf.Signiert ? "keine" : kopf.BlockSigniert ? "ja, sie deckt den Block" : "ja, sie deckt keinen Block") +
          "\n";
   }
-  if (befund.BlockGroesse > 0) t += "Block: " + ZahlAlsText(befund.BlockGroesse) + " von 2000 Bytes\n";
+  if (befund.BlockGroesse > 0) t += "Block: " + ZahlAlsText(befund.BlockGroesse) + " von " + ZahlAlsText(kFenster) + " Bytes\n";
   t += "Programm-Name: " + (b.HatName ? S(b.Name) : fehlt) + "\n";
   t += "Ziel-Pfad: " + (b.HatZiel ? befund.Zielvorschlag : fehlt) + "\n";
   t += "Menüs: ";

@@ -62,7 +62,8 @@ TZQUmwandlung Umwandeln(const std::string& roh, bool utf8Erkennen) {
     bool belegt = Cp1252Belegt(c);
     if (u.Utf8) {
       Utf8Folge(roh, pos, zeichen, laenge);
-      belegt = Cp1252Von(zeichen, cp);
+      // The free bytes' control characters go there and back, but a maker means none of them.
+      belegt = Cp1252Von(zeichen, cp) && Cp1252Belegt(cp);
     }
     if (!belegt) {
       u.Fremdzeichen.push_back({zeile, spalte, zeichen});

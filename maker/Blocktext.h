@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
-// The installer looks at the last 2000 bytes of its source only.
-inline constexpr std::size_t kFenster = 2000;
+#include "install/_block.h"
+
+// The installer's window, in the tool's sizes.
+inline constexpr std::size_t kFenster = kFensterGroesse;
 // The line that the maker's template puts before the opening marker.
 inline constexpr char kVorspann[] = "Codierung:\r\n";
 

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "install/_block.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
 #include "maker/Zeichensatz.h"
 #include "platform/FolderListing.h"
@@ -66,6 +67,6 @@ bool DateiDaneben(const std::string& ordner, const std::string& name) {
 std::string SeitendateiVon(const std::string& exe) {
   const std::string name = PfadName(exe);
   if (name.size() < 3) return {};
-  const std::string eintrag = EintragFinden(PfadOrdner(exe), PfadText(name.substr(0, name.size() - 3)) + "INI", false);
+  const std::string eintrag = EintragFinden(PfadOrdner(exe), PfadText(SeitendateiName(name)), false);
   return eintrag.empty() ? std::string() : PfadOrdner(exe) + eintrag;
 }

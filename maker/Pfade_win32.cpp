@@ -2,6 +2,7 @@
 // ANSI code page, and the names of a block decoded from 1252, as the installer takes them.
 #include "maker/Pfade.h"
 
+#include "install/_block.h"
 #include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_Zeichensatz_1.h"
 #include "maker/Zeichensatz.h"
@@ -26,7 +27,6 @@ bool DateiDaneben(const std::string& ordner, const std::string& name) {
 }
 
 std::string SeitendateiVon(const std::string& exe) {
-  const std::wstring breit = BreitAusUtf8(exe);
-  const std::wstring seitendatei = breit.substr(0, breit.size() > 3 ? breit.size() - 3 : 0) + L"INI";
+  const std::wstring seitendatei = SeitendateiName(BreitAusUtf8(exe));
   return DateiExistiert(seitendatei) ? Utf8AusBreit(seitendatei) : std::string();
 }

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <map>
 
-#include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_ZeichenEinfach_1.h"
 #include "lib/_zq_ZeichenKomplex_1.h"
 #include "maker/Pfade.h"
@@ -180,7 +179,7 @@ void Pruefer::Marken() {
                ": das Installationsprogramm findet den Block nur, wenn ihr höchstens Zeilenenden folgen.");
   }
   if (OhneVorspann(text_, a_)) {
-    const char* folge = "";
+    std::string folge;
     switch (q_.Art) {
       case TZQQuellart::Blocktext:
         folge = "setupblock anhaengen und seitendatei setzen die Zeile „Codierung:“ davor.";
@@ -192,11 +191,11 @@ void Pruefer::Marken() {
                                      "aber setzen Sie besser die Zeile „Codierung:“ davor.";
         break;
       case TZQQuellart::Programm:
-        folge = "Das Installationsprogramm nimmt dafür das letzte Byte des Programms, solange es im Fenster der "
-                "letzten 2000 Bytes liegt; setzen Sie die Zeile „Codierung:“ davor.";
+        folge = std::string("Das Installationsprogramm nimmt dafür das letzte Byte des Programms, solange es im "
+                            "Fenster der letzten ") + ZahlAlsText(kFenster) + " Bytes liegt; setzen Sie die Zeile „Codierung:“ davor.";
         break;
     }
-    Warnen(a_.ZeileVon(a_.Eroeffnung), "kein-vorspann", std::string("Vor der Eröffnungsmarke steht nichts. ") + folge);
+    Warnen(a_.ZeileVon(a_.Eroeffnung), "kein-vorspann", "Vor der Eröffnungsmarke steht nichts. " + folge);
   }
 }
 
@@ -209,20 +208,21 @@ void Pruefer::Fenster() {
   if (groesse <= kFenster) return;
   const std::size_t anfang = groesse - kFenster;
   const std::int32_t zeile = a_.ZeileVon(a_.Eroeffnung);
+  const std::string fenster = "dem Fenster der letzten " + ZahlAlsText(kFenster) + " Bytes";
   if (marke < anfang) {
     Warnen(zeile, "ausserhalb-fenster",
            "Der Block beginnt " + ZahlAlsText(anfang - marke) +
-               " Bytes vor dem Fenster der letzten 2000 Bytes: das Installationsprogramm findet ihn nicht. Kürzen "
+               " Bytes vor " + fenster + ": das Installationsprogramm findet ihn nicht. Kürzen "
                "Sie ihn um mindestens " + ZahlAlsText(anfang + 1 - marke) + " Bytes.");
   } else if (marke == anfang) {
     Warnen(zeile, "vorspann-ausserhalb",
-           "Die Eröffnungsmarke steht am Anfang des Fensters der letzten 2000 Bytes, alles davor liegt außerhalb: das "
-           "Installationsprogramm findet den Block nicht. Kürzen Sie ihn um mindestens 1 Byte.");
+           "Die Eröffnungsmarke steht am Anfang des Fensters der letzten " + ZahlAlsText(kFenster) +
+               " Bytes, alles davor liegt außerhalb: das Installationsprogramm findet den Block nicht. Kürzen Sie ihn "
+               "um mindestens 1 Byte.");
   } else if (vorspann < anfang) {
     Warnen(zeile, "vorspann-ausserhalb",
            "Der Vorspann vor der Eröffnungsmarke beginnt " + ZahlAlsText(anfang - vorspann) +
-               " Bytes vor dem Fenster der letzten 2000 Bytes; der Block wird noch gefunden, aber er hat keinen Platz "
-               "mehr.");
+               " Bytes vor " + fenster + "; der Block wird noch gefunden, aber er hat keinen Platz mehr.");
   }
 }
 

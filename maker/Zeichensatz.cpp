@@ -11,41 +11,6 @@ bool Cp1252Belegt(char c) {
   return b < 0x80 || b >= 0xA0 || Cp1252Zeichen(c) != b;
 }
 
-bool Utf8Folge(const std::string& t, std::size_t pos, std::uint32_t& zeichen, std::size_t& laenge) {
-  if (pos >= t.size()) return false;
-  const unsigned char b = U(t[pos]);
-  std::uint32_t mindestens = 0;
-  if (b < 0x80) {
-    zeichen = b;
-    laenge = 1;
-    return true;
-  }
-  if (b >= 0xC2 && b <= 0xDF) {
-    laenge = 2, zeichen = b & 0x1F, mindestens = 0x80;
-  } else if (b >= 0xE0 && b <= 0xEF) {
-    laenge = 3, zeichen = b & 0x0F, mindestens = 0x800;
-  } else if (b >= 0xF0 && b <= 0xF4) {
-    laenge = 4, zeichen = b & 0x07, mindestens = 0x10000;
-  } else {
-    return false;
-  }
-  if (pos + laenge > t.size()) return false;
-  for (std::size_t i = 1; i < laenge; ++i) {
-    const unsigned char f = U(t[pos + i]);
-    if ((f & 0xC0) != 0x80) return false;
-    zeichen = (zeichen << 6) | (f & 0x3F);
-  }
-  return zeichen >= mindestens && zeichen <= 0x10FFFF && !(zeichen >= 0xD800 && zeichen <= 0xDFFF);
-}
-
-std::uint32_t Utf8Zeichen(const std::string& t, std::size_t& pos) {
-  std::uint32_t zeichen = 0;
-  std::size_t laenge = 0;
-  if (!Utf8Folge(t, pos, zeichen, laenge)) zeichen = 0xFFFD, laenge = 1;
-  pos += laenge;
-  return zeichen;
-}
-
 std::string Utf8Von(std::uint32_t zeichen) {
   std::string folge;
   if (zeichen < 0x80) {
@@ -73,18 +38,16 @@ std::string Utf8AusCp1252(const std::string& text) {
   return utf8;
 }
 
-std::wstring BreitAusUtf8(const std::string& text) {
-  std::wstring breit;
-  for (std::size_t pos = 0; pos < text.size();) {
-    const std::uint32_t zeichen = Utf8Zeichen(text, pos);
-    if (sizeof(wchar_t) == 2 && zeichen >= 0x10000) {
-      breit += static_cast<wchar_t>(0xD800 + ((zeichen - 0x10000) >> 10));
-      breit += static_cast<wchar_t>(0xDC00 + ((zeichen - 0x10000) & 0x3FF));
-    } else {
-      breit += static_cast<wchar_t>(zeichen);
-    }
+bool PaareGanz(const std::wstring& text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto zeichen = static_cast<std::uint32_t>(text[i]);
+    if (zeichen < 0xD800 || zeichen >= 0xE000) continue;
+    const bool paar = zeichen < 0xDC00 && i + 1 < text.size() && static_cast<std::uint32_t>(text[i + 1]) >= 0xDC00 &&
+                      static_cast<std::uint32_t>(text[i + 1]) < 0xE000;
+    if (!paar) return false;
+    ++i;
   }
-  return breit;
+  return true;
 }
 
 std::string Utf8AusBreit(const std::wstring& text) {

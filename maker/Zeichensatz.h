@@ -5,25 +5,26 @@
 #include <string>
 
 #include "lib/_zq_Zeichensatz_1.h"
+#include "platform/Utf8.h"
+
+// The decoder of the platform's UTF-8, for the tool's texts as for its names.
+using platform::BreitAusUtf8;
+using platform::Utf8Folge;
+using platform::Utf8Zeichen;
 
 // False for the five bytes that 1252 leaves free.
 bool Cp1252Belegt(char c);
 
-// One well-formed UTF-8 sequence at `pos` (a single byte below 0x80 is one): its character and
-// length. Overlong forms, surrogates and characters above U+10FFFF are not well-formed.
-bool Utf8Folge(const std::string& t, std::size_t pos, std::uint32_t& zeichen, std::size_t& laenge);
-// The character at `pos` of a UTF-8 text, `pos` moved behind it; U+FFFD for a byte that is no
-// UTF-8.
-std::uint32_t Utf8Zeichen(const std::string& t, std::size_t& pos);
 // The UTF-8 form of one character.
 std::string Utf8Von(std::uint32_t zeichen);
 
 // A 1252 text in UTF-8, for printing.
 std::string Utf8AusCp1252(const std::string& text);
-// UTF-8 and the system's wide text (UTF-16 on Windows, UTF-32 elsewhere): a Windows host hands
-// the tool its paths wide and takes them back so. Bytes that are no UTF-8 become U+FFFD.
-std::wstring BreitAusUtf8(const std::string& text);
+// The UTF-8 of the system's wide text: a Windows host hands the tool its paths wide and takes them
+// back so (BreitAusUtf8). A half of a UTF-16 pair on its own has no UTF-8.
 std::string Utf8AusBreit(const std::wstring& text);
+// Whether every half of a UTF-16 surrogate pair in the text stands in its pair.
+bool PaareGanz(const std::wstring& text);
 // A text of the installer's reader (decoded from 1252) in 1252 again, "?" for anything else.
 std::string Cp1252AusBreit(const std::wstring& text);
 // A UTF-8 text in 1252, "?" for every character 1252 lacks and every byte that is no UTF-8.

@@ -12,6 +12,7 @@
 
 #include "maker/Befehle.h"
 #include "lib/_zq_Ende_1.h"
+#include "lib/_zq_ZeichenEinfach_1.h"
 #include "maker/Zeichensatz.h"
 #include "platform/Console.h"
 
@@ -43,7 +44,17 @@ void Beenden(TZQEnde grund) {
 #ifdef _WIN32
 int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> argumente;
-  for (int i = 1; i < argc; ++i) argumente.push_back(Utf8AusBreit(argv[i]));
+  for (int i = 1; i < argc; ++i) {
+    // Such a name has no UTF-8: no file of the tool could be opened by it.
+    if (!PaareGanz(argv[i])) {
+      platform::WriteStandard(platform::StandardStream::Error,
+                              Utf8AusCp1252("setupblock: Das " + ZahlAlsText(i) +
+                                            ". Argument enthält ein halbes UTF-16-Zeichenpaar; einen solchen Namen "
+                                            "kann setupblock nicht weitergeben. Benennen Sie die Datei um.\n"));
+      return kVerweigert;
+    }
+    argumente.push_back(Utf8AusBreit(argv[i]));
+  }
   return Laufen(argumente);
 }
 #else

@@ -12,9 +12,10 @@ class Window;
 // Shows `mainWindow` and handles messages until the loop is ended (Terminate, or the main window
 // closed). Keys go through the key preview and the dialog keys of their window first.
 void RunMessageLoop(Window& mainWindow);
-// What the loop does with a message before it is translated and dispatched: a key goes through
-// the key preview and the dialog keys of its window. True when the key was used up.
-bool PreTranslateMessage(tagMSG& message);
+// What the loop does with each message: a key goes through the key preview and the dialog keys of
+// its window, and what they leave is translated (TranslateMessage) and dispatched
+// (DispatchMessageW).
+void Dispatch(tagMSG& message);
 // Waits until `object` (a thread's handle, say; null for none) is signalled or `milliseconds` have
 // passed (kForever: no limit), and meanwhile paints the thread's windows and answers the messages
 // that other threads and programs send them (MsgWaitForMultipleObjects, PeekMessageW), so that the

@@ -12,7 +12,8 @@ class Bevel : public Control {
   explicit Bevel(Control* parent);
 
  protected:
-  void Paint(HDC__* dc) override;
+  void Paint(HDC__* dc, tagRECT& client) override;
+  Color PaintedBackColor() const override { return ParentBackColor(); }
 };
 
 }  // namespace platform

@@ -42,11 +42,20 @@ class Component {
 
 enum class Alignment { Left, Center };
 
+// The system control that an own-class control acts as, for assistive technology: the index of the
+// system's class, answered to WM_GETOBJECT with OBJID_QUERYCLASSNAMEIDX as 65536 + index, so that
+// the system's accessible proxy of that class serves the control (its role, and its name from the
+// window text). None: a plain window of its own, as a grouping or a picture is.
+enum class ActsAs : unsigned char { None = 0, Button = 2, Static = 3 };
+
+// How an own-class control takes the left mouse button: not at all, a press and release inside it
+// as a click (OnClick), or as a click that is painted anew at the press and at the release.
+enum class Clicks : unsigned char { None, Click, ShownClick };
+
 class Control : public Component {
  public:
   ~Control() override;
 
-  Control* Parent() const { return parent_; }
   // The direct children, in creation order.
   const std::vector<Control*>& Children() const { return children_; }
   // The top-level window the control lies on; a window answers itself.
@@ -99,6 +108,10 @@ class Control : public Component {
   void Click();
   Handler<Control&> OnClick;
 
+  // What an own-class control tells assistive technology it is; a system class tells it itself.
+  ActsAs Acts() const { return actsAs_; }
+  void SetActsAs(ActsAs kind) { actsAs_ = kind; }
+
  protected:
   // `color` is the background the control starts with.
   Control(Control* parent, Color color, bool drawnOnly);
@@ -115,8 +128,11 @@ class Control : public Component {
   // Messages of the control's window. Returns true when handled, with the result in `result`.
   virtual bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                              std::intptr_t& result);
-  // Paints an own-class control into the device context `dc`.
-  virtual void Paint(HDC__* dc);
+  // Paints an own-class control into the device context `dc`, over its client area `client`
+  // already filled with PaintedBackColor().
+  virtual void Paint(HDC__* dc, tagRECT& client);
+  // The colour that fills an own-class control before Paint: its own.
+  virtual Color PaintedBackColor() const { return color_; }
   // A WM_COMMAND notification that the control sent to its parent.
   virtual void Notify(unsigned code);
   // WM_CTLCOLOR* that the control sent to its parent: the brush to use, or null for the default.
@@ -131,9 +147,9 @@ class Control : public Component {
   void DrawCaption(HDC__* dc, tagRECT& rect, unsigned format) const;
   // The colour that the control's background shows: its own, or its parent's when it paints none.
   Color ParentBackColor() const;
-  // Own classes: a left button press and release inside the control is a click.
-  bool TrackClick(unsigned message, std::intptr_t lparam);
-  // Between the press and the release of such a click.
+  // Own classes: how the control takes the left mouse button; none until set.
+  void SetClicks(Clicks clicks) { clicks_ = clicks; }
+  // Between the press and the release of a click.
   bool Pressed() const { return pressed_; }
 
  private:
@@ -141,6 +157,8 @@ class Control : public Component {
   friend class Window;
 
   void FinishCreation();
+  bool TrackClick(unsigned message, std::intptr_t lparam);
+  void PaintClient(HDC__* dc);
   void InsertIntoZOrder();
   std::intptr_t CallDefault(unsigned message, std::uintptr_t wparam, std::intptr_t lparam);
   void Detach();
@@ -152,6 +170,8 @@ class Control : public Component {
   Color color_;
   bool drawnOnly_ = false;
   bool pressed_ = false;
+  Clicks clicks_ = Clicks::None;
+  ActsAs actsAs_ = ActsAs::None;
   HWND__* handle_ = nullptr;
   HFONT__* fontHandle_ = nullptr;
   HBRUSH__* brush_ = nullptr;

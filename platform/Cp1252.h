@@ -20,9 +20,12 @@ constexpr std::uint32_t Cp1252Zeichen(char c) {
   return kCp1252Zeile80[b - 0x80];
 }
 
-// The 1252 byte of a Unicode character; false when 1252 has none.
+// The 1252 byte of a Unicode character; false when 1252 has none. The control characters of the
+// five free bytes give those bytes back, as Windows maps them, so that every byte goes there and
+// back unchanged.
 constexpr bool Cp1252Von(std::uint32_t zeichen, char& c) {
-  if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF)) {
+  if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF) ||
+      (zeichen < 0xA0 && kCp1252Zeile80[zeichen - 0x80] == 0)) {
     c = static_cast<char>(zeichen);
     return true;
   }

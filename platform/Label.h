@@ -27,9 +27,8 @@ class Label : public Control {
   void SetFont(const FontStyle& font) override;
 
  protected:
-  bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
-                     std::intptr_t& result) override;
-  void Paint(HDC__* dc) override;
+  void Paint(HDC__* dc, tagRECT& client) override;
+  Color PaintedBackColor() const override { return transparent_ ? ParentBackColor() : BackColor(); }
 
  private:
   unsigned TextFlags() const;

@@ -19,9 +19,7 @@ class Panel : public Control {
   void SetAlignment(Alignment alignment);
 
  protected:
-  bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
-                     std::intptr_t& result) override;
-  void Paint(HDC__* dc) override;
+  void Paint(HDC__* dc, tagRECT& client) override;
 
  private:
   BevelKind bevel_ = BevelKind::Raised;

@@ -4,7 +4,8 @@
 
 namespace platform {
 
-// GetModuleFileNameW of the executable: its full path.
+// GetModuleFileNameW of the executable: its full path, however long; empty when the system gives
+// none (never a path cut short).
 std::wstring ModuleFileName();
 
 // DLLs loaded by name come from the system folder only: SetDefaultDllDirectories with
@@ -16,8 +17,5 @@ bool DllsOnlyFromSystemFolder();
 // LoadLibraryA by full path in the system folder of the DLLs that the system loads by name later
 // on, so that such a load finds them loaded and never searches the program's folder.
 void LoadLaterDllsFromSystemFolder();
-
-// ExitProcess.
-[[noreturn]] void EndProcess(unsigned code);
 
 }  // namespace platform

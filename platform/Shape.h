@@ -17,7 +17,8 @@ class Shape : public Control {
   void SetOutline(std::optional<Color> color);
 
  protected:
-  void Paint(HDC__* dc) override;
+  void Paint(HDC__* dc, tagRECT& client) override;
+  Color PaintedBackColor() const override { return fill_; }
 
  private:
   Color fill_ = Color::Rgb(0xFFFFFF);

@@ -15,7 +15,8 @@ class SpeedButton : public Control {
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                      std::intptr_t& result) override;
-  void Paint(HDC__* dc) override;
+  void Paint(HDC__* dc, tagRECT& client) override;
+  Color PaintedBackColor() const override { return ParentBackColor(); }
 
  private:
   bool hot_ = false;

@@ -58,7 +58,6 @@ class Window : public Control {
   // Shows the window, disables the other windows of the thread and handles messages until the
   // window is closed; then hides it and enables the others again.
   void ShowModal();
-  bool Modal() const { return modal_; }
 
   // Every control on the window at any depth, in creation order.
   const std::vector<Control*>& Controls() const { return controls_; }
@@ -70,11 +69,9 @@ class Window : public Control {
     return ref;
   }
 
-
  protected:
   bool HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
                      std::intptr_t& result) override;
-  void Paint(HDC__* dc) override;
 
  private:
   friend class Control;

@@ -36,8 +36,6 @@ bool ControlAccess::PreTranslate(MSG& message) {
   return window->PreviewKey(key, KeyShiftState(message.lParam));
 }
 
-bool PreTranslateMessage(MSG& message) { return ControlAccess::PreTranslate(message); }
-
 void Dispatch(MSG& message) {
   if (ControlAccess::PreTranslate(message)) return;
   ::TranslateMessage(&message);

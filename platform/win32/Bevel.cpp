@@ -9,10 +9,7 @@ Bevel::Bevel(Control* parent)
   CreateOwnHandle(L"ZQBevel", 0, 0);
 }
 
-void Bevel::Paint(HDC dc) {
-  RECT r;
-  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
-  FillSolid(dc, r, ParentBackColor());
+void Bevel::Paint(HDC dc, RECT& r) {
   FillSolid(dc, RECT{r.left, r.top, r.right, r.top + 1}, Color::BtnShadow());
   FillSolid(dc, RECT{r.left, r.top + 1, r.right, r.top + 2}, Color::BtnHighlight());
 }

@@ -194,6 +194,11 @@ bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr
       break;
   }
   if (systemProc_ != nullptr) return false;
+  if (clicks_ != Clicks::None && TrackClick(message, lparam)) {
+    if (clicks_ == Clicks::ShownClick) ::InvalidateRect(handle_, nullptr, TRUE);
+    result = 0;
+    return true;
+  }
   switch (message) {
     case WM_ERASEBKGND:
       result = 1;
@@ -201,15 +206,22 @@ bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = ::BeginPaint(handle_, &ps);
-      Paint(dc);
+      PaintClient(dc);
       ::EndPaint(handle_, &ps);
       result = 0;
       return true;
     }
     case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wparam));
+      PaintClient(reinterpret_cast<HDC>(wparam));
       result = 0;
       return true;
+    case WM_GETOBJECT:
+      // The identifier is a 32-bit value, sign-extended or not in a 64-bit lparam.
+      if (actsAs_ != ActsAs::None && static_cast<DWORD>(lparam) == static_cast<DWORD>(OBJID_QUERYCLASSNAMEIDX)) {
+        result = 65536 + static_cast<int>(actsAs_);
+        return true;
+      }
+      return false;
     case WM_GETFONT:
       result = reinterpret_cast<std::intptr_t>(fontHandle_);
       return true;
@@ -222,7 +234,14 @@ bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr
   }
 }
 
-void Control::Paint(HDC) {}
+void Control::PaintClient(HDC dc) {
+  RECT r;
+  ::GetClientRect(handle_, &r);
+  FillSolid(dc, r, PaintedBackColor());
+  Paint(dc, r);
+}
+
+void Control::Paint(HDC, RECT&) {}
 void Control::Notify(unsigned) {}
 HBRUSH Control::ControlColor(HDC) { return nullptr; }
 

@@ -17,9 +17,6 @@ struct ControlAccess {
   static bool PreTranslate(MSG& message);
 };
 
-// PreTranslateMessage, then TranslateMessage and DispatchMessageW.
-void Dispatch(MSG& message);
-
 // Modifier keys and mouse buttons held now; Alt also from bit 29 of a key message's lparam.
 ShiftState KeyShiftState(LPARAM keyData);
 

@@ -6,7 +6,10 @@ namespace platform {
 
 Label::Label(Control* parent)
     : Control(parent, parent->BackColor(), true) {
-  CreateOwnHandle(L"ZQLabel", 0, 0);
+  // SS_NOPREFIX: the system's static proxy names the label as it is drawn, ampersands included.
+  CreateOwnHandle(L"ZQLabel", SS_NOPREFIX, 0);
+  SetClicks(Clicks::Click);
+  SetActsAs(ActsAs::Static);
 }
 
 unsigned Label::TextFlags() const {
@@ -65,19 +68,7 @@ void Label::SetFont(const FontStyle& font) {
   AdjustBounds();
 }
 
-bool Label::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
-                          std::intptr_t& result) {
-  if (TrackClick(message, lparam)) {
-    result = 0;
-    return true;
-  }
-  return Control::HandleMessage(message, wparam, lparam, result);
-}
-
-void Label::Paint(HDC dc) {
-  RECT r;
-  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
-  FillSolid(dc, r, transparent_ ? ParentBackColor() : BackColor());
+void Label::Paint(HDC dc, RECT& r) {
   if (layout_ == TextLayout::Center) {
     // DrawTextW centres single lines only: the wrapped block is measured and moved down.
     RECT needed = r;

@@ -7,6 +7,7 @@ namespace platform {
 Panel::Panel(Control* parent)
     : Control(parent, Color::BtnFace(), false) {
   CreateOwnHandle(L"ZQPanel", WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+  SetClicks(Clicks::Click);
 }
 
 void Panel::SetBevel(BevelKind kind, int width) {
@@ -20,19 +21,7 @@ void Panel::SetAlignment(Alignment alignment) {
   ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
 }
 
-bool Panel::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
-                          std::intptr_t& result) {
-  if (TrackClick(message, lparam)) {
-    result = 0;
-    return true;
-  }
-  return Control::HandleMessage(message, wparam, lparam, result);
-}
-
-void Panel::Paint(HDC dc) {
-  RECT r;
-  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
-  FillSolid(dc, r, BackColor());
+void Panel::Paint(HDC dc, RECT& r) {
   if (bevel_ == BevelKind::Raised) {
     DrawFrame(dc, r, Color::BtnHighlight(), Color::BtnShadow(), bevelWidth_);
   } else if (bevel_ == BevelKind::Lowered) {

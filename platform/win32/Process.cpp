@@ -8,12 +8,13 @@
 namespace platform {
 
 std::wstring ModuleFileName() {
-  wchar_t pfad[MAX_PATH + 1] = {};
-  DWORD laenge = ::GetModuleFileNameW(nullptr, pfad, MAX_PATH);
-  return std::wstring(pfad, laenge);
+  // Room for the longest path the system has; a path that fills the buffer may be cut short (the
+  // system then answers the buffer's size) and is not used.
+  constexpr DWORD kLaengster = 32768;
+  wchar_t pfad[kLaengster];
+  const DWORD laenge = ::GetModuleFileNameW(nullptr, pfad, kLaengster);
+  return laenge < kLaengster ? std::wstring(pfad, laenge) : std::wstring();
 }
-
-void EndProcess(unsigned code) { ::ExitProcess(code); }
 
 bool DllsOnlyFromSystemFolder() {
   using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);

@@ -19,10 +19,7 @@ void Shape::SetOutline(std::optional<Color> color) {
   ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
 }
 
-void Shape::Paint(HDC dc) {
-  RECT r;
-  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
-  FillSolid(dc, r, fill_);
+void Shape::Paint(HDC dc, RECT& r) {
   if (outline_) DrawFrame(dc, r, *outline_, *outline_, 1);
 }
 

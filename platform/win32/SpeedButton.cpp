@@ -7,6 +7,8 @@ namespace platform {
 SpeedButton::SpeedButton(Control* parent)
     : Control(parent, parent->BackColor(), true) {
   CreateOwnHandle(L"ZQSpeedButton", 0, 0);
+  SetClicks(Clicks::ShownClick);
+  SetActsAs(ActsAs::Button);
 }
 
 bool SpeedButton::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_t lparam,
@@ -29,18 +31,10 @@ bool SpeedButton::HandleMessage(unsigned message, std::uintptr_t wparam, std::in
     default:
       break;
   }
-  if (TrackClick(message, lparam)) {
-    ::InvalidateRect(h, nullptr, TRUE);
-    result = 0;
-    return true;
-  }
   return Control::HandleMessage(message, wparam, lparam, result);
 }
 
-void SpeedButton::Paint(HDC dc) {
-  RECT r;
-  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
-  FillSolid(dc, r, ParentBackColor());
+void SpeedButton::Paint(HDC dc, RECT& r) {
   RECT edge = r;
   if (Pressed()) {
     DrawFrame(dc, edge, Color::BtnShadow(), Color::BtnHighlight(), 1);

@@ -4,18 +4,15 @@
 
 #include "platform/File.h"
 #include "platform/FileSystem.h"
+#include "platform/Utf8.h"
 
 namespace platform {
 
 namespace {
 
-// The tool's names are UTF-8 on every host; the system takes them as UTF-16.
-std::wstring Breit(const std::string& utf8) {
-  const int laenge = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring breit(static_cast<std::size_t>(laenge), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), breit.data(), laenge);
-  return breit;
-}
+// The tool's names are UTF-8 on every host; the system takes them as UTF-16, decoded as the
+// tool's own checks decode them.
+std::wstring Breit(const std::string& utf8) { return BreitAusUtf8(utf8); }
 
 bool FileIdentity(const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
   // No access rights are needed to read the identity, and folders open only with backup semantics.

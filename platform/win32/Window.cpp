@@ -219,10 +219,4 @@ bool Window::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_
   }
 }
 
-void Window::Paint(HDC dc) {
-  RECT r;
-  ::GetClientRect(ControlAccess::Hwnd(*this), &r);
-  FillSolid(dc, r, BackColor());
-}
-
 }  // namespace platform

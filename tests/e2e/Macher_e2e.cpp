@@ -73,5 +73,15 @@ TEST_F(Macher, AnhaengenMachtAusEinemUtf8BlockEinInstallationsprogramm) {
   EXPECT_TRUE(s.Beenden());
 }
 
+// A name that Windows allows but no UTF-8 holds is refused with its reason, not turned into another.
+TEST_F(Macher, EinHalbesZeichenpaarImNamenWirdVerweigert) {
+  const std::wstring protokoll = Ordner() + L"setupblock.txt";
+  const std::wstring halb = Ordner() + L"block" + std::wstring(1, static_cast<wchar_t>(0xD800)) + L".txt";
+  EXPECT_EQ(Ausfuehren(L"\"" + Werkzeug() + L"\" pruefen \"" + halb + L"\"", protokoll), 2u);
+  EXPECT_NE(DateiInhalt(protokoll).value_or("").find("2. Argument enth\xC3\xA4lt ein halbes UTF-16-Zeichenpaar"),
+            std::string::npos)
+      << DateiInhalt(protokoll).value_or("(no output)");
+}
+
 }  // namespace
 }  // namespace e2e

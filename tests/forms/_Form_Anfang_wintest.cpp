@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <algorithm>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -346,4 +349,49 @@ TEST_F(Hauptfenster, LaterChangesDoNotRefitTheWindow) {
   EXPECT_EQ(fenster.Width(), breite);
   EXPECT_EQ(fenster.Height(), hoehe);
   EXPECT_EQ(Lage("PaChecks"), (Bounds{25, 45, 460, 250}));
+}
+
+// What a screen reader learns of each captioned control: a system class tells its kind by its class
+// name; an own class answers WM_GETOBJECT's class index query with the system class it acts as
+// (Wine's proxies report a client role for both, so the answer itself is what is tested). The name
+// through the accessibility interface is the caption.
+TEST_F(Hauptfenster, EveryCaptionedControlTellsAssistiveTechnologyWhatItIs) {
+  ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
+  fenster.LaFehler.SetCaption(L"Die Installation ist nicht möglich.");
+  // What a user clicks for an action among the own classes; their other captioned controls are text.
+  const std::vector<const platform::Control*> knoepfe = {&fenster.SpeVerzSuche, &fenster.PaFuss2};
+  for (const platform::Control* teil : fenster.Controls()) {
+    const std::wstring text = teil->Caption();
+    if (text.empty()) continue;
+    HWND h = H(*teil);
+    wchar_t klasse[32] = {};
+    ::GetClassNameW(h, klasse, 32);
+    if (std::wcsncmp(klasse, L"ZQ", 2) == 0) {
+      const bool knopf = std::find(knoepfe.begin(), knoepfe.end(), teil) != knoepfe.end();
+      EXPECT_EQ(::SendMessageW(h, WM_GETOBJECT, 0, OBJID_QUERYCLASSNAMEIDX), 65536 + (knopf ? 2 : 3))
+          << klasse << L" " << text;
+    }
+    IAccessible* objekt = nullptr;
+    ASSERT_EQ(::AccessibleObjectFromWindow(h, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&objekt)), S_OK)
+        << text;
+    VARIANT selbst;
+    selbst.vt = VT_I4;
+    selbst.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    EXPECT_EQ(objekt->get_accName(selbst, &name), S_OK) << text;
+    EXPECT_EQ(std::wstring(name != nullptr ? name : L""), text);
+    ::SysFreeString(name);
+    objekt->Release();
+  }
+  // The identifier counts as a 32-bit value, however a 64-bit lparam carries it.
+  EXPECT_EQ(::SendMessageW(H(fenster.LaPfad), WM_GETOBJECT, 0,
+                           static_cast<LPARAM>(static_cast<DWORD>(OBJID_QUERYCLASSNAMEIDX))),
+            65536 + 3);
+  // A frame, a picture or a grouping is no system control: it answers as a window of its own.
+  for (const platform::Control* teil : {static_cast<platform::Control*>(&fenster.PaRahmen),
+                                        static_cast<platform::Control*>(&fenster.ShaSchnell1),
+                                        static_cast<platform::Control*>(&fenster.Bevel1)}) {
+    EXPECT_EQ(::SendMessageW(H(*teil), WM_GETOBJECT, 0, OBJID_QUERYCLASSNAMEIDX), 0);
+  }
+  ::CoUninitialize();
 }

@@ -220,4 +220,7 @@ TEST(Urteilen, ListsEachFileOnceAndTheInstallerLastWhateverItsName) {
   const TZQUrteil fehlt = Urteilen(b, L"Setup \u2713.exe", [](const std::wstring& n) { return n != L"A.exe"; });
   EXPECT_EQ(fehlt.Fehlend, std::vector<std::wstring>{L"A.exe"});
   EXPECT_NE(fehlt.Fehler.find(L"- Setup \u2713.exe"), std::wstring::npos);
+  // A byte that 1252 leaves free names a file like any other: twice is once.
+  const TZQBlock frei = BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=\x8d,A", "#d=\x8d,B"}), Keine);
+  EXPECT_EQ(Urteilen(frei, L"Setup.exe", alle).Namen, (std::vector<std::wstring>{L"", L"\x8d", L"Setup.exe"}));
 }

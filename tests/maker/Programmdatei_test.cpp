@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "maker/Befehle.h"
-#include "maker/Programmdatei.h"
+#include "install/_pe.h"
 #include "platform/WholeFile.h"
 #include "tests/maker/Hilfen.h"
 #include "tests/support/Testordner.h"

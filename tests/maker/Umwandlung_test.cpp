@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "install/_block.h"
+#include "install/_pe.h"
 
 #include "maker/Blocktext.h"
-#include "maker/Programmdatei.h"
 #include "maker/Pruefung.h"
 #include "maker/Zeichensatz.h"
 #include "tests/maker/Hilfen.h"
@@ -48,6 +48,16 @@ TEST(Umwandlung, CharactersOutside1252AreFoundByLineAndColumn) {
   ASSERT_EQ(roh.Fremdzeichen.size(), 2u);
   EXPECT_EQ(roh.Fremdzeichen[0].Spalte, 5);
   EXPECT_EQ(roh.Fremdzeichen[1].Zeichen, 0x9Du);
+  // Written as UTF-8, their control characters are refused all the same.
+  EXPECT_EQ(Umwandeln(Utf8(u8"#n=\u0081\u00e4"), true).Fremdzeichen.size(), 1u);
+}
+
+TEST(Umwandlung, AHalfOfAUtf16PairIsFound) {
+  EXPECT_TRUE(PaareGanz(L"Gr\u00fc\u00dfe \U0001F600"));
+  for (const std::wstring& halb : {std::wstring(1, static_cast<wchar_t>(0xD800)) + L"x",
+                                  L"x" + std::wstring(1, static_cast<wchar_t>(0xDC00))}) {
+    EXPECT_FALSE(PaareGanz(halb));
+  }
 }
 
 TEST(Umwandlung, Cp1252AndUtf8MapBothWays) {
@@ -93,7 +103,7 @@ TEST(Programmdatei, AnExecutableIsRecognisedWithWhatIsAttachedAndItsSignature) {
   EXPECT_TRUE(s.Signiert);
   EXPECT_EQ(s.BildEnde, exe.size());
   EXPECT_EQ(s.SignaturAnfang, exe.size() + 8);
-  EXPECT_EQ(s.SignaturEnde, signiert.size());
+  EXPECT_EQ(s.SignaturAnfang + s.SignaturGroesse, signiert.size());
 }
 
 // The window that installer and tool read: before the certificate table of a signature that ends

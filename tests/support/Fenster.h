@@ -21,14 +21,12 @@ auto An(F& f) {
 // Handles every message waiting in the queue as the toolkit's message loop does, and returns.
 inline void Verarbeiten() {
   MSG message;
-  while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       ::PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    if (platform::PreTranslateMessage(message)) continue;
-    ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
+    platform::Dispatch(message);
   }
 }
 

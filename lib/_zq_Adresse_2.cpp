@@ -211,15 +211,16 @@ bool DateiErsetzen(const std::wstring& quelle, const std::wstring& ziel) {
 }  // namespace
 
 bool DateiKopieren(const std::wstring& quelle, const std::wstring& ziel) {
-  std::wstring quellVerzeichnis, quellName, zielVerzeichnis, zielName;
-  AdresseTeilen(OhneEndBackslash(quelle), quellVerzeichnis, quellName);
-  AdresseTeilen(OhneEndBackslash(ziel), zielVerzeichnis, zielName);
-  if (IstOrdner(quellVerzeichnis + quellName)) {
+  const std::wstring q = OhneEndBackslash(quelle), z = OhneEndBackslash(ziel);
+  if (IstOrdner(q)) {
+    std::wstring quellVerzeichnis, quellName, zielVerzeichnis, zielName;
+    AdresseTeilen(q, quellVerzeichnis, quellName);
+    AdresseTeilen(z, zielVerzeichnis, zielName);
     return KopierenVerschieben('k', quellVerzeichnis, quellName, zielVerzeichnis, zielName);
   }
+  const std::wstring zielVerzeichnis = AdresseVerzeichnis(z);
   VerzeichnisMachen(zielVerzeichnis, true);
-  if (!IstOrdner(zielVerzeichnis)) return false;
-  return DateiErsetzen(quellVerzeichnis + quellName, zielVerzeichnis + zielName);
+  return IstOrdner(zielVerzeichnis) && DateiErsetzen(q, z);
 }
 
 bool KopierenVerschieben(char art, const std::wstring& quellVerzeichnis, const std::wstring& quellName,

@@ -264,7 +264,7 @@ void DoppelteEntfernen(std::uint8_t nurNachbarn, std::vector<std::string>& liste
   const auto n = static_cast<std::int32_t>(liste.size()) - 1;
   if (n <= 0) return;
   // Decided on the texts as they stand, then compacted: each staying text moves once.
-  std::vector<bool> bleibt(static_cast<std::size_t>(n) + 1, false);
+  std::vector<char> bleibt(static_cast<std::size_t>(n) + 1, false);
   ListenVergleich vergleich(liste);
   if (nurNachbarn != 0) {
     bleibt[1] = true;

@@ -76,7 +76,7 @@ bool IstSonderzeichen(char zeichen) { return ZeichenPasst(zeichen, KlasseSonder)
 std::int32_t Fundstellen(const std::string& text, const std::vector<std::string>& muster, bool grossKlein,
                          bool auswahlwert, bool vorwaerts, bool zaehlVorwaerts, std::int32_t modus,
                          std::int32_t anzahl, std::vector<std::int32_t>& positionen,
-                         std::vector<std::int32_t>& laengen, std::vector<bool>& treffer) {
+                         std::vector<std::int32_t>& laengen, std::vector<char>& treffer) {
   const auto laenge = static_cast<std::int64_t>(text.size());
   // No text has more pieces than characters: sized once here, cut once at the end.
   positionen.resize(text.size() + 1);
@@ -162,7 +162,7 @@ std::int32_t Fundstellen(const std::string& text, const std::vector<std::string>
 std::string EndeStutzen(const std::string& text, const std::vector<std::string>& muster, bool grossKlein,
                         bool auswahlwert, bool vorwaerts) {
   std::vector<std::int32_t> positionen, laengen;
-  std::vector<bool> treffer;
+  std::vector<char> treffer;
   if (Fundstellen(text, muster, grossKlein, auswahlwert, vorwaerts, true, KeineAuswahl, OhneBelang, positionen,
                   laengen, treffer) == 0)
     return text;
@@ -190,7 +190,7 @@ void TextZerlegen(const std::string& text, const std::vector<std::string>& muste
                   bool auswahlwert, bool vorwaerts, bool zaehlVorwaerts, std::int32_t modus,
                   std::int32_t anzahl, bool leereBehalten, std::vector<std::string>& teile) {
   std::vector<std::int32_t> positionen, laengen;
-  std::vector<bool> treffer;
+  std::vector<char> treffer;
   Fundstellen(text, muster, grossKlein, auswahlwert, vorwaerts, zaehlVorwaerts, modus, anzahl, positionen, laengen,
               treffer);
   const auto stuecke = static_cast<std::int32_t>(positionen.size()) - 1;

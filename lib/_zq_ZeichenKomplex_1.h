@@ -49,7 +49,7 @@ bool IstSonderzeichen(char zeichen);
 std::int32_t Fundstellen(const std::string& text, const std::vector<std::string>& muster, bool grossKlein,
                          bool auswahlwert, bool vorwaerts, bool zaehlVorwaerts, std::int32_t modus,
                          std::int32_t anzahl, std::vector<std::int32_t>& positionen,
-                         std::vector<std::int32_t>& laengen, std::vector<bool>& treffer);
+                         std::vector<std::int32_t>& laengen, std::vector<char>& treffer);
 
 // Removes the selected pieces at the start (`vorwaerts`) or at the end of the text.
 std::string EndeStutzen(const std::string& text, const std::vector<std::string>& muster, bool grossKlein,

@@ -5,11 +5,11 @@
 
 namespace platform {
 
-// The three time stamps of a file, as FILETIME counts them.
+// The three time stamps of a file, each a FILETIME as the system hands it over.
 struct FileTimes {
-  std::uint64_t creation = 0;
-  std::uint64_t lastAccess = 0;
-  std::uint64_t lastWrite = 0;
+  std::uint32_t creation[2] = {};
+  std::uint32_t lastAccess[2] = {};
+  std::uint32_t lastWrite[2] = {};
 };
 
 class File {

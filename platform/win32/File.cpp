@@ -47,22 +47,17 @@ bool File::Flush() { return ::FlushFileBuffers(handle_) != FALSE; }
 
 namespace {
 
-std::uint64_t Zahl(const FILETIME& t) { return (std::uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; }
-
-FILETIME Zeit(std::uint64_t n) { return FILETIME{static_cast<DWORD>(n), static_cast<DWORD>(n >> 32)}; }
+FILETIME* Zeit(std::uint32_t (&stempel)[2]) { return reinterpret_cast<FILETIME*>(stempel); }
 
 }  // namespace
 
 bool File::Times(FileTimes& times) const {
-  FILETIME erstellt, gelesen, geschrieben;
-  if (!::GetFileTime(handle_, &erstellt, &gelesen, &geschrieben)) return false;
-  times = {Zahl(erstellt), Zahl(gelesen), Zahl(geschrieben)};
-  return true;
+  return ::GetFileTime(handle_, Zeit(times.creation), Zeit(times.lastAccess), Zeit(times.lastWrite)) != FALSE;
 }
 
 bool File::SetTimes(const FileTimes& times) {
-  const FILETIME erstellt = Zeit(times.creation), gelesen = Zeit(times.lastAccess), geschrieben = Zeit(times.lastWrite);
-  return ::SetFileTime(handle_, &erstellt, &gelesen, &geschrieben) != FALSE;
+  FileTimes t = times;
+  return ::SetFileTime(handle_, Zeit(t.creation), Zeit(t.lastAccess), Zeit(t.lastWrite)) != FALSE;
 }
 
 bool File::Close() {

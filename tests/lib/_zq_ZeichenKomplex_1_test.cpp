@@ -21,7 +21,7 @@ Scan Scannen(const std::string& text, const std::vector<std::string>& muster, bo
              bool auswahlwert = true, bool vorwaerts = true, bool zaehlVorwaerts = true, std::int32_t modus = 9,
              std::int32_t anzahl = 0) {
   std::vector<std::int32_t> positionen, laengen;
-  std::vector<bool> treffer;
+  std::vector<char> treffer;
   Scan s;
   s.ergebnis = Fundstellen(text, muster, grossKlein, auswahlwert, vorwaerts, zaehlVorwaerts, modus, anzahl,
                            positionen, laengen, treffer);

@@ -108,7 +108,7 @@ void BM_TextTeilen(benchmark::State& state, const std::string& trenner) {
 void BM_Fundstellen(benchmark::State& state) {
   const std::vector<std::string> muster = {"", "\r\n", ",", "größe", KlassenMuster(KlasseZahl)};
   std::vector<std::int32_t> positionen, laengen;
-  std::vector<bool> treffer;
+  std::vector<char> treffer;
   std::int32_t gefunden = 0;
   for (auto _ : state) {
     gefunden = Fundstellen(Text(), muster, false, true, true, true, 9, 0, positionen, laengen, treffer);

@@ -133,7 +133,7 @@ TEST(Fundstellen, ComparesLettersByCaseOnlyWhenAsked) {
 
 TEST(Fundstellen, EmptyTextEmptyListAndEmptyLiteral) {
   std::vector<std::int32_t> positionen = {7, 8, 9}, laengen = {7, 8, 9};
-  std::vector<bool> treffer = {true, true, true};
+  std::vector<char> treffer = {1, 1, 1};
   EXPECT_EQ(Fundstellen("", Liste({"a"}), true, true, true, true, 9, 0, positionen, laengen, treffer), 0);
   EXPECT_EQ(positionen.size(), 1u);
   EXPECT_EQ(laengen.size(), 1u);

@@ -400,7 +400,12 @@ void Taa::BuCloseClick(platform::Control&) { Close(); }
 void Taa::LaDesktopClick(platform::Control&) { CheDesktop.SetChecked(!CheDesktop.Checked()); }
 
 void Taa::CheDesktopClick(platform::Control& Sender) {
-  if (Visible()) FehlerZeigen(MacheCheck(static_cast<platform::CheckBox*>(&Sender)));
+  if (!Visible()) return;
+  auto& box = static_cast<platform::CheckBox&>(Sender);
+  const long fehler = MacheCheck(&box);
+  // A location that could not be made does not show as made.
+  if (fehler != 0 && box.Checked()) box.SetStateQuietly(platform::CheckState::Unchecked);
+  FehlerZeigen(fehler);
 }
 
 void Taa::FehlerZeigen(long fehler) {

@@ -165,6 +165,11 @@ bool BlockGefunden(const std::string& fenster) {
   return Inhalt(fenster, inhalt);
 }
 
+TZQBlockQuelle BlockQuelle(const TZQFensterLage& lage, const std::string& fenster, bool seitendateiDa) {
+  if (lage.Signiert && BlockGefunden(fenster)) return TZQBlockQuelle::SignierterBlock;
+  return seitendateiDa ? TZQBlockQuelle::Seitendatei : TZQBlockQuelle::Programm;
+}
+
 std::array<TZQAngabe, 4> Angaben(const TZQBlock& block) {
   return {{{"Programm-Name", block.HatName},
            {"Programm-Dateien", block.HatDateien},

@@ -96,6 +96,19 @@ TZQBlock BlockLesen(const std::string& fenster, TZQDateiFrage optionalVorhanden)
 // Whether the window holds a block that the reader finds; its settings may still be missing.
 bool BlockGefunden(const std::string& fenster);
 
+// Where the installer takes its settings from.
+enum class TZQBlockQuelle : unsigned char {
+  SignierterBlock,  // the block before the signature that ends its file: what the signature vouches
+                    // for is not to be steered by a file that anyone may put beside it
+  Seitendatei,      // the side file, which wins over a block at the end of an unsigned installer
+  Programm,         // the end of its own file
+};
+// The choice, from the window of the installer's own file (`lage` and the window read there) and
+// whether the side file exists. Signed is what the file says of itself (a certificate table named
+// in its header and ending the file, the block before it); verifying it is the system's part when
+// it asks for elevation.
+TZQBlockQuelle BlockQuelle(const TZQFensterLage& lage, const std::string& fenster, bool seitendateiDa);
+
 // "Das Installations-Programm enthält falsche Daten für:" with one line for every setting that is
 // missing; empty when the block is complete.
 std::wstring FalscheDatenText(const TZQBlock& block);

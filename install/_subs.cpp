@@ -89,9 +89,10 @@ std::wstring AktionsFehlerText(long fehler) {
 long LinkErstellen(const std::wstring& linkPfad, const std::wstring& zielPfad) {
   platform::ShellLink link;
   if (const long fehler = link.Create()) return fehler;
-  link.SetPath(zielPfad);
-  link.Save(linkPfad, false);
-  return 0;
+  // SetPath answers S_FALSE for a target that does not exist yet; only a failure ends the action.
+  if (const long fehler = link.SetPath(zielPfad); fehler < 0) return fehler;
+  const long fehler = link.Save(linkPfad, false);
+  return fehler < 0 ? fehler : 0;
 }
 
 long LinkZielLesen(const std::wstring& linkPfad) {
@@ -182,22 +183,28 @@ void MenuesZeigen(const std::wstring& menue) {
   aa->PaExplorer.SetVisible(hat(L'4') || hat(L'5'));
 }
 
-// The window of the side file, or of the running executable when there is none: its last 2000
-// bytes, before the signature of a signed one.
-std::string EinstellungsFenster(const std::wstring& exe) {
-  // Without its own path the installer reads nothing rather than a file of the current folder.
-  if (exe.empty()) return {};
-  const std::wstring seitenDatei = SeitendateiName(exe);
-  const std::wstring quelle = DateiExistiert(seitenDatei) ? seitenDatei : exe;
+// The window of `quelle`: its last 2000 bytes, before the signature of a signed file.
+std::string FensterLesen(const std::wstring& quelle, TZQFensterLage& lage) {
   std::vector<std::uint8_t> bytes;
   DateiBytesLesen(quelle, bytes, 1, kKopfGroesse);
   // What was read, element 0 left out.
   const auto gelesen = [&bytes] {
     return std::string_view(reinterpret_cast<const char*>(bytes.data()) + 1, bytes.size() - 1);
   };
-  const TZQFensterLage lage = FensterLage(gelesen(), DateiGroesse(quelle));
+  lage = FensterLage(gelesen(), DateiGroesse(quelle));
   DateiBytesLesen(quelle, bytes, lage.Position, lage.Anzahl);
   return FensterAus(lage, gelesen());
+}
+
+// The window the settings come from: the running executable's, or its side file's where that wins.
+std::string EinstellungsFenster(const std::wstring& exe) {
+  // Without its own path the installer reads nothing rather than a file of the current folder.
+  if (exe.empty()) return {};
+  TZQFensterLage lage;
+  const std::string eigenes = FensterLesen(exe, lage);
+  const std::wstring seitenDatei = SeitendateiName(exe);
+  if (BlockQuelle(lage, eigenes, DateiExistiert(seitenDatei)) != TZQBlockQuelle::Seitendatei) return eigenes;
+  return FensterLesen(seitenDatei, lage);
 }
 
 }  // namespace

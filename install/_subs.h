@@ -26,7 +26,8 @@ class CheckBox;
 // stop at once and hand the system's error code up to the handler that started the action, which
 // shows AktionsFehlerText in a message box. 0 means done.
 
-// Writes the shortcut `linkPfad` whose only property is the target `zielPfad`.
+// Writes the shortcut `linkPfad` whose only property is the target `zielPfad`; a target that cannot
+// be set or a file that cannot be saved ends the action as a link object that cannot be made does.
 long LinkErstellen(const std::wstring& linkPfad, const std::wstring& zielPfad);
 // Sets ZielOrt to the folder of the shortcut's target when that lies on a drive letter.
 long LinkZielLesen(const std::wstring& linkPfad);

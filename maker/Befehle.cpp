@@ -267,13 +267,33 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
                            "mit setupblock anhaengen an (es entfernt die Signatur) und signieren Sie danach."});
     }
     const std::string seite = SeitendateiVon(datei);
+    // The installer's own choice of its source, from the same window.
+    const std::string eigenesFenster = Fenster(bytes);
+    const TZQFensterLage lage = FensterLage(std::string_view(bytes).substr(0, kKopfGroesse),
+                                            static_cast<std::int64_t>(bytes.size()));
+    const TZQBlockQuelle wahl = BlockQuelle(lage, eigenesFenster, !seite.empty());
     if (programm.Signiert && !angehaengt && seite.empty()) {
       vorab.push_back({0, "signiert",
                        Zitat(anzeige) + " ist digital signiert: hängen Sie den Block mit setupblock anhaengen an "
                                           "und signieren Sie danach neu, oder nehmen Sie die Seitendatei "
                                           "(setupblock seitendatei)."});
     }
-    if (!seite.empty()) {
+    if (wahl == TZQBlockQuelle::SignierterBlock && !seite.empty()) {
+      vorab.push_back({0, "seitendatei-uebergangen",
+                       "Neben " + Zitat(anzeige) + " liegt die Seitendatei " + Zitat(PfadText(seite)) +
+                           "; das Installationsprogramm liest sie nicht, denn seine Signatur deckt den Block in ihm."});
+    }
+    if (wahl == TZQBlockQuelle::Seitendatei && !lage.Signiert && BlockGefunden(eigenesFenster)) {
+      vorab.push_back({0, "seitendatei-steuert",
+                       Zitat(anzeige) + " ist nicht signiert und hat einen eigenen Block, doch die Seitendatei " +
+                           Zitat(PfadText(seite)) +
+                           " daneben gewinnt: wer eine Datei neben das Installationsprogramm legen kann, steuert es. "
+                           "Signieren Sie es nach dem Anhängen; dann liest es nur seinen Block."});
+    }
+    if (wahl == TZQBlockQuelle::Seitendatei) {
+      kopf.Liest = "seitendatei";
+      kopf.Grund = lage.Signiert ? "Die Signatur deckt keinen Block, so gilt die Seitendatei daneben."
+                                 : "Das Programm ist nicht signiert, so gewinnt die Seitendatei daneben.";
       std::string seitenBytes;
       // An unreadable side file gives the installer an empty text, and so no block.
       if (!platform::ReadWholeFile(seite, seitenBytes)) {
@@ -290,6 +310,10 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
                           " gewinnt sie über einen Block am Ende des Programms.";
       q = QuelleAusBytes(TZQQuellart::Seitendatei, seitenBytes, 0);
     } else {
+      kopf.Liest = davor ? "signierter-block" : "angehaengter-block";
+      kopf.Grund = wahl == TZQBlockQuelle::SignierterBlock
+                       ? "Die Signatur deckt den Block; eine Seitendatei daneben gilt dann nicht."
+                       : "Neben dem Programm liegt keine Seitendatei.";
       kopf.BlockSigniert = davor;
       const std::string letzte = ZahlAlsText(kFenster) + " Bytes";
       kopf.Beschreibung = (davor ? "der Block vor der Signatur von " + Zitat(anzeige) + ", in den letzten " + letzte +
@@ -303,11 +327,13 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
     return Verweigern(Zitat(anzeige) + " ist kein Windows-Programm.");
   } else if (EndetAuf(name, ".ini")) {
     kopf.Art = "seitendatei";
+    kopf.Liest = "seitendatei";
     eigene = PfadText(name.substr(0, name.size() - 3)) + "exe";
     kopf.Beschreibung = "die Seitendatei " + Zitat(anzeige) + ", Byte für Byte, wie das Installationsprogramm sie liest.";
     q = QuelleAusBytes(TZQQuellart::Seitendatei, bytes, 0);
   } else {
     kopf.Art = "blocktext";
+    kopf.Liest = "blocktext";
     eigene = "Setup.exe";
     q = QuelleAusBlocktext(bytes);
     if (q.Umwandlung.Utf16) return Verweigern(Utf16Fehler(datei));

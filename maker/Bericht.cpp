@@ -144,6 +144,7 @@ std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund) {
   const TZQBlock& b = befund.Block;
   const char* fehlt = "(fehlt)";
   std::string t = "Gelesen: " + kopf.Beschreibung + "\n";
+  if (!kopf.Grund.empty()) t += "Warum: " + kopf.Grund + "\n";
   if (kopf.Art == "programm") {
     t += std::string("Signatur: ") +
          (!kopf.Signiert ? "keine" : kopf.BlockSigniert ? "ja, sie deckt den Block" : "ja, sie deckt keinen Block") +
@@ -201,6 +202,8 @@ std::string BerichtJson(const TZQKopf& kopf, const TZQBefund& befund) {
   j.Schluessel("beschreibung").Wert(kopf.Beschreibung);
   j.Schluessel("signiert").Wahr(kopf.Signiert);
   j.Schluessel("blockSigniert").Wahr(kopf.BlockSigniert);
+  j.Schluessel("liest").Wert(kopf.Liest);
+  j.Schluessel("grund").Wert(kopf.Grund);
   j.Zu('}');
   j.Schluessel("blockGefunden").Wahr(befund.Gefunden);
   j.Schluessel("blockBytes").Zahl(static_cast<std::int64_t>(befund.BlockGroesse));

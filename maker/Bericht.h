@@ -16,6 +16,10 @@ struct TZQKopf {
   std::string Ordner;        // where the files beside the installer were looked for, a path
   bool Signiert = false;       // an executable that carries a signature
   bool BlockSigniert = false;  // and a block before it, which the signature covers
+  // What the installer reads: "signierter-block", "seitendatei", "angehaengter-block" or, for a
+  // block text, "blocktext"; and for an executable why, a sentence for people (1252).
+  std::string Liest;
+  std::string Grund;
 };
 
 std::string BerichtText(const TZQKopf& kopf, const TZQBefund& befund);

@@ -307,6 +307,23 @@ void Pruefer::Ziel(const Einstellung& z) {
   }
 }
 
+namespace {
+
+// Whether a file name of the block leads out of the installer's folder: a drive, a leading
+// backslash, a ".." step, or the characters that name streams and patterns.
+bool VerlaesstOrdner(const std::string& name) {
+  if (name.empty()) return false;
+  if (name[0] == '\\' || name[0] == '/' || name.find_first_of(":*?") != std::string::npos) return true;
+  for (std::size_t von = 0; von <= name.size();) {
+    const std::size_t bis = std::min(name.find_first_of("\\/", von), name.size());
+    if (name.compare(von, bis - von, "..") == 0) return true;
+    von = bis + 1;
+  }
+  return false;
+}
+
+}  // namespace
+
 void Pruefer::Dateizeilen() {
   std::string menue;
   for (const Einstellung& e : einstellungen_) {
@@ -340,6 +357,12 @@ void Pruefer::Dateizeilen() {
              "Zwischen zwei Kommas steht nichts: das leere Feld entfällt, die Felder dahinter rücken vor.");
     }
     const std::string name = Cp1252AusBreit(datei.Datei);
+    if (VerlaesstOrdner(name)) {
+      Warnen(e.zeile, "datei-ausserhalb",
+             "Der Dateiname " + Zitat(name) +
+                 " führt aus dem Ordner des Installationsprogramms hinaus (ein Laufwerk, ein Backslash am Anfang, "
+                 "„..“, „:“, „*“ oder „?“): kopiert würde eine Datei von anderswo, an einen Ort außerhalb des Ziels.");
+    }
     if (e.schluessel == '?' && !Vorhanden(ordner_, name)) {
       Warnen(e.zeile, "optional-fehlt",
              "Die Datei " + Zitat(name) + " liegt nicht neben dem Installationsprogramm; die Zeile wird "
@@ -369,6 +392,12 @@ void Pruefer::Dateizeilen() {
                  ": die spätere Verknüpfung ersetzt die frühere.");
     }
     for (std::size_t i = 1; explorer && i < datei.Parameter.size(); ++i) {
+      if (datei.Parameter[i].find(L'"') != std::wstring::npos) {
+        Warnen(e.zeile, "parameter-anfuehrungszeichen",
+               "Der Parameter " + Zitat(Cp1252AusBreit(datei.Parameter[i])) +
+                   " enthält ein Anführungszeichen: in der Befehlszeile des Explorer-Eintrags, die jeden Parameter "
+                   "in Anführungszeichen setzt, beendet es den Parameter, und der Rest wird zu weiteren.");
+      }
       if (datei.Parameter[i].find(L'\\') == std::wstring::npos) continue;
       Warnen(e.zeile, "parameter-backslash",
              "Der Parameter " + Zitat(Cp1252AusBreit(datei.Parameter[i])) +

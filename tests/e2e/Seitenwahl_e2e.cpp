@@ -181,5 +181,26 @@ TEST_F(Seitenwahl, AbgebrocheneOrdnerSucheLaesstDasFeld) {
   EXPECT_TRUE(s.Beenden());
 }
 
+// A shortcut that cannot be saved (a folder holds its name) is reported in a message box, and its
+// box does not stay ticked.
+TEST_F(Seitenwahl, EineVerknuepfungOhneOrtWirdGemeldet) {
+  Installer& s = MitEinerDateiStarten(L"ZQe2e Gesperrt", L"P");
+  const std::wstring besetzt = FremderOrdner(DesktopLink(L"ZQe2e Wahl " + Name()));
+  ASSERT_TRUE(OrdnerMachen(besetzt));
+  ASSERT_TRUE(s.Bereit());
+  s.Klicken("BuNichtKopieren");
+  ErwarteSeite(s, "PaChecks", 3, Ordner());
+  s.Klicken("CheDesktop");
+  HWND box = DialogAbwarten(s);
+  ASSERT_NE(box, nullptr) << L"no message box";
+  EXPECT_EQ(automation::Text(box), L"ZQe2e Gesperrt installieren");
+  EXPECT_TRUE(Vordergrund(box));
+  Taste(VK_RETURN);
+  EXPECT_TRUE(WartenBis([&] { return SichtbaresFenster(s.Pid(), "#32770") == nullptr; }));
+  EXPECT_EQ(s.Zustand("CheDesktop"), 0);
+  EXPECT_TRUE(OrdnerDa(besetzt));
+  EXPECT_TRUE(s.Beenden());
+}
+
 }  // namespace
 }  // namespace e2e

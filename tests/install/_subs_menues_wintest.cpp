@@ -7,6 +7,7 @@
 #include "forms/_Form_Anfang.h"
 #include "install/_subs.h"
 #include "lib/_zq_Adresse_2.h"
+#include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/ShellLink.h"
 #include "tests/support/Fenster.h"
@@ -264,4 +265,19 @@ TEST(LinkErstellen, WithoutTheComponentLibraryEndsTheActionWithTheSystemsText) {
   EXPECT_FALSE(AktionsFehlerText(fehler).empty());
   // A code the system has no text for is named by its number.
   EXPECT_EQ(AktionsFehlerText(0x20001234), L"Fehler 536875572");
+}
+
+TEST_F(Menues, AShortcutThatCannotBeSavedEndsTheActionWithTheSystemsText) {
+  // A folder in the place of the shortcut file: the link object is made, but it cannot be saved.
+  const std::wstring link = SpezialOrdner("1") + texte[0] + L".lnk";
+  ASSERT_TRUE(VerzeichnisMachen(link, true));
+  Dateien.push_back(Datei(L"a.exe", texte[0]));
+  ZielOrt = L"C:\\Prog\\";
+  fenster.Show();
+  aa->CheDesktop.SetStateQuietly(CheckState::Checked);
+  const long fehler = MacheCheck(&aa->CheDesktop);
+  EXPECT_NE(fehler, 0);
+  EXPECT_FALSE(AktionsFehlerText(fehler).empty());
+  EXPECT_FALSE(DateiExistiert(link));
+  platform::RemoveEmptyFolder(link);
 }

@@ -1,5 +1,6 @@
 // The commands on real files: their exit statuses, what they write, and that a refusal leaves every
 // file as it was.
+#include <cstdio>
 #include <initializer_list>
 
 #include <gtest/gtest.h>
@@ -186,6 +187,8 @@ TEST_F(Befehle, TheSideFileWinsOverTheAppendedBlock) {
   EXPECT_TRUE(Enthaelt(pruefen.Ausgabe, "Mein Setup.INI\",\"beschreibung\":\"die Seitendatei"));
   EXPECT_TRUE(Enthaelt(pruefen.Ausgabe, "\"programmName\":\"Seite\""));
   EXPECT_TRUE(Enthaelt(pruefen.Ausgabe, "\"art\":\"block-uebergangen\""));
+  EXPECT_TRUE(Enthaelt(pruefen.Ausgabe, "\"liest\":\"seitendatei\""));
+  EXPECT_TRUE(Enthaelt(pruefen.Ausgabe, "\"art\":\"seitendatei-steuert\""));
   EXPECT_TRUE(Enthaelt(Lauf({"anhaengen", exe, block, "-o", aus}).Ausgabe, "liegt die Seitendatei"));
   EXPECT_TRUE(Enthaelt(Lauf({"seitendatei", block, "-o", ordner.Pfad() + "x.txt"}).Ausgabe, "mit „INI“"));
 }
@@ -213,6 +216,13 @@ TEST_F(Befehle, ASignedExecutableGetsItsBlockBeforeTheSignature) {
   EXPECT_TRUE(Enthaelt(gedeckt.Ausgabe, "Signatur: ja, sie deckt den Block\n")) << gedeckt.Ausgabe;
   EXPECT_TRUE(Enthaelt(gedeckt.Ausgabe, "Programm-Name: Zählwerk\n"));
   EXPECT_FALSE(Enthaelt(gedeckt.Ausgabe, "signiert:")) << "no warning on signing";
+  // A side file beside it changes nothing, and the maker is told so.
+  ordner.Datei("Neu.INI", Block({"#n=Fremd"}));
+  const TZQLauf seite = Lauf({"pruefen", neu, "--json"});
+  EXPECT_FALSE(Enthaelt(seite.Ausgabe, "\"programmName\":\"Fremd\"")) << seite.Ausgabe;
+  EXPECT_TRUE(Enthaelt(seite.Ausgabe, "\"liest\":\"signierter-block\""));
+  EXPECT_TRUE(Enthaelt(seite.Ausgabe, "\"art\":\"seitendatei-uebergangen\""));
+  std::remove((ordner.Pfad() + "Neu.INI").c_str());
   // ... and attaching to it again replaces that block, the zeros that aligned the table with it.
   const std::string zwei = ordner.Datei("zwei.txt", "#ZQ1#\n#n=Zwei\n#ZQ1#\n");
   ASSERT_EQ(Lauf({"anhaengen", neu, zwei, "-o", aus}).Status, kFertig);

@@ -223,3 +223,11 @@ TEST(Warnungen, ParametersWithABackslashWhereExplorerEntriesAreMade) {
   EXPECT_EQ(Bei(Seitendatei(Block(Mit(zeilen, "#m=123"))), "parameter-backslash"), Zeilen{})
       << "without Explorer entries the parameters go nowhere";
 }
+
+TEST(Warnungen, FileNamesThatLeaveTheFolderAndQuotesInParameters) {
+  const TZQBefund b = Text(Block({"#n=x", "#z=P", "#m=45", "#d=..\\fremd.exe,Fremd", "#d=C:\\x.exe,X",
+                                  "#d=\\y.exe,Y", "#d=a:b.exe,AB", "#d=*.exe,Stern", "#d=gut.exe,Gut,-a \"b\"",
+                                  "#d=..gut.exe,Zwei,-c"}));
+  EXPECT_EQ(Bei(b, "datei-ausserhalb"), (Zeilen{6, 7, 8, 9, 10}));
+  EXPECT_EQ(Bei(b, "parameter-anfuehrungszeichen"), Zeilen{11});
+}

@@ -70,3 +70,13 @@ if(NOT WIN32 AND NOT ZQ_SANITIZE)
   add_test(NAME scripts.wow64_probe COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/wow64_probe.sh ${CMAKE_BINARY_DIR}/probe-test)
   set_tests_properties(scripts.wow64_probe PROPERTIES LABELS native)
 endif()
+
+# The headers fuzzed for a few seconds in every run (natively and under the sanitizers; scripts/fuzz
+# runs it longer): installer and maker's tool must agree on every input.
+if(NOT WIN32)
+  add_executable(zq_fuzz_fenster tests/fuzz/Fenster_fuzz.cpp)
+  target_link_libraries(zq_fuzz_fenster PRIVATE zq_maker)
+  zq_target(zq_fuzz_fenster)
+  add_test(NAME fuzz.fenster COMMAND zq_fuzz_fenster 3 ${CMAKE_SOURCE_DIR}/tests/fuzz/seeds WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(fuzz.fenster PROPERTIES LABELS native)
+endif()

@@ -7,7 +7,7 @@ set_tests_properties(release.imports PROPERTIES LABELS release)
 # Its size: 96 KiB at most; the report names the compiler and linker that made it.
 add_test(NAME release.size
          COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:Setup> -DBUDGET=98304
-                 -DCOMPILER=${CMAKE_CXX_COMPILER} -DLINKER=${CMAKE_LINKER}
+                 -DCOMPILER=${CMAKE_CXX_COMPILER} -DLINKER=${ZQ_LD}
                  -P ${CMAKE_SOURCE_DIR}/tests/release/size.cmake)
 set_tests_properties(release.size PROPERTIES LABELS release)
 

@@ -1,4 +1,4 @@
-# Tests of the release Setup.exe itself (label `release`): what it imports and how large it is.
+# Tests of the release Setup.exe itself (label `release`): what it imports, how large it is and what it links.
 add_test(NAME release.imports
          COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=$<TARGET_FILE:Setup>
                  -DLIST=${CMAKE_SOURCE_DIR}/tests/release/imports.txt -P ${CMAKE_SOURCE_DIR}/tests/release/imports.cmake)
@@ -21,3 +21,13 @@ set_tests_properties(release.loadconfig PROPERTIES LABELS release)
 add_test(NAME release.archiv
          COMMAND ${CMAKE_SOURCE_DIR}/tests/release/archiv.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/archiv-test)
 set_tests_properties(release.archiv PROPERTIES LABELS release TIMEOUT 600)
+
+# Its link map: no unwinder, personality routine or __cxa_throw, which would run without the unwind
+# data that the linker script discards; and a program that throws is refused, so the check can fail.
+add_test(NAME release.linkmap
+         COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/release/linkmap.py ${CMAKE_BINARY_DIR}/Setup.map)
+add_test(NAME release.linkmap_wirft
+         COMMAND ${CMAKE_COMMAND} -DCXX=${CMAKE_CXX_COMPILER} -DPYTHON=${Python3_EXECUTABLE}
+                 -DCHECK=${CMAKE_SOURCE_DIR}/tests/release/linkmap.py -DWORK=${CMAKE_BINARY_DIR}/linkmap-test
+                 -P ${CMAKE_SOURCE_DIR}/tests/release/linkmap_wirft.cmake)
+set_tests_properties(release.linkmap release.linkmap_wirft PROPERTIES LABELS release)

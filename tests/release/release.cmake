@@ -31,3 +31,9 @@ add_test(NAME release.linkmap_wirft
                  -DCHECK=${CMAKE_SOURCE_DIR}/tests/release/linkmap.py -DWORK=${CMAKE_BINARY_DIR}/linkmap-test
                  -P ${CMAKE_SOURCE_DIR}/tests/release/linkmap_wirft.cmake)
 set_tests_properties(release.linkmap release.linkmap_wirft PROPERTIES LABELS release)
+
+# The version it states of itself, in its version resource and its manifest: the file VERSION's.
+add_test(NAME release.version
+         COMMAND ${CMAKE_COMMAND} -DWINDRES=${CMAKE_RC_COMPILER} -DEXE=$<TARGET_FILE:Setup>
+                 -P ${CMAKE_SOURCE_DIR}/tests/release/version.cmake)
+set_tests_properties(release.version PROPERTIES LABELS release)

@@ -38,7 +38,7 @@ def short(obj):
 
 
 def chain(obj, brought):
-    """How OBJ came into the link: each object, then the one that brought it in and for which symbol."""
+    """How OBJ came into the link: the objects that brought it in, each with the symbol it was wanted for."""
     steps = []
     while obj in brought and len(steps) < 20:
         obj, symbol = brought[obj]

@@ -5,10 +5,14 @@ GNU ld 2.40 links the structure that SYMBOL names but leaves the header's load-c
 directory empty. This step takes the structure's address from the link map, writes it and the
 structure's own Size field into the directory entry, and sets the header checksum anew, so that the
 file stays what the linker would have written. It runs after every link and changes nothing else.
+The patched image goes to a temporary file beside EXE that then takes its name: a step ended
+half-way leaves the linked file whole, never a half-written one that the build takes as current.
 """
+import os
 import re
 import struct
 import sys
+import tempfile
 
 LOAD_CONFIG = 10  # IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG
 
@@ -72,8 +76,23 @@ def main():
 
     struct.pack_into("<II", image, directories + 8 * LOAD_CONFIG, rva, size)
     struct.pack_into("<I", image, optional + 64, checksum(image, optional + 64))
-    with open(exe, "wb") as f:
-        f.write(image)
+    replace(exe, image)
+
+
+def replace(path, data):
+    handle, temporary = tempfile.mkstemp(dir=os.path.dirname(os.path.abspath(path)),
+                                         prefix=os.path.basename(path) + ".")
+    try:
+        with os.fdopen(handle, "wb") as f:
+            f.write(data)
+            f.flush()
+            os.fsync(f.fileno())
+        # mkstemp makes the file for its owner alone; the linked file's mode stays.
+        os.chmod(temporary, os.stat(path).st_mode & 0o7777)
+        os.replace(temporary, path)
+    except BaseException:
+        os.unlink(temporary)
+        raise
 
 
 main()

@@ -33,7 +33,7 @@ int main() {
   // Setup.exe runs elevated from whatever folder it was saved to: a DLL lying beside it must never
   // be loaded in place of the system's.
   platform::DllsOnlyFromSystemFolder();
-  Version = L"19";
+  Version = ZQ_VERSION;
   ExePfad = EigenerOrdner();
   platform::ComInitialize();
   platform::SetApplicationTitle(L"");

@@ -19,7 +19,7 @@
 std::wstring ProgName = L"?";
 std::wstring ZielOrt;
 std::wstring ExePfad;
-std::wstring Version = L"19";
+std::wstring Version = ZQ_VERSION;
 std::vector<TZQDateienInfo> Dateien(1);
 
 namespace {

@@ -9,7 +9,7 @@
 extern std::wstring ProgName;  // "?" until the configuration names the program
 extern std::wstring ZielOrt;   // target folder with trailing backslash, empty while undetermined
 extern std::wstring ExePfad;   // the installer's own folder, with trailing backslash
-extern std::wstring Version;   // "19"
+extern std::wstring Version;   // as the file VERSION holds it
 // 1-based; element 0 stays empty. Once the configuration is valid the installer itself is last.
 extern std::vector<TZQDateienInfo> Dateien;
 

@@ -139,7 +139,7 @@ HWND DialogAbwarten(const Installer& s) {
 TEST_F(Seitenwahl, FussZeigtDieVersionImHinweisfenster) {
   Installer& s = MitEinerDateiStarten(L"ZQe2e Fuss", L"P");
   ASSERT_TRUE(s.Bereit());
-  EXPECT_EQ(s.Text("PaFuss2"), L"Installations-Programm, Version 19");
+  EXPECT_EQ(s.Text("PaFuss2"), L"Installations-Programm, Version " ZQ_VERSION);
 
   s.Klicken("PaFuss2");
   HWND box = DialogAbwarten(s);
@@ -148,7 +148,7 @@ TEST_F(Seitenwahl, FussZeigtDieVersionImHinweisfenster) {
   const std::vector<std::wstring> texte = KinderTexte(box, "Static");
   bool version = false;
   for (const std::wstring& text : texte) {
-    if (text.rfind(L"Installations-Programm, Version 19\r\n", 0) == 0) version = true;
+    if (text.rfind(L"Installations-Programm, Version " ZQ_VERSION L"\r\n", 0) == 0) version = true;
   }
   EXPECT_TRUE(version) << ::testing::PrintToString(texte);
 

@@ -201,7 +201,7 @@ TEST_F(Hauptfenster, TextsAndStatesAtCreation) {
       {"CheSchnell", L"XP-Schnell-Start-Bereich"},
       {"PaStart3", L"Start"},
       {"CheStart", L"Start-Menü"},
-      {"PaFuss2", L"Installations-Programm, Version 19"},
+      {"PaFuss2", L"Installations-Programm, Version " ZQ_VERSION},
       {"LaPfad",
        L"Das Programm ist noch nicht neu installiert worden.\r\n\r\nFrage: Sollen die "
        L"Programm-Dateien für immer dort bleiben, wo sie jetzt sind? Oder sollen sie zu einem "

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The release archive: two runs of scripts/release give the same bytes; the .zip and the .tar.gz hold
-# the same files, those a maker needs, the release's Setup.exe among them; SHA256SUMS names every
-# other file and holds for each.
+# The release archive: named with the version in VERSION; two runs of scripts/release give the same
+# bytes; the .zip and the .tar.gz hold the same files, those a maker needs, the release's Setup.exe
+# among them; SHA256SUMS names every other file and holds for each.
 #   archiv.sh CLONE WORK
 set -euo pipefail
 clone=$1 work=$2
@@ -12,6 +12,11 @@ mkdir -p "$work"
 zip=$(echo "$work"/eins/*.zip)
 tgz=$(echo "$work"/eins/*.tar.gz)
 name=$(basename "$zip" .zip)
+read -r version <"$clone/VERSION"
+case $name in
+  "Setup-$version-"*) ;;
+  *) echo "archiv.sh: $name is not named with the version in VERSION ($version)"; exit 1 ;;
+esac
 cmp "$zip" "$work/zwei/$name.zip"
 cmp "$tgz" "$work/zwei/$name.tar.gz"
 

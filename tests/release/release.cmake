@@ -1,4 +1,4 @@
-# Tests of the release Setup.exe itself (label `release`): what it imports and how large it is.
+# Tests of the release Setup.exe itself (label `release`): what it imports, how large it is and what it links.
 add_test(NAME release.imports
          COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DEXE=$<TARGET_FILE:Setup>
                  -DLIST=${CMAKE_SOURCE_DIR}/tests/release/imports.txt -P ${CMAKE_SOURCE_DIR}/tests/release/imports.cmake)
@@ -7,7 +7,7 @@ set_tests_properties(release.imports PROPERTIES LABELS release)
 # Its size: 96 KiB at most; the report names the compiler and linker that made it.
 add_test(NAME release.size
          COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:Setup> -DBUDGET=98304
-                 -DCOMPILER=${CMAKE_CXX_COMPILER} -DLINKER=${CMAKE_LINKER}
+                 -DCOMPILER=${CMAKE_CXX_COMPILER} -DLINKER=${ZQ_LD}
                  -P ${CMAKE_SOURCE_DIR}/tests/release/size.cmake)
 set_tests_properties(release.size PROPERTIES LABELS release)
 
@@ -21,3 +21,19 @@ set_tests_properties(release.loadconfig PROPERTIES LABELS release)
 add_test(NAME release.archiv
          COMMAND ${CMAKE_SOURCE_DIR}/tests/release/archiv.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/archiv-test)
 set_tests_properties(release.archiv PROPERTIES LABELS release TIMEOUT 600)
+
+# Its link map: no unwinder, personality routine or __cxa_throw, which would run without the unwind
+# data that the linker script discards; and a program that throws is refused, so the check can fail.
+add_test(NAME release.linkmap
+         COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/release/linkmap.py ${CMAKE_BINARY_DIR}/Setup.map)
+add_test(NAME release.linkmap_wirft
+         COMMAND ${CMAKE_COMMAND} -DCXX=${CMAKE_CXX_COMPILER} -DPYTHON=${Python3_EXECUTABLE}
+                 -DCHECK=${CMAKE_SOURCE_DIR}/tests/release/linkmap.py -DWORK=${CMAKE_BINARY_DIR}/linkmap-test
+                 -P ${CMAKE_SOURCE_DIR}/tests/release/linkmap_wirft.cmake)
+set_tests_properties(release.linkmap release.linkmap_wirft PROPERTIES LABELS release)
+
+# The version it states of itself, in its version resource and its manifest: the file VERSION's.
+add_test(NAME release.version
+         COMMAND ${CMAKE_COMMAND} -DWINDRES=${CMAKE_RC_COMPILER} -DEXE=$<TARGET_FILE:Setup>
+                 -P ${CMAKE_SOURCE_DIR}/tests/release/version.cmake)
+set_tests_properties(release.version PROPERTIES LABELS release)

@@ -39,8 +39,17 @@ std::string ZahlAlsText(std::int64_t z) {
   std::uint64_t betrag = z < 0 ? 0 - static_cast<std::uint64_t>(z) : static_cast<std::uint64_t>(z);
   std::string ziffern;
   do {
-    ziffern.insert(ziffern.begin(), static_cast<char>('0' + betrag % 10));
-    betrag /= 10;
+    // Divided by 10 in 16-bit steps of 32-bit arithmetic: a 32-bit build then needs none of the
+    // C runtime's 64-bit division.
+    std::uint32_t rest = 0;
+    std::uint64_t quotient = 0;
+    for (int stelle = 48; stelle >= 0; stelle -= 16) {
+      const std::uint32_t teil = (rest << 16) | static_cast<std::uint32_t>((betrag >> stelle) & 0xFFFF);
+      quotient = (quotient << 16) | (teil / 10);
+      rest = teil % 10;
+    }
+    ziffern.insert(ziffern.begin(), static_cast<char>('0' + rest));
+    betrag = quotient;
   } while (betrag != 0);
   if (z < 0) ziffern.insert(ziffern.begin(), '-');
   return ziffern;

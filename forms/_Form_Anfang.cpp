@@ -474,12 +474,14 @@ void Taa::BuVerzKopieClick(platform::Control& Sender) {
 
   // Input waits in the queue until the step is over; the window only paints and answers.
   Kopierschritt schritt{MitEndBackslash(EdVerz.Caption())};
-  platform::Thread kopierer;
-  if (kopierer.Start(&Kopieren, &schritt)) {
-    platform::WaitAnswering(kopierer.Handle(), platform::kForever);
-  } else {
-    Kopieren(&schritt);
-  }
+  {
+    platform::Thread kopierer;
+    if (kopierer.Start(&Kopieren, &schritt)) {
+      platform::WaitAnswering(kopierer.Handle(), platform::kForever);
+    } else {
+      Kopieren(&schritt);
+    }
+  }  // the copy has ended here, whatever the wait answered
   std::wstring fehler;
   if (!schritt.zielDa) {
     fehler = Cp1252Breit(

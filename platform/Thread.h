@@ -9,7 +9,8 @@ class Thread {
   Thread() = default;
   Thread(const Thread&) = delete;
   Thread& operator=(const Thread&) = delete;
-  // Closes the handle; the thread, if it still runs, goes on.
+  // Waits for the thread to end (WaitForSingleObject), since what it works on may end with this
+  // object's scope; then closes the handle.
   ~Thread();
 
   // CreateThread running `routine(context)`; false when the system made no thread.

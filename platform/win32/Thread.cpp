@@ -16,7 +16,9 @@ DWORD WINAPI Einstieg(void* work) {
 }  // namespace
 
 Thread::~Thread() {
-  if (handle_ != nullptr) ::CloseHandle(handle_);
+  if (handle_ == nullptr) return;
+  ::WaitForSingleObject(handle_, INFINITE);
+  ::CloseHandle(handle_);
 }
 
 bool Thread::Start(void (*routine)(void*), void* context) {

@@ -109,7 +109,6 @@ class Control : public Component {
   Handler<Control&> OnClick;
 
   // What an own-class control tells assistive technology it is; a system class tells it itself.
-  ActsAs Acts() const { return actsAs_; }
   void SetActsAs(ActsAs kind) { actsAs_ = kind; }
 
  protected:

@@ -165,8 +165,8 @@ bool BlockGefunden(const std::string& fenster) {
   return Inhalt(fenster, inhalt);
 }
 
-TZQBlockQuelle BlockQuelle(const TZQFensterLage& lage, const std::string& fenster, bool seitendateiDa) {
-  if (lage.Signiert && BlockGefunden(fenster)) return TZQBlockQuelle::SignierterBlock;
+TZQBlockQuelle BlockQuelle(bool signiert, const std::string& fenster, bool seitendateiDa) {
+  if (signiert && BlockGefunden(fenster)) return TZQBlockQuelle::SignierterBlock;
   return seitendateiDa ? TZQBlockQuelle::Seitendatei : TZQBlockQuelle::Programm;
 }
 

@@ -103,11 +103,11 @@ enum class TZQBlockQuelle : unsigned char {
   Seitendatei,      // the side file, which wins over a block at the end of an unsigned installer
   Programm,         // the end of its own file
 };
-// The choice, from the window of the installer's own file (`lage` and the window read there) and
-// whether the side file exists. Signed is what the file says of itself (a certificate table named
+// The choice, from the window of the installer's own file (whether it ends before a signature, and
+// the window read there) and whether the side file exists. Signed is what the file says of itself (a certificate table named
 // in its header and ending the file, the block before it); verifying it is the system's part when
 // it asks for elevation.
-TZQBlockQuelle BlockQuelle(const TZQFensterLage& lage, const std::string& fenster, bool seitendateiDa);
+TZQBlockQuelle BlockQuelle(bool signiert, const std::string& fenster, bool seitendateiDa);
 
 // "Das Installations-Programm enthält falsche Daten für:" with one line for every setting that is
 // missing; empty when the block is complete.

@@ -203,7 +203,7 @@ std::string EinstellungsFenster(const std::wstring& exe) {
   TZQFensterLage lage;
   const std::string eigenes = FensterLesen(exe, lage);
   const std::wstring seitenDatei = SeitendateiName(exe);
-  if (BlockQuelle(lage, eigenes, DateiExistiert(seitenDatei)) != TZQBlockQuelle::Seitendatei) return eigenes;
+  if (BlockQuelle(lage.Signiert, eigenes, DateiExistiert(seitenDatei)) != TZQBlockQuelle::Seitendatei) return eigenes;
   return FensterLesen(seitenDatei, lage);
 }
 

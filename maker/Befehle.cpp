@@ -269,9 +269,7 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
     const std::string seite = SeitendateiVon(datei);
     // The installer's own choice of its source, from the same window.
     const std::string eigenesFenster = Fenster(bytes);
-    const TZQFensterLage lage = FensterLage(std::string_view(bytes).substr(0, kKopfGroesse),
-                                            static_cast<std::int64_t>(bytes.size()));
-    const TZQBlockQuelle wahl = BlockQuelle(lage, eigenesFenster, !seite.empty());
+    const TZQBlockQuelle wahl = BlockQuelle(davor, eigenesFenster, !seite.empty());
     if (programm.Signiert && !angehaengt && seite.empty()) {
       vorab.push_back({0, "signiert",
                        Zitat(anzeige) + " ist digital signiert: hängen Sie den Block mit setupblock anhaengen an "
@@ -283,7 +281,7 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
                        "Neben " + Zitat(anzeige) + " liegt die Seitendatei " + Zitat(PfadText(seite)) +
                            "; das Installationsprogramm liest sie nicht, denn seine Signatur deckt den Block in ihm."});
     }
-    if (wahl == TZQBlockQuelle::Seitendatei && !lage.Signiert && BlockGefunden(eigenesFenster)) {
+    if (wahl == TZQBlockQuelle::Seitendatei && !davor && BlockGefunden(eigenesFenster)) {
       vorab.push_back({0, "seitendatei-steuert",
                        Zitat(anzeige) + " ist nicht signiert und hat einen eigenen Block, doch die Seitendatei " +
                            Zitat(PfadText(seite)) +
@@ -292,7 +290,7 @@ TZQLauf BefehlPruefen(const Aufruf& a) {
     }
     if (wahl == TZQBlockQuelle::Seitendatei) {
       kopf.Liest = "seitendatei";
-      kopf.Grund = lage.Signiert ? "Die Signatur deckt keinen Block, so gilt die Seitendatei daneben."
+      kopf.Grund = davor ? "Die Signatur deckt keinen Block, so gilt die Seitendatei daneben."
                                  : "Das Programm ist nicht signiert, so gewinnt die Seitendatei daneben.";
       std::string seitenBytes;
       // An unreadable side file gives the installer an empty text, and so no block.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "maker/Pruefung.h"
+#include "tests/maker/Kopf.h"
 
 namespace macher {
 
@@ -41,41 +42,15 @@ inline std::string Warnung(const TZQBefund& befund, const std::string& art) {
 // The smallest 32-bit Windows executable: headers, one section that holds the marker as
 // Setup.exe's own data does, and with `zertifikat` > 0 a certificate table of that size behind it.
 inline std::string Programm(std::size_t zertifikat = 0) {
-  std::string b(0x400, '\0');
-  const auto setzen = [&](std::size_t pos, std::uint32_t wert, int bytes) {
-    for (int i = 0; i < bytes; ++i) b[pos + i] = static_cast<char>(wert >> (8 * i));
-  };
-  b[0] = 'M', b[1] = 'Z';
-  setzen(0x3C, 0x80, 4);
-  b.replace(0x80, 4, std::string("PE\0\0", 4));
-  setzen(0x84, 0x14C, 2);    // i386
-  setzen(0x86, 1, 2);        // one section
-  setzen(0x94, 0xE0, 2);     // size of the optional header
-  setzen(0x96, 0x0102, 2);   // executable, 32 bit
-  setzen(0x98, 0x10B, 2);    // PE32
-  setzen(0x98 + 60, 0x200, 4);  // size of the headers
-  setzen(0x98 + 92, 16, 4);     // data directories
-  setzen(0x178 + 16, 0x200, 4);  // the section's size and place in the file
-  setzen(0x178 + 20, 0x200, 4);
+  std::string b = kopf::Bild();
   b.replace(0x300, 5, "#ZQ1#");
-  if (zertifikat > 0) {
-    setzen(0x98 + 96 + 4 * 8, static_cast<std::uint32_t>(b.size()), 4);
-    setzen(0x98 + 96 + 4 * 8 + 4, static_cast<std::uint32_t>(zertifikat), 4);
-    b += std::string(zertifikat, 'Z');
-  }
-  return b;
+  return zertifikat == 0 ? b : kopf::Signiert(b, kopf::Eintrag(0x80, false), zertifikat);
 }
 
 // `datei` signed as signing tools sign it: zero bytes up to a multiple of 8, then a certificate
 // table of `zertifikat` bytes, named by the security directory of Programm()'s header.
 inline std::string Signiert(std::string datei, std::size_t zertifikat = 96) {
-  datei.resize((datei.size() + 7) / 8 * 8, '\0');
-  const auto setzen = [&](std::size_t pos, std::size_t wert) {
-    for (int i = 0; i < 4; ++i) datei[pos + i] = static_cast<char>(wert >> (8 * i));
-  };
-  setzen(0x98 + 96 + 4 * 8, datei.size());
-  setzen(0x98 + 96 + 4 * 8 + 4, zertifikat);
-  return datei + std::string(zertifikat, 'Z');
+  return kopf::Signiert(std::move(datei), kopf::Eintrag(0x80, false), zertifikat);
 }
 
 }  // namespace macher

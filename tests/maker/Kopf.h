@@ -47,11 +47,12 @@ inline std::string Eingetragen(std::string datei, std::size_t eintrag, std::uint
   return datei + tabelle;
 }
 
-// Signed as signing tools sign: zeros up to a multiple of 8, then a table of 96 bytes.
-inline std::string Signiert(std::string datei, std::size_t eintrag) {
+// Signed as signing tools sign, with the entry at `eintrag`: zeros up to a multiple of 8, then a
+// table of `groesse` bytes.
+inline std::string Signiert(std::string datei, std::size_t eintrag, std::size_t groesse = 96) {
   datei.resize((datei.size() + 7) / 8 * 8, '\0');
   const std::size_t anfang = datei.size();
-  return Eingetragen(std::move(datei), eintrag, anfang, 96, std::string(96, 'Z'));
+  return Eingetragen(std::move(datei), eintrag, anfang, groesse, std::string(groesse, 'Z'));
 }
 
 // What the installer takes from a source of these bytes, as it reads its own file.

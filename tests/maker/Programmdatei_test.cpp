@@ -13,9 +13,7 @@ using macher::kBeispiel;
 
 namespace {
 
-void Setzen(std::string& b, std::size_t pos, std::uint32_t wert) {
-  for (int i = 0; i < 4; ++i) b[pos + i] = static_cast<char>(wert >> (8 * i));
-}
+using kopf::Setzen;
 
 // Programm() with a COFF symbol table of `symbole` entries behind its section, then a string table
 // of `texte` bytes (its size field counted in; 0: none).

@@ -1,5 +1,7 @@
 #include "install/_block.h"
 
+#include <algorithm>
+
 #include "install/_pe.h"
 #include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_Feld_3.h"
@@ -30,9 +32,12 @@ void DateiLesen(char schluessel, const std::string& wert, TZQBlock& block, TZQDa
   std::vector<std::string> teile;
   TextTeilen(wert, ",", false, true, teile);
   if (teile.size() < 2) return;
+  const std::string name = Gestutzt(teile[1]);
   TZQDateienInfo datei;
-  datei.Datei = Cp1252Breit(Gestutzt(teile[1]));
-  if (schluessel == '?' && !optionalVorhanden(datei.Datei)) return;
+  datei.Datei = Cp1252Breit(name);
+  // Refused before an optional file is looked for, which would already look outside the folder.
+  if (VerlaesstOrdner(name)) block.DateiAusserhalb = true;
+  else if (schluessel == '?' && !optionalVorhanden(datei.Datei)) return;
   if (teile.size() >= 3) {
     datei.Text = Cp1252Breit(Gestutzt(teile[2]));
     // A text that gives the file no menu entry does not make the configuration complete.
@@ -90,6 +95,17 @@ std::string FensterAus(const TZQFensterLage& lage, std::string_view gelesen) {
   const std::size_t ende = FensterEnde(lage, gelesen);
   const std::size_t anfang = ende > kFensterGroesse ? ende - kFensterGroesse : 0;
   return std::string(gelesen.data() + anfang, ende - anfang);
+}
+
+bool VerlaesstOrdner(const std::string& datei) {
+  if (datei.empty()) return false;
+  if (datei[0] == '\\' || datei[0] == '/' || datei.find_first_of(":*?") != std::string::npos) return true;
+  for (std::size_t von = 0; von <= datei.size();) {
+    const std::size_t bis = std::min(datei.find_first_of("\\/", von), datei.size());
+    if (datei.compare(von, bis - von, "..") == 0) return true;
+    von = bis + 1;
+  }
+  return false;
 }
 
 bool MenueTextBrauchbar(const std::wstring& text) {
@@ -172,7 +188,7 @@ TZQBlockQuelle BlockQuelle(bool signiert, const std::string& fenster, bool seite
 
 std::array<TZQAngabe, 4> Angaben(const TZQBlock& block) {
   return {{{"Programm-Name", block.HatName},
-           {"Programm-Dateien", block.HatDateien},
+           {"Programm-Dateien", block.HatDateien && !block.DateiAusserhalb},
            {"Ziel-Pfad", block.HatZiel},
            {"Menüs", block.HatMenue}}};
 }
@@ -186,12 +202,11 @@ std::wstring ZielVorschlag(const std::wstring& wert, const std::wstring& name,
 }
 
 std::wstring FalscheDatenText(const TZQBlock& block) {
-  if (block.HatName && block.HatDateien && block.HatZiel && block.HatMenue) return {};
-  std::string text = "Das Installations-Programm enthält falsche Daten für:";
+  std::string text;
   for (const TZQAngabe& angabe : Angaben(block)) {
     if (!angabe.Da) text += std::string("\r\n- ") + angabe.Name;
   }
-  return Cp1252Breit(text);
+  return text.empty() ? std::wstring() : Cp1252Breit("Das Installations-Programm enthält falsche Daten für:" + text);
 }
 
 std::wstring FehlendeDateienText(const std::vector<std::wstring>& namen, const std::vector<std::wstring>& fehlend) {

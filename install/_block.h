@@ -24,6 +24,7 @@ struct TZQBlock {
   bool HatZiel = false;
   bool HatMenue = false;
   bool HatDateien = false;
+  bool DateiAusserhalb = false;  // a file line names a file outside the installer's folder
   std::wstring Name = L"?";
   std::wstring Ziel;   // the last `z` value as written; folder codes are resolved by the installer
   std::wstring Menue;  // the last `m` value; its digits 1 to 5 offer the menu locations
@@ -89,6 +90,11 @@ inline bool IstEinstellung(const std::string& zeile) {
   return zeile.size() >= 3 && zeile[0] == '#' && zeile[2] == '=';
 }
 
+// Whether a file name of the block leads out of the folder it is taken from and copied to: a drive or
+// any colon, a leading backslash or slash, ".." as a step, or a pattern ("*", "?"). The installer
+// refuses a block that names such a file: it would read and write where the user did not choose.
+bool VerlaesstOrdner(const std::string& datei);
+
 // Finds the block at the end of `fenster` (the last 2000 bytes of the source) and reads its
 // settings. `optionalVorhanden` answers for a `?` line whether its file lies beside the installer.
 TZQBlock BlockLesen(const std::string& fenster, TZQDateiFrage optionalVorhanden);
@@ -110,10 +116,10 @@ enum class TZQBlockQuelle : unsigned char {
 TZQBlockQuelle BlockQuelle(bool signiert, const std::string& fenster, bool seitendateiDa);
 
 // "Das Installations-Programm enthält falsche Daten für:" with one line for every setting that is
-// missing; empty when the block is complete.
+// missing or wrong (files outside the installer's folder); empty when the block is complete.
 std::wstring FalscheDatenText(const TZQBlock& block);
 // The four settings the block must have, in the order that text names them: the name (1252) and
-// whether the block has it.
+// whether the block has it, sound.
 struct TZQAngabe {
   const char* Name;
   bool Da;

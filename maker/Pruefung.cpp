@@ -307,23 +307,6 @@ void Pruefer::Ziel(const Einstellung& z) {
   }
 }
 
-namespace {
-
-// Whether a file name of the block leads out of the installer's folder: a drive, a leading
-// backslash, a ".." step, or the characters that name streams and patterns.
-bool VerlaesstOrdner(const std::string& name) {
-  if (name.empty()) return false;
-  if (name[0] == '\\' || name[0] == '/' || name.find_first_of(":*?") != std::string::npos) return true;
-  for (std::size_t von = 0; von <= name.size();) {
-    const std::size_t bis = std::min(name.find_first_of("\\/", von), name.size());
-    if (name.compare(von, bis - von, "..") == 0) return true;
-    von = bis + 1;
-  }
-  return false;
-}
-
-}  // namespace
-
 void Pruefer::Dateizeilen() {
   std::string menue;
   for (const Einstellung& e : einstellungen_) {
@@ -361,7 +344,8 @@ void Pruefer::Dateizeilen() {
       Warnen(e.zeile, "datei-ausserhalb",
              "Der Dateiname " + Zitat(name) +
                  " führt aus dem Ordner des Installationsprogramms hinaus (ein Laufwerk, ein Backslash am Anfang, "
-                 "„..“, „:“, „*“ oder „?“): kopiert würde eine Datei von anderswo, an einen Ort außerhalb des Ziels.");
+                 "„..“, „:“, „*“ oder „?“): das Installationsprogramm weist den Block zurück und zeigt seine "
+                 "Fehlerseite („- Programm-Dateien“).");
     }
     if (e.schluessel == '?' && !Vorhanden(ordner_, name)) {
       Warnen(e.zeile, "optional-fehlt",

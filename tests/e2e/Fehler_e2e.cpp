@@ -56,6 +56,16 @@ TEST_F(Fehlerseite, DieSeitendateiGehtDemAngehaengtenBlockVor) {
   EXPECT_TRUE(s.Beenden());
 }
 
+TEST_F(Fehlerseite, EineDateiAusserhalbDesOrdnersWeistDenBlockAb) {
+  SetupAblegen(Block({L"#n=ZQe2e Aussen", L"#z=P", L"#m=1", L"#d=Prog.exe," + Menue(L"ZQe2e Aussen"), L"#d=..\\x.dll"}));
+  Programmdatei(L"Prog.exe");
+  ASSERT_TRUE(DateiSchreiben(FremdeDatei(L"C:\\zq_e2e\\x.dll"), "fremd"));
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  ErwarteStartFehler(s, kNichtMoeglich + kFalscheDaten + L"\r\n- Programm-Dateien");
+  EXPECT_TRUE(s.Beenden());
+}
+
 TEST_F(Fehlerseite, FehlendeDateienInBeidenListen) {
   const std::wstring menue = Menue(L"ZQe2e Fehlend");
   SetupAblegen(Block({L"#n=ZQe2e Fehlend", L"#z=P", L"#m=1", L"#d=Da.exe," + menue, L"#d=Fehlt.exe",

@@ -224,3 +224,22 @@ TEST(Urteilen, ListsEachFileOnceAndTheInstallerLastWhateverItsName) {
   const TZQBlock frei = BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=\x8d,A", "#d=\x8d,B"}), Keine);
   EXPECT_EQ(Urteilen(frei, L"Setup.exe", alle).Namen, (std::vector<std::wstring>{L"", L"\x8d", L"Setup.exe"}));
 }
+
+TEST(BlockLesen, FileNamesOutsideTheInstallersFolderRefuseTheBlock) {
+  const std::wstring refused = L"Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Dateien";
+  for (const std::string name : {"..\\x.dll", "sub\\..\\..\\x.dll", "../x.dll", "sub/..", "..", "C:x.dll",
+                                 "C:\\Windows\\x.dll", "a:b.dll", "\\x.dll", "/x.dll", "\\\\srv\\s\\x.dll", "*.dll", "x?.dll"}) {
+    const TZQBlock b = BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=Prog.exe,Prog", "#d=" + name}), Keine);
+    EXPECT_EQ(FalscheDatenText(b), refused) << name;
+  }
+  for (const std::string name : {"sub\\x.dll", "..x.dll", "x..dll", "sub\\...\\x", "x. .dll"}) {
+    EXPECT_EQ(FalscheDatenText(BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=Prog.exe,Prog", "#d=" + name}), Keine)), L"")
+        << name;
+  }
+  // An optional file is refused unasked: asking would look outside the folder already.
+  bool gefragt = false;
+  const TZQBlock b = BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=Prog.exe,Prog", "#?=..\\x.dll"}),
+                                [&](const std::wstring&) { return gefragt = true; });
+  EXPECT_FALSE(gefragt);
+  EXPECT_EQ(FalscheDatenText(b), refused);
+}

@@ -198,10 +198,11 @@ std::string FensterLesen(const std::wstring& quelle, TZQFensterLage& lage) {
 
 // The window the settings come from: the running executable's, or its side file's where that wins.
 std::string EinstellungsFenster(const std::wstring& exe) {
-  // Without its own path the installer reads nothing rather than a file of the current folder.
-  if (exe.empty()) return {};
   TZQFensterLage lage;
   const std::string eigenes = FensterLesen(exe, lage);
+  // An installer without its own path, or that cannot read its own file, reads nothing: not a file of
+  // the current folder, and no side file, since it cannot tell whether a signature forbids one.
+  if (eigenes.empty()) return {};
   const std::wstring seitenDatei = SeitendateiName(exe);
   if (BlockQuelle(lage.Signiert, eigenes, DateiExistiert(seitenDatei)) != TZQBlockQuelle::Seitendatei) return eigenes;
   return FensterLesen(seitenDatei, lage);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 #include "platform/Locale.h"
 
@@ -180,9 +179,11 @@ int TextVergleich(const std::string& a, const std::string& b) {
 }
 
 std::int32_t BlockKapazitaet(std::int32_t anzahl) {
-  if (anzahl <= 0) return 100;
-  const auto kapazitaet = static_cast<std::int32_t>(std::sqrt(static_cast<double>(anzahl)) * 1.33) + 1;
-  return std::max<std::int32_t>(kapazitaet, 100);
+  // 1.33 times the square root of `anzahl`, whole, + 1, and at least 100: k is the largest whole
+  // number with k * k <= 1.33^2 * anzahl, found in whole numbers (no floating-point runtime).
+  std::int64_t k = 99;
+  while ((k + 1) * (k + 1) * 10000 <= 17689ll * anzahl) ++k;
+  return static_cast<std::int32_t>(k + 1);
 }
 
 std::vector<std::int32_t> IndexSortieren(const std::vector<std::string>& liste) {

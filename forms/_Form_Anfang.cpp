@@ -5,6 +5,7 @@
 
 #include "forms/_Form_Geheim.h"
 
+#include "install/_kopieren.h"
 #include "install/_subs.h"
 #include "lib/_zq_Adresse_2.h"
 #include "lib/_zq_Control_1.h"
@@ -251,6 +252,7 @@ void Taa::LoadDesign() {
   for (const Entwurf& e : kEntwurf) Anwenden(*this, e);
 
   OnKeyDown = platform::Bind<&Taa::FormKeyDown>(this);
+  OnCloseQuery = platform::Bind<&Taa::FormCloseQuery>(this);
   BuClose.OnClick = platform::Bind<&Taa::BuCloseClick>(this);
   BuFehler.OnClick = platform::Bind<&Taa::BuFehlerClick>(this);
   LaDesktop.OnClick = platform::Bind<&Taa::LaDesktopClick>(this);
@@ -441,27 +443,6 @@ void Taa::BuBehaltenClick(platform::Control& Sender) {
   ZeigePanel(&Sender == &BuEntfernen ? PaLeer : PaPfad);
 }
 
-namespace {
-
-// The copy step's work, on a thread of its own so that the window keeps painting and answering
-// meanwhile. It reads the installer state, which no handler changes while the step runs.
-struct Kopierschritt {
-  std::wstring ziel;
-  bool zielDa = false;
-  std::wstring misslungen{};  // CR LF and the name of each file that could not be copied
-};
-
-void Kopieren(void* schritt) {
-  Kopierschritt& k = *static_cast<Kopierschritt*>(schritt);
-  k.zielDa = AdresseExistiert(k.ziel) || VerzeichnisMachen(k.ziel, true);
-  if (!k.zielDa) return;
-  for (std::size_t i = 1; i < Dateien.size(); ++i) {
-    if (!DateiKopieren(ExePfad + Dateien[i].Datei, k.ziel + Dateien[i].Datei)) k.misslungen += L"\r\n" + Dateien[i].Datei;
-  }
-}
-
-}  // namespace
-
 void Taa::BuVerzKopieClick(platform::Control& Sender) {
   if (&Sender == &BuNichtKopieren) {
     ZielOrt = ExePfad;
@@ -472,41 +453,47 @@ void Taa::BuVerzKopieClick(platform::Control& Sender) {
   LaKopiert.Repaint();
   const std::uint32_t beginn = platform::TickCount();
 
-  // Input waits in the queue until the step is over; the window only paints and answers.
-  Kopierschritt schritt{MitEndBackslash(EdVerz.Caption())};
+  // Until the files are in place the window takes no input and no command, as a window behind a
+  // modal dialog does, while its thread goes on reading its queue, painting and answering.
+  SetEnabled(false);
+  kopiertGerade_ = true;
+  TZQKopierschritt schritt = Kopierschritt(MitEndBackslash(EdVerz.Caption()));
   {
     platform::Thread kopierer;
     if (kopierer.Start(&Kopieren, &schritt)) {
-      platform::WaitAnswering(kopierer.Handle(), platform::kForever);
+      platform::DispatchUntil(kopierer.Handle(), platform::kForever);
     } else {
       Kopieren(&schritt);
     }
   }  // the copy has ended here, whatever the wait answered
-  std::wstring fehler;
-  if (!schritt.zielDa) {
-    fehler = Cp1252Breit(
-        "Das Ziel-Verzeichnis kann nicht hergestellt werden.\r\n\r\nMögliche Gründe dafür sind:\r\n"
-        "- Das Verzeichnis wird von Windows gesperrt\r\n  (zum Beispiel wegen Nicht-Anmeldung als Administrator).\r\n"
-        "- Das Ziel-Verzeichnis hat einen ungültigen Namen.\r\n- Der Datenträger ist schreibgeschützt.\r\n"
-        "- Was anderes. Keine Ahnung, was.");
-  } else if (!schritt.misslungen.empty()) {
-    fehler = Cp1252Breit("Diese Dateien konnten nicht kopiert werden:") + schritt.misslungen +
-             Cp1252Breit("\r\n\r\nDer Grund dafür ist nicht bekannt.");
-  }
-
   // The busy label stays long enough to be seen, even when copying took no time.
   const std::uint32_t vergangen = platform::TickCount() - beginn;
-  if (vergangen < 1900) platform::WaitAnswering(nullptr, 1900 - vergangen);
+  if (vergangen < 1900) platform::DispatchUntil(nullptr, 1900 - vergangen);
+  platform::DiscardInput();
+  kopiertGerade_ = false;
+  SetEnabled(true);
   LaKopiert.SetVisible(false);
 
+  if (schliessenGehalten_) {
+    Close();
+    return;
+  }
+  const std::wstring fehler = KopierFehler(schritt);
   if (!fehler.empty()) {
     LaFehler.SetCaption(fehler);
     BuFehler.SetVisible(true);
     ZeigePanel(PaFehler);
     return;
   }
-  ZielOrt = schritt.ziel;
+  ZielOrt = schritt.Ziel;
   ZeigePanel(PaChecks);
+}
+
+void Taa::FormCloseQuery(platform::Control&, bool& CanClose) {
+  // Asked to close while the files are replaced, the window stays and closes once they are in place.
+  if (!kopiertGerade_) return;
+  CanClose = false;
+  schliessenGehalten_ = true;
 }
 
 void Taa::EdVerzChange(platform::Control&) { BuVerzKopie.SetEnabled(MitEndBackslash(EdVerz.Caption()) != ExePfad); }

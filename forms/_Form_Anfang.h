@@ -41,6 +41,7 @@ class Taa : public platform::Window {
   void EdVerzChange(platform::Control& Sender);
   void BuFehlerClick(platform::Control& Sender);
   void FormKeyDown(platform::Control& Sender, unsigned short& Key, platform::ShiftState Shift);
+  void FormCloseQuery(platform::Control& Sender, bool& CanClose);
 
   // An action that had to stop: the system's text in a message box with the application title.
   void FehlerZeigen(long fehler);
@@ -105,6 +106,8 @@ class Taa : public platform::Window {
   void LoadDesign();
 
   unsigned short vorigeTaste_ = 0;  // the last key pressed with exactly Ctrl, Alt and Shift
+  bool kopiertGerade_ = false;      // the copy step runs
+  bool schliessenGehalten_ = false; // a close asked for during the copy step, done after it
 };
 
 // The main window.

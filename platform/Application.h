@@ -16,12 +16,15 @@ void RunMessageLoop(Window& mainWindow);
 // its window, and what they leave is translated (TranslateMessage) and dispatched
 // (DispatchMessageW).
 void Dispatch(tagMSG& message);
-// Waits until `object` (a thread's handle, say; null for none) is signalled or `milliseconds` have
-// passed (kForever: no limit), and meanwhile paints the thread's windows and answers the messages
-// that other threads and programs send them (MsgWaitForMultipleObjects, PeekMessageW), so that the
-// system never takes them for hung. Input and posted messages stay queued for the message loop, and
-// a quit message is posted again. True when the object was signalled.
-bool WaitAnswering(void* object, std::uint32_t milliseconds);
+// Handles the thread's messages as the message loop does (Dispatch) until `object` (a thread's
+// handle, say; null for none) is signalled or `milliseconds` have passed (kForever: no limit): the
+// loop of a modal step whose work runs on another thread, so that the windows keep painting and
+// answering and the system never takes them for hung. A quit message ends no wait; it is posted
+// again at its end. True when the object was signalled.
+bool DispatchUntil(void* object, std::uint32_t milliseconds);
+// Removes the keys and clicks waiting in the thread's queue: what was typed or clicked while a
+// window was disabled never reaches it once it is enabled again.
+void DiscardInput();
 inline constexpr std::uint32_t kForever = 0xFFFFFFFF;
 // PostQuitMessage: the message loop ends after the messages before it.
 void Terminate();

@@ -52,9 +52,12 @@ class Window : public Control {
   // keys of this window's controls that they do not want themselves. True when the key was used.
   bool DialogKey(unsigned short key, ShiftState shift);
 
-  // WM_CLOSE: a modal run ends; otherwise the window hides, and the main window of the message
-  // loop ends the loop.
+  // WM_CLOSE: unless OnCloseQuery keeps the window, a modal run ends; otherwise the window hides,
+  // and the main window of the message loop ends the loop.
   void Close();
+  // Asked before the window closes and when the session is about to end (WM_QUERYENDSESSION, which
+  // it answers): clearing `canClose` keeps the window open.
+  Handler<Control&, bool&> OnCloseQuery;
   // Shows the window, disables the other windows of the thread and handles messages until the
   // window is closed; then hides it and enables the others again.
   void ShowModal();

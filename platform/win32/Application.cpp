@@ -28,8 +28,13 @@ std::wstring& Title() {
 }  // namespace
 
 bool ControlAccess::PreTranslate(MSG& message) {
+  if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+  HWND top = ::GetAncestor(message.hwnd, GA_ROOT);
+  // A disabled window takes no keys, as it takes no clicks: with its focus gone, the system still
+  // posts them to it while it stays the active window.
+  if (!::IsWindowEnabled(top)) return true;
   if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
-  Control* root = FromHandle(::GetAncestor(message.hwnd, GA_ROOT));
+  Control* root = FromHandle(top);
   Window* window = root != nullptr ? root->Form() : nullptr;
   if (window == nullptr) return false;
   unsigned short key = static_cast<unsigned short>(message.wParam);
@@ -51,23 +56,21 @@ void RunMessageLoop(Window& window) {
   mainWindow = outer;
 }
 
-bool WaitAnswering(void* object, std::uint32_t milliseconds) {
+bool DispatchUntil(void* object, std::uint32_t milliseconds) {
   const DWORD beginn = ::GetTickCount();
   HANDLE handle = object;
   const DWORD anzahl = handle != nullptr ? 1 : 0;
-  // A quit message is taken whatever the filter; it goes back to the queue at the end.
   bool quit = false;
   WPARAM quitCode = 0;
   DWORD antwort = WAIT_OBJECT_0 + anzahl;
   while (antwort == WAIT_OBJECT_0 + anzahl) {
-    // Sent messages are answered inside PeekMessageW; of what is queued, only painting is taken.
     MSG message;
-    while (::PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE)) {
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) {
         quit = true;
         quitCode = message.wParam;
       } else {
-        ::DispatchMessageW(&message);
+        Dispatch(message);
       }
     }
     DWORD rest = INFINITE;
@@ -75,10 +78,21 @@ bool WaitAnswering(void* object, std::uint32_t milliseconds) {
       const DWORD vergangen = ::GetTickCount() - beginn;
       rest = vergangen < milliseconds ? milliseconds - vergangen : 0;
     }
-    antwort = ::MsgWaitForMultipleObjects(anzahl, &handle, FALSE, rest, QS_PAINT | QS_SENDMESSAGE);
+    antwort = ::MsgWaitForMultipleObjects(anzahl, &handle, FALSE, rest, QS_ALLINPUT);
   }
   if (quit) ::PostQuitMessage(static_cast<int>(quitCode));
   return anzahl == 1 && antwort == WAIT_OBJECT_0;
+}
+
+void DiscardInput() {
+  MSG message;
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {
+    // Taken whatever the filter: it stays for the message loop.
+    if (message.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+  }
 }
 
 void Terminate() { ::PostQuitMessage(0); }

@@ -173,9 +173,11 @@ bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr
                             std::intptr_t& result) {
   switch (message) {
     case WM_COMMAND:
-      // Notifications of child controls arrive here, at the parent: each goes to its control.
+      // Notifications of child controls arrive here, at the parent: each goes to its control. A
+      // disabled window takes no commands, as it takes no input: a click that another program sends
+      // to one of its buttons (BM_CLICK, WM_COMMAND) does nothing.
       if (Control* child = ControlAccess::FromHandle(reinterpret_cast<HWND>(lparam))) {
-        child->Notify(HIWORD(wparam));
+        if (::IsWindowEnabled(::GetAncestor(handle_, GA_ROOT))) child->Notify(HIWORD(wparam));
         result = 0;
         return true;
       }

@@ -184,14 +184,19 @@ bool Window::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_
   HWND h = ControlAccess::Hwnd(*this);
   switch (message) {
     case WM_CLOSE:
+    case WM_QUERYENDSESSION: {
+      bool kann = true;
+      OnCloseQuery(*this, kann);
+      result = message == WM_QUERYENDSESSION ? kann : 0;
+      if (message == WM_QUERYENDSESSION || !kann) return true;
       if (modal_) {
         modalDone_ = true;
       } else {
         SetVisible(false);
         if (MainWindow() == this) Terminate();
       }
-      result = 0;
       return true;
+    }
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
         HWND focus = ::GetFocus();

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "lib/_zq_Adresse_2.h"
 #include "tests/e2e/Fall.h"
@@ -187,6 +188,87 @@ TEST_F(Kopierschritt, AbgebrochenBleibtDieAlteDateiUndDasFensterAntwortet) {
   EXPECT_EQ(Namen(ziel), (std::set<std::wstring>{L"Setup.exe", L"groß.bin"}));
   std::printf("copy step of %lld MiB: %lu ms; the longest wait of a sent message: %lu ms\n", kGross / kMiB,
               kopie.millisekunden, laengste);
+  EXPECT_TRUE(s.Beenden());
+}
+
+// Waits until the copy step that the case started has ended, on the checks page or the error page.
+bool SchrittVorbei(const Installer& s) {
+  return WartenBis([&] {
+    return !s.Sichtbar("LaKopiert") && (s.Sichtbar("PaChecks") || s.Sichtbar("PaFehler"));
+  }, 60000);
+}
+
+// Clicks and a key made while the files are copied, where the next page's desktop box and its label
+// will stand, and a click that another program sends to the copy button, act on nothing: after the
+// one step the box is as it was and no shortcut exists.
+TEST_F(Kopierschritt, WasWaehrendDesSchrittsGeschiehtWirktNicht) {
+  const std::wstring ziel = FremderOrdner(L"C:\\zq_e2e_eingaben");
+  Vorbereiten(ziel, {L"groß.bin"});
+  // Long enough a copy for the input, here and in an emulated machine alike.
+  constexpr LONGLONG kGross = 1024ll * kMiB;
+  ASSERT_TRUE(GrosseDatei(Ordner() + L"groß.bin", kGross, "NEU"));
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  ErwarteSeite(s, "PaPfad", 2, L"");
+  const int vorher = s.Zustand("CheDesktop");
+  s.Klicken("BuVerzKopie");
+  ASSERT_TRUE(WartenBis([&] { return s.Sichtbar("LaKopiert"); }));
+  MausKlick(s.Hauptfenster(), s.Teil("CheDesktop"));
+  MausKlick(s.Hauptfenster(), s.Teil("LaDesktop"));
+  s.Druecken(VK_SPACE);
+  const bool waehrenddessen = s.Sichtbar("LaKopiert");
+  // Not waited for: a click that started a step of its own would only come back at its end.
+  DWORD_PTR egal = 0;
+  ::SendMessageTimeoutW(s.Teil("BuVerzKopie"), BM_CLICK, 0, 0, SMTO_NORMAL, 100, &egal);
+  ASSERT_TRUE(SchrittVorbei(s));
+  ASSERT_TRUE(waehrenddessen) << "the step was over before the input was made; the case shows nothing";
+  ErwarteSeite(s, "PaChecks", 3, ziel);
+  // What the queue might still hold has had its time.
+  ::Sleep(1000);
+  EXPECT_FALSE(s.Sichtbar("LaKopiert")) << "a second copy step began";
+  EXPECT_EQ(s.Zustand("CheDesktop"), vorher);
+  EXPECT_EQ(VorhandeneEintraege(L"ZQe2e Kopie " + Fallname(8)), std::vector<std::wstring>{});
+  EXPECT_EQ(Kennung(ziel + L"groß.bin", 3), std::to_string(kGross) + ":NEU:NEU");
+  EXPECT_TRUE(s.Beenden());
+}
+
+// Asked to close while it copies (by the task manager's "End task", or another program), it stays in
+// sight until its files are in place, and then ends.
+TEST_F(Kopierschritt, SchliessenWartetBisDieDateienDaSind) {
+  const std::wstring ziel = FremderOrdner(L"C:\\zq_e2e_schliessen");
+  Vorbereiten(ziel, {L"groß.bin"});
+  constexpr LONGLONG kGross = 512ll * kMiB;
+  ASSERT_TRUE(GrosseDatei(Ordner() + L"groß.bin", kGross, "NEU"));
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  s.Klicken("BuVerzKopie");
+  ASSERT_TRUE(WartenBis([&] { return s.Sichtbar("LaKopiert"); }));
+  DWORD_PTR egal = 0;
+  ASSERT_TRUE(::SendMessageTimeoutW(s.Hauptfenster(), WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, &egal));
+  // The step lasts 1.9 s at least.
+  ::Sleep(300);
+  EXPECT_TRUE(automation::OwnVisible(s.Hauptfenster())) << "the window went while its files were copied";
+  EXPECT_TRUE(s.Sichtbar("LaKopiert"));
+  EXPECT_TRUE(WartenBis([&] { return !s.Laeuft(); }, 60000)) << "the installer did not end after the step";
+  EXPECT_EQ(Kennung(ziel + L"groß.bin", 3), std::to_string(kGross) + ":NEU:NEU");
+  EXPECT_EQ(Namen(ziel), (std::set<std::wstring>{L"Setup.exe", L"groß.bin"}));
+}
+
+// A target whose files fit the system's path limit (MAX_PATH) takes them, though the names of their
+// copies underway are longer.
+TEST_F(Kopierschritt, EinLangerZielpfadNimmtDieDateienAuf) {
+  const std::wstring oben = FremderOrdner(L"C:\\zq_e2e_lang");
+  // 245 characters: with Setup.exe 254, with an unfinished copy of Prog.exe 271.
+  const std::wstring ziel = oben + std::wstring(245 - oben.size() - 1, L'x') + L"\\";
+  ASSERT_EQ(ziel.size(), 245u);
+  Vorbereiten(ziel, {L"Prog.exe"});
+  Programmdatei(L"Prog.exe");
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  ASSERT_TRUE(Kopieren(s).fertig);
+  ErwarteSeite(s, "PaChecks", 3, ziel);
+  EXPECT_EQ(DateiInhalt(ziel + L"Prog.exe"), DateiInhalt(Ordner() + L"Prog.exe"));
+  EXPECT_EQ(DateiInhalt(ziel + L"Setup.exe"), DateiInhalt(Ordner() + L"Setup.exe"));
   EXPECT_TRUE(s.Beenden());
 }
 

@@ -1,7 +1,6 @@
 #include "lib/_zq_Adresse_2.h"
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 #include "platform/File.h"
@@ -159,15 +158,27 @@ bool AdresseLoeschen(const std::wstring& adresse, bool papierkorb) {
 
 namespace {
 
+// A path as the system takes it past its limit of MAX_PATH (260 characters with the closing
+// zero): in the long form "\\?\", which names a drive path or a share as it stands. So the name
+// of a copy underway never fails where its target fits.
+std::wstring LangeForm(const std::wstring& pfad) {
+  constexpr std::size_t kGrenze = 260;
+  if (pfad.size() < kGrenze) return pfad;
+  if (pfad.compare(1, 2, L":\\") == 0) return L"\\\\?\\" + pfad;
+  if (pfad.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC" + pfad.substr(1);
+  return pfad;
+}
+
 // The bytes of `quelle` into `neu`, then its time stamps; everything on the disk before it returns.
 bool Uebertragen(platform::File& quelle, platform::File& neu) {
-  constexpr std::uint32_t kStueck = 1 << 20;
-  const std::unique_ptr<char[]> puffer(new char[kStueck]);
+  // On the stack: a buffer from the heap for every file cost more than copying a small one.
+  constexpr std::uint32_t kStueck = 1 << 16;
+  char puffer[kStueck];
   for (;;) {
     // ReadFile answers 0 bytes at the end and on failure alike: the size tells them apart.
-    const std::uint32_t gelesen = quelle.Read(puffer.get(), kStueck);
+    const std::uint32_t gelesen = quelle.Read(puffer, kStueck);
     if (gelesen == 0) break;
-    if (!neu.Write(puffer.get(), gelesen)) return false;
+    if (!neu.Write(puffer, gelesen)) return false;
   }
   platform::FileTimes zeiten;
   return quelle.Size() == neu.Size() && quelle.Times(zeiten) && neu.SetTimes(zeiten) && neu.Flush();
@@ -178,10 +189,13 @@ bool Uebertragen(platform::File& quelle, platform::File& neu) {
 // happens to the disk or the process. A read-only old file is replaced all the same, and the new
 // one keeps its hidden and system attributes, as a copy onto it would.
 bool DateiErsetzen(const std::wstring& quelle, const std::wstring& ziel) {
-  const std::wstring neu = ziel + kUnfertigeKopie;
+  const std::wstring neu = LangeForm(ziel + kUnfertigeKopie);
   // What an ended copy of this very file left behind; it may have got the source's read-only
   // attribute just before the process ended.
-  if (!platform::RemoveFile(neu) && platform::SetAttributes(neu, platform::kAttributeNormal)) platform::RemoveFile(neu);
+  if (platform::FileAttributes(neu) != platform::kInvalidAttributes) {
+    platform::SetAttributes(neu, platform::kAttributeNormal);
+    platform::RemoveFile(neu);
+  }
   platform::File q;
   if (!q.OpenRead(quelle)) return false;
   platform::File n;
@@ -201,7 +215,9 @@ bool DateiErsetzen(const std::wstring& quelle, const std::wstring& ziel) {
   const std::uint32_t attribute = (gelesen(quelle) & kUebernommen) | (alt & kBehalten);
   const bool schreibgeschuetzt = alt & platform::kAttributeReadOnly;
   if (schreibgeschuetzt) platform::SetAttributes(ziel, alt & ~platform::kAttributeReadOnly);
-  if ((attribute == 0 || platform::SetAttributes(neu, attribute)) && platform::RenameReplacing(neu, ziel)) return true;
+  // A new file has the archive attribute already.
+  const bool gesetzt = (attribute & ~platform::kAttributeArchive) == 0 || platform::SetAttributes(neu, attribute);
+  if (gesetzt && platform::RenameReplacing(neu, ziel)) return true;
   if (schreibgeschuetzt) platform::SetAttributes(ziel, alt);
   platform::SetAttributes(neu, platform::kAttributeNormal);
   platform::RemoveFile(neu);
@@ -218,9 +234,9 @@ bool DateiKopieren(const std::wstring& quelle, const std::wstring& ziel) {
     AdresseTeilen(z, zielVerzeichnis, zielName);
     return KopierenVerschieben('k', quellVerzeichnis, quellName, zielVerzeichnis, zielName);
   }
+  // An empty folder part names no folder, though VerzeichnisMachen would take it for the root.
   const std::wstring zielVerzeichnis = AdresseVerzeichnis(z);
-  VerzeichnisMachen(zielVerzeichnis, true);
-  return IstOrdner(zielVerzeichnis) && DateiErsetzen(q, z);
+  return !zielVerzeichnis.empty() && VerzeichnisMachen(zielVerzeichnis, true) && DateiErsetzen(q, z);
 }
 
 bool KopierenVerschieben(char art, const std::wstring& quellVerzeichnis, const std::wstring& quellName,

@@ -12,6 +12,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Color.h"
@@ -76,7 +77,8 @@ class Control : public Component {
   // The control's own visibility flag (WS_VISIBLE), whether or not its parent shows.
   bool Visible() const;
   virtual void SetVisible(bool visible);
-  // EnableWindow.
+  // IsWindowEnabled and EnableWindow.
+  bool Enabled() const;
   void SetEnabled(bool enabled);
   void SetTabStop(bool tabStop);
 
@@ -93,7 +95,9 @@ class Control : public Component {
   void BringToFront();
   // Invalidates the control and its children and paints them at once.
   void Repaint();
+  // SetFocus, and whether the control has the focus (GetFocus).
   void SetFocus();
+  bool Focused() const;
 
   // Width of `text` in `font`, measured in this control's drawing surface.
   int TextWidth(const FontStyle& font, const std::wstring& text) const;
@@ -110,6 +114,9 @@ class Control : public Component {
 
   // What an own-class control tells assistive technology it is; a system class tells it itself.
   void SetActsAs(ActsAs kind) { actsAs_ = kind; }
+  // The name assistive technology reads for the control where its caption does not tell it (none,
+  // or one that other controls share): the system's accessible object of the control, named so.
+  void SetAccessibleName(std::wstring name) { accessibleName_ = std::move(name); }
 
  protected:
   // `color` is the background the control starts with.
@@ -146,17 +153,19 @@ class Control : public Component {
   void DrawCaption(HDC__* dc, tagRECT& rect, unsigned format) const;
   // The colour that the control's background shows: its own, or its parent's when it paints none.
   Color ParentBackColor() const;
-  // Own classes: how the control takes the left mouse button; none until set.
+  // Own classes: how the control takes the left mouse button, and Space while it has the focus;
+  // none until set.
   void SetClicks(Clicks clicks) { clicks_ = clicks; }
   // Between the press and the release of a click.
   bool Pressed() const { return pressed_; }
 
  private:
   friend struct ControlAccess;
+  friend class Label;
   friend class Window;
 
   void FinishCreation();
-  bool TrackClick(unsigned message, std::intptr_t lparam);
+  bool TrackClick(unsigned message, std::uintptr_t wparam, std::intptr_t lparam);
   void PaintClient(HDC__* dc);
   void InsertIntoZOrder();
   std::intptr_t CallDefault(unsigned message, std::uintptr_t wparam, std::intptr_t lparam);
@@ -171,6 +180,8 @@ class Control : public Component {
   bool pressed_ = false;
   Clicks clicks_ = Clicks::None;
   ActsAs actsAs_ = ActsAs::None;
+  std::wstring accessibleName_;
+  Control* focusLabel_ = nullptr;  // the label that shows this control's focus (Label::SetFocusControl)
   HWND__* handle_ = nullptr;
   HFONT__* fontHandle_ = nullptr;
   HBRUSH__* brush_ = nullptr;

@@ -22,6 +22,10 @@ class Label : public Control {
   void SetAlignment(Alignment alignment);
   void SetLayout(TextLayout layout);
 
+  // The control this label names (VCL's FocusControl), where that has no caption to show its focus
+  // on: while it has the focus and the window shows focus cues, the label draws a focus rectangle.
+  void SetFocusControl(Control& control);
+
   using Control::SetCaption;
   void SetCaption(const wchar_t* caption) override;
   void SetFont(const FontStyle& font) override;
@@ -39,6 +43,7 @@ class Label : public Control {
   bool wordWrap_ = false;
   Alignment alignment_ = Alignment::Left;
   TextLayout layout_ = TextLayout::Top;
+  const Control* focusControl_ = nullptr;
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 // A flat speed button: drawn on its parent's colour with a centred caption, a raised edge while
-// the mouse is over it and a sunken one while it is pressed. It never takes the focus, so a click
-// on it leaves the focus where it was. A click runs OnClick.
+// the mouse is over it and a sunken one while it is pressed. A click on it leaves the focus where it
+// was; the keyboard brings it there (a tab stop), and then Space or Enter press it, as they press a
+// push button, and a focus rectangle shows while the window shows focus cues. A click runs OnClick.
 #pragma once
 #include <string>
 

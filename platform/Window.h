@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Control.h"
@@ -47,10 +48,13 @@ class Window : public Control {
   Handler<Control&, unsigned short&, ShiftState> OnKeyDown;
 
   // Enter presses the focused push button, or else the default button; Escape presses the cancel
-  // button; Tab and Shift+Tab move the focus between the visible, enabled tab stops in creation
-  // order (the tab order). The message loop calls this for
-  // keys of this window's controls that they do not want themselves. True when the key was used.
+  // button; Tab and Shift+Tab move the focus between the visible, enabled tab stops in the tab order
+  // and show the focus cues from then on (WM_CHANGEUISTATE), as the system's dialogs do. The message
+  // loop calls this for keys of this window's controls that they do not want themselves. True when
+  // the key was used.
   bool DialogKey(unsigned short key, ShiftState shift);
+  // The tab order: these controls in turn, wrapping. Without one, the order of creation.
+  void SetTabOrder(std::vector<Control*> order) { tabOrder_ = std::move(order); }
 
   // WM_CLOSE: unless OnCloseQuery keeps the window, a modal run ends; otherwise the window hides,
   // and the main window of the message loop ends the loop.
@@ -87,6 +91,7 @@ class Window : public Control {
   void RestoreFocus();
 
   std::vector<Control*> controls_;
+  std::vector<Control*> tabOrder_;
   std::vector<std::unique_ptr<Component>> owned_;
   Button* defaultButton_ = nullptr;
   Button* cancelButton_ = nullptr;

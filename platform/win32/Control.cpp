@@ -192,11 +192,26 @@ bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr
         }
       }
       return false;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      if (focusLabel_ != nullptr) ::InvalidateRect(focusLabel_->handle_, nullptr, TRUE);
+      break;
+    case WM_GETOBJECT: {
+      // The identifier is a 32-bit value, sign-extended or not in a 64-bit lparam.
+      const DWORD objekt = static_cast<DWORD>(lparam);
+      if (actsAs_ != ActsAs::None && objekt == static_cast<DWORD>(OBJID_QUERYCLASSNAMEIDX)) {
+        result = 65536 + static_cast<int>(actsAs_);
+        return true;
+      }
+      if (accessibleName_.empty() || objekt != static_cast<DWORD>(OBJID_CLIENT)) return false;
+      result = AccessibleObjectNamed(handle_, accessibleName_.c_str(), wparam);
+      return result != 0;
+    }
     default:
       break;
   }
   if (systemProc_ != nullptr) return false;
-  if (clicks_ != Clicks::None && TrackClick(message, lparam)) {
+  if (clicks_ != Clicks::None && TrackClick(message, wparam, lparam)) {
     if (clicks_ == Clicks::ShownClick) ::InvalidateRect(handle_, nullptr, TRUE);
     result = 0;
     return true;
@@ -217,13 +232,6 @@ bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr
       PaintClient(reinterpret_cast<HDC>(wparam));
       result = 0;
       return true;
-    case WM_GETOBJECT:
-      // The identifier is a 32-bit value, sign-extended or not in a 64-bit lparam.
-      if (actsAs_ != ActsAs::None && static_cast<DWORD>(lparam) == static_cast<DWORD>(OBJID_QUERYCLASSNAMEIDX)) {
-        result = 65536 + static_cast<int>(actsAs_);
-        return true;
-      }
-      return false;
     case WM_GETFONT:
       result = reinterpret_cast<std::intptr_t>(fontHandle_);
       return true;
@@ -247,9 +255,19 @@ void Control::Paint(HDC, RECT&) {}
 void Control::Notify(unsigned) {}
 HBRUSH Control::ControlColor(HDC) { return nullptr; }
 
-bool Control::TrackClick(unsigned message, std::intptr_t lparam) {
+bool Control::TrackClick(unsigned message, std::uintptr_t wparam, std::intptr_t lparam) {
   HWND h = handle_;
   switch (message) {
+    // Space presses the control that has the focus, as it presses a system button.
+    case WM_KEYDOWN:
+      if (wparam != VK_SPACE) return false;
+      pressed_ = true;
+      return true;
+    case WM_KEYUP:
+      if (wparam != VK_SPACE || !pressed_) return false;
+      pressed_ = false;
+      Click();
+      return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       pressed_ = true;
@@ -266,6 +284,7 @@ bool Control::TrackClick(unsigned message, std::intptr_t lparam) {
       return true;
     }
     case WM_CAPTURECHANGED:
+    case WM_KILLFOCUS:
       pressed_ = false;
       return false;
     default:
@@ -319,6 +338,8 @@ bool Control::Visible() const {
 void Control::SetVisible(bool visible) {
   ::ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
 }
+
+bool Control::Enabled() const { return ::IsWindowEnabled(handle_) != FALSE; }
 
 void Control::SetEnabled(bool enabled) { ::EnableWindow(handle_, enabled); }
 
@@ -394,6 +415,8 @@ void Control::Repaint() {
 
 
 void Control::SetFocus() { ::SetFocus(handle_); }
+
+bool Control::Focused() const { return ::GetFocus() == handle_; }
 
 int Control::TextWidth(const FontStyle& font, const std::wstring& text) const {
   HWND h = handle_;

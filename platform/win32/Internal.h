@@ -24,6 +24,15 @@ COLORREF ToColorRef(Color color);
 // CreateFontW of the style; the caller deletes it.
 HFONT CreateGdiFont(const FontStyle& font);
 void FillSolid(HDC dc, const RECT& rect, Color color);
+// LoadLibraryA of `name` (at most 14 characters) by its full path in the system folder; null when it
+// cannot be loaded.
+HMODULE LoadSystemLibrary(const char* name);
+
+// The answer to WM_GETOBJECT for the client area of `window`: the system's accessible object of
+// the window, named `name` instead of by its text (oleacc, loaded at the first call). 0 where it
+// cannot be made: the system then serves its own.
+LRESULT AccessibleObjectNamed(HWND window, const wchar_t* name, WPARAM wparam);
+
 // Frame3D: `width` nested rings, top and left in `topLeft`, bottom and right in `bottomRight`;
 // `rect` shrinks by the width.
 void DrawFrame(HDC dc, RECT& rect, Color topLeft, Color bottomRight, int width);

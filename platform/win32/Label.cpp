@@ -58,6 +58,11 @@ void Label::SetLayout(TextLayout layout) {
   ::InvalidateRect(ControlAccess::Hwnd(*this), nullptr, TRUE);
 }
 
+void Label::SetFocusControl(Control& control) {
+  focusControl_ = &control;
+  control.focusLabel_ = this;
+}
+
 void Label::SetCaption(const wchar_t* caption) {
   Control::SetCaption(caption);
   AdjustBounds();
@@ -76,6 +81,12 @@ void Label::Paint(HDC dc, RECT& r) {
     ::OffsetRect(&r, 0, (r.bottom - needed.bottom) / 2);
   }
   DrawCaption(dc, r, TextFlags());
+  HWND h = ControlAccess::Hwnd(*this);
+  if (focusControl_ != nullptr && focusControl_->Focused() &&
+      (::SendMessageW(h, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0) {
+    ::GetClientRect(h, &r);
+    ::DrawFocusRect(dc, &r);
+  }
 }
 
 }  // namespace platform

@@ -1,9 +1,9 @@
 #include "platform/Process.h"
 
-#include <windows.h>
-
 #include <cstddef>
 #include <cstring>
+
+#include "platform/win32/Internal.h"
 
 namespace platform {
 
@@ -29,16 +29,19 @@ void LoadLaterDllsFromSystemFolder() {
   // Loaded by name after start: the theme engine (uxtheme, and dwmapi, which it loads on Vista and
   // later), the shell (version; propsys for the folder chooser from Vista on) and the COM library
   // (clbcatq for the shell link object; cryptbase, which advapi32 loads on Windows 7).
-  static const char kNamen[][14] = {"uxtheme.dll", "dwmapi.dll",  "version.dll",
-                                     "propsys.dll", "clbcatq.dll", "cryptbase.dll"};
-  char pfad[MAX_PATH + sizeof kNamen[0]];
-  const UINT ordner = ::GetSystemDirectoryA(pfad, MAX_PATH);
-  if (ordner == 0 || ordner >= MAX_PATH) return;
-  pfad[ordner] = '\\';
-  for (const auto& name : kNamen) {
-    std::memcpy(pfad + ordner + 1, name, sizeof name);
-    ::LoadLibraryA(pfad);
+  for (const char* name : {"uxtheme.dll", "dwmapi.dll", "version.dll", "propsys.dll", "clbcatq.dll", "cryptbase.dll"}) {
+    LoadSystemLibrary(name);
   }
+}
+
+HMODULE LoadSystemLibrary(const char* name) {
+  char pfad[MAX_PATH + 16];
+  const std::size_t laenge = std::strlen(name) + 1;
+  const UINT ordner = ::GetSystemDirectoryA(pfad, MAX_PATH);
+  if (ordner == 0 || ordner >= MAX_PATH || laenge > 15) return nullptr;
+  pfad[ordner] = '\\';
+  std::memcpy(pfad + ordner + 1, name, laenge);
+  return ::LoadLibraryA(pfad);
 }
 
 // Static imports, and theirs, from the system folder only: Windows 10 1607 and later take these

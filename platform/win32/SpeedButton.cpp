@@ -6,7 +6,7 @@ namespace platform {
 
 SpeedButton::SpeedButton(Control* parent)
     : Control(parent, parent->BackColor(), true) {
-  CreateOwnHandle(L"ZQSpeedButton", 0, 0);
+  CreateOwnHandle(L"ZQSpeedButton", WS_TABSTOP, 0);
   SetClicks(Clicks::ShownClick);
   SetActsAs(ActsAs::Button);
 }
@@ -28,6 +28,14 @@ bool SpeedButton::HandleMessage(unsigned message, std::uintptr_t wparam, std::in
       ::InvalidateRect(h, nullptr, TRUE);
       result = 0;
       return true;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+      ::InvalidateRect(h, nullptr, TRUE);
+      break;
+    case WM_GETDLGCODE:
+      result = DLGC_UNDEFPUSHBUTTON;
+      return true;
     default:
       break;
   }
@@ -36,6 +44,8 @@ bool SpeedButton::HandleMessage(unsigned message, std::uintptr_t wparam, std::in
 
 void SpeedButton::Paint(HDC dc, RECT& r) {
   RECT edge = r;
+  RECT fokus = r;
+  ::InflateRect(&fokus, -2, -2);
   if (Pressed()) {
     DrawFrame(dc, edge, Color::BtnShadow(), Color::BtnHighlight(), 1);
     ::OffsetRect(&r, 1, 1);
@@ -43,6 +53,10 @@ void SpeedButton::Paint(HDC dc, RECT& r) {
     DrawFrame(dc, edge, Color::BtnHighlight(), Color::BtnShadow(), 1);
   }
   DrawCaption(dc, r, DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
+  HWND h = ControlAccess::Hwnd(*this);
+  if (::GetFocus() == h && (::SendMessageW(h, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0) {
+    ::DrawFocusRect(dc, &fokus);
+  }
 }
 
 }  // namespace platform

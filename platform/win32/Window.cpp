@@ -123,17 +123,18 @@ bool Window::PreviewKey(unsigned short& key, ShiftState shift) {
 }
 
 HWND Window::NextTabStop(HWND from, bool backwards) const {
-  const std::size_t n = controls_.size();
+  const std::vector<Control*>& order = tabOrder_.empty() ? controls_ : tabOrder_;
+  const std::size_t n = order.size();
   if (n == 0) return nullptr;
   // Starts one before the first (after the last) control unless `from` is a tab stop.
   std::size_t at = backwards ? 0 : n - 1;
   for (std::size_t i = 0; i < n; ++i) {
-    if (controls_[i]->Handle() == from && IsTabStop(*controls_[i])) at = i;
+    if (order[i]->Handle() == from && IsTabStop(*order[i])) at = i;
   }
   const std::size_t step = backwards ? n - 1 : 1;
   for (std::size_t k = 0; k < n; ++k) {
     at = (at + step) % n;
-    if (IsTabStop(*controls_[at])) return controls_[at]->Handle();
+    if (IsTabStop(*order[at])) return order[at]->Handle();
   }
   return nullptr;
 }
@@ -150,6 +151,7 @@ bool Window::DialogKey(unsigned short key, ShiftState shift) {
     }
     HWND next = (NextTabStop(focus, (shift & kShift) != 0));
     if (next == nullptr || next == focus) return false;
+    ::SendMessageW(h, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     ::SetFocus(next);
     return true;
   }

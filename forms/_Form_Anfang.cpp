@@ -86,7 +86,6 @@ struct Glied {
 
 enum Merkmal : unsigned short {
   kVerborgen = 1 << 0,
-  kOhneTabStop = 1 << 1,
   kAutoSize = 1 << 2,       // label
   kWordWrap = 1 << 3,       // label
   kTransparent = 1 << 4,    // label
@@ -161,34 +160,34 @@ constexpr Entwurf kEntwurf[] = {
     {&Taa::PaMausR, kElternSchrift, 160, 60, 130, 65, 0, kBleibt, nullptr},
     {&Taa::Label7, kNormalButton, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, kMausText},
     // The five boxes stand in the third state until the configuration and the probe set them.
-    {&Taa::CheExplorerD, kFettButton, 4, 3, 125, 15, kOhneTabStop | kGrau, kBleibt, "Mauszeiger-Menü"},
+    {&Taa::CheExplorerD, kFettButton, 4, 3, 125, 15, kGrau, kBleibt, "Mauszeiger-Menü"},
     {&Taa::PaMausL, kElternSchrift, 10, 60, 130, 65, 0, kBleibt, nullptr},
     {&Taa::Label1, kNormalButton, 21, 18, 110, 45, kTransparent | kWordWrap, kBleibt, kMausText},
-    {&Taa::CheExplorerV, kFettButton, 5, 3, 124, 15, kOhneTabStop | kGrau, kBleibt, "Mauszeiger-Menü"},
-    {&Taa::CheDesktop, kElternSchrift, 45, 45, 15, 15, kOhneTabStop | kGrau, kBleibt, nullptr},
+    {&Taa::CheExplorerV, kFettButton, 5, 3, 124, 15, kGrau, kBleibt, "Mauszeiger-Menü"},
+    {&Taa::CheDesktop, kElternSchrift, 45, 45, 15, 15, kGrau, kBleibt, nullptr},
     {&Taa::PaSchnell, kElternSchrift, 0, 225, 400, 25, 0, kBleibt, nullptr},
     {&Taa::ShaSchnell1, kElternSchrift, 45, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr},
     {&Taa::ShaSchnell2, kElternSchrift, 60, 6, 13, 13, kOhneUmriss, Color::Rgb(0x808080), nullptr},
     {&Taa::LaSchnell, kNormalButton, 250, 6, 150, 13, 0, kBleibt, "(wenn der Bereich sichtbar ist)"},
-    {&Taa::CheSchnell, kFettButton, 75, 5, 163, 15, kOhneTabStop | kGrau, kBleibt, "XP-Schnell-Start-Bereich"},
+    {&Taa::CheSchnell, kFettButton, 75, 5, 163, 15, kGrau, kBleibt, "XP-Schnell-Start-Bereich"},
     {&Taa::PaStart3, kNormalButton, 1, 3, 39, 20, kVertieft, kBleibt, "Start"},
     {&Taa::PaStart, kElternSchrift, 0, 127, 100, 100, kErhaben2, kBleibt, nullptr},
     {&Taa::Bevel1, kElternSchrift, 5, 30, 90, 2, 0, kBleibt, nullptr},
-    {&Taa::CheStart, kFettButton, 5, 10, 85, 15, kOhneTabStop | kGrau, kBleibt, "Start-Menü"},
+    {&Taa::CheStart, kFettButton, 5, 10, 85, 15, kGrau, kBleibt, "Start-Menü"},
     {&Taa::PaFuss2, kFussText, 600, 330, 210, 20, kOhneRand, Color::Rgb(0x000000), "Installations-Programm, Version"},
     {&Taa::PaFuss1, kElternSchrift, 600, 360, 80, 50, kOhneRand, Color::Rgb(0x000000), nullptr},
     {&Taa::PaPfad, kElternSchrift, 200, 60, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x40A040), nullptr},
     {&Taa::LaPfad, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), "Das Programm ist noch nicht neu installiert worden."},
     {&Taa::SpeVerzSuche, kElternSchrift, 380, 190, 65, 22, 0, kBleibt, "suchen ..."},
     {&Taa::LaKopiert, kKopiert, 300, 220, 70, 29, kTextMitte | kMitteSenkrecht | kVerborgen, Color::Rgb(0x00FF00), "kopiert ..."},
-    {&Taa::BuNichtKopieren, kFett, 10, 100, 250, 25, kOhneTabStop, kBleibt, "sie sollen für immer dort bleiben, wo sie jetzt sind"},
-    {&Taa::BuVerzKopie, kFett, 10, 220, 250, 25, kOhneTabStop, kBleibt, "sie sollen in dieses Verzeichnis kopiert werden"},
-    {&Taa::EdVerz, kElternSchrift, 10, 160, 400, 22, kOhneTabStop, kBleibt, nullptr},
+    {&Taa::BuNichtKopieren, kFett, 10, 100, 250, 25, 0, kBleibt, "sie sollen für immer dort bleiben, wo sie jetzt sind"},
+    {&Taa::BuVerzKopie, kFett, 10, 220, 250, 25, 0, kBleibt, "sie sollen in dieses Verzeichnis kopiert werden"},
+    {&Taa::EdVerz, kElternSchrift, 10, 160, 400, 22, 0, kBleibt, nullptr},
     {&Taa::PaIstSchonDa, kElternSchrift, 300, 80, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x8055FF), nullptr},
     {&Taa::LaIstSchonDa, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x800080), "Eine alte Installation ist schon vorhanden."},
-    {&Taa::BuBehalten, kFett, 10, 120, 250, 25, kOhneTabStop, kBleibt, "die vorhandene Installation soll geändert werden"},
-    {&Taa::BuEntfUndNeu, kFett, 10, 160, 250, 25, kOhneTabStop, kBleibt, "die Installation soll ganz neu gemacht werden"},
-    {&Taa::BuEntfernen, kFett, 10, 80, 250, 25, kOhneTabStop, kBleibt, "die vorhandene Installation soll nur entfernt werden"},
+    {&Taa::BuBehalten, kFett, 10, 120, 250, 25, 0, kBleibt, "die vorhandene Installation soll geändert werden"},
+    {&Taa::BuEntfUndNeu, kFett, 10, 160, 250, 25, 0, kBleibt, "die Installation soll ganz neu gemacht werden"},
+    {&Taa::BuEntfernen, kFett, 10, 80, 250, 25, 0, kBleibt, "die vorhandene Installation soll nur entfernt werden"},
     {&Taa::PaLeer, kElternSchrift, 392, 100, 480, 270, kOhneRand | kVerborgen, Color::Rgb(0x0080FF), nullptr},
     {&Taa::LaLeer, kSeitenText, 10, 10, 300, 150, kWordWrap, Color::Rgb(0x0000FF), "Fertig."},
 };
@@ -201,7 +200,6 @@ void Anwenden(Taa& form, const Entwurf& e) {
   if (e.schrift != kElternSchrift) teil.SetFont(kSchriften[e.schrift]);
   if (e.text != nullptr) teil.SetCaption(Cp1252Breit(e.text));
   if (m & kVerborgen) teil.SetVisible(false);
-  if (m & kOhneTabStop) teil.SetTabStop(false);
   switch (e.glied.art) {
     case kLabel: {
       auto& label = form.*e.glied.label;
@@ -263,6 +261,15 @@ void Taa::LoadDesign() {
   PaFuss2.SetActsAs(platform::ActsAs::Button);
   PaExOben.SetActsAs(platform::ActsAs::Static);
   PaStart3.SetActsAs(platform::ActsAs::Static);
+  // A box without a caption is named after its label, the two Explorer boxes after the menus they
+  // switch, so that a listener can tell them apart.
+  CheDesktop.SetAccessibleName(Cp1252Breit("Hintergrund-Fläche"));
+  LaDesktop.SetFocusControl(CheDesktop);
+  CheExplorerV.SetAccessibleName(Cp1252Breit("Mauszeiger-Menü der Verzeichnisse und Laufwerke"));
+  CheExplorerD.SetAccessibleName(Cp1252Breit("Mauszeiger-Menü der Dateien"));
+  // The close button, where the focus starts, then the page that shows in reading order.
+  SetTabOrder({&BuClose, &EdVerz, &SpeVerzSuche, &BuNichtKopieren, &BuVerzKopie, &BuEntfernen, &BuBehalten,
+               &BuEntfUndNeu, &CheDesktop, &CheStart, &CheSchnell, &CheExplorerV, &CheExplorerD, &BuFehler});
   SpeVerzSuche.OnClick = platform::Bind<&Taa::SpeVerzSucheClick>(this);
   BuNichtKopieren.OnClick = platform::Bind<&Taa::BuVerzKopieClick>(this);
   BuVerzKopie.OnClick = platform::Bind<&Taa::BuVerzKopieClick>(this);
@@ -395,6 +402,9 @@ void Taa::ZeigePanel(platform::Panel& Seite) {
   else if (&Seite == &PaFehler) schritt = BuFehler.Visible() ? 2 : 0;
   LaSchritt.SetCaption(L"Schritt " + std::wstring(1, static_cast<wchar_t>(L'0' + schritt)) + L" von 3");
   LaZielOrt.SetCaption(L"Ziel-Ort = " + ZielOrt);
+  // No key goes to a page that no longer shows: the focus starts again on the close button, from
+  // where Tab leads into the new page, as at the start.
+  if (Visible()) BuClose.SetFocus();
 }
 
 void Taa::BuCloseClick(platform::Control&) { Close(); }
@@ -504,6 +514,13 @@ void Taa::BuFehlerClick(platform::Control&) {
 }
 
 void Taa::FormKeyDown(platform::Control&, unsigned short& Key, platform::ShiftState Shift) {
+  // Enter in the folder field means that folder: it presses the copy button while that can be pressed.
+  constexpr unsigned short kEnter = 13;
+  if (Key == kEnter && Shift == 0 && EdVerz.Focused() && BuVerzKopie.Enabled()) {
+    Key = 0;
+    BuVerzKopie.Click();
+    return;
+  }
   constexpr platform::ShiftState kDreiTasten = platform::kCtrl | platform::kAlt | platform::kShift;
   // The modifier keys themselves go down while the others are held; they are not part of it.
   constexpr unsigned short kShiftTaste = 16, kCtrlTaste = 17, kAltTaste = 18;

@@ -254,6 +254,12 @@ class Installer {
     HWND w = Teil(name);
     return w != nullptr && automation::OwnVisible(w);
   }
+  // The window with the keyboard focus in the installer's thread, or null.
+  HWND Fokus() const {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(aa_, nullptr), &info) ? info.hwndFocus : nullptr;
+  }
   bool Aktiv(const std::string& name) const {
     HWND w = Teil(name);
     return w != nullptr && ::IsWindowEnabled(w);

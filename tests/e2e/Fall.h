@@ -179,4 +179,10 @@ inline Kopiervorgang Kopieren(const Installer& s) {
   return {fertig, gesehen, ::GetTickCount() - start};
 }
 
+// Waits until the copy step that a case started has ended, on the checks page or the error page.
+inline bool SchrittVorbei(const Installer& s) {
+  return WartenBis([&] { return !s.Sichtbar("LaKopiert") && (s.Sichtbar("PaChecks") || s.Sichtbar("PaFehler")); },
+                   60000);
+}
+
 }  // namespace e2e

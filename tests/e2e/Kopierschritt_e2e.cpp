@@ -74,6 +74,17 @@ class Kopierschritt : public Fall {
     }
     SetupAblegen(Block(zeilen));
   }
+
+  // The copy step of an installer into `ziel` for one large file, "NEU" at both ends, started and
+  // under way (its busy label shows); null where it did not get that far.
+  Installer* GrossKopieren(const std::wstring& ziel, LONGLONG groesse) {
+    Vorbereiten(ziel, {L"groß.bin"});
+    if (!GrosseDatei(Ordner() + L"groß.bin", groesse, "NEU")) return nullptr;
+    Installer& s = Starten();
+    if (!s.Bereit()) return nullptr;
+    s.Klicken("BuVerzKopie");
+    return WartenBis([&] { return s.Sichtbar("LaKopiert"); }) ? &s : nullptr;
+  }
 };
 
 TEST_F(Kopierschritt, VollerDatentraegerBehaeltDieAlteDatei) {
@@ -191,28 +202,17 @@ TEST_F(Kopierschritt, AbgebrochenBleibtDieAlteDateiUndDasFensterAntwortet) {
   EXPECT_TRUE(s.Beenden());
 }
 
-// Waits until the copy step that the case started has ended, on the checks page or the error page.
-bool SchrittVorbei(const Installer& s) {
-  return WartenBis([&] {
-    return !s.Sichtbar("LaKopiert") && (s.Sichtbar("PaChecks") || s.Sichtbar("PaFehler"));
-  }, 60000);
-}
-
 // Clicks and a key made while the files are copied, where the next page's desktop box and its label
 // will stand, and a click that another program sends to the copy button, act on nothing: after the
 // one step the box is as it was and no shortcut exists.
 TEST_F(Kopierschritt, WasWaehrendDesSchrittsGeschiehtWirktNicht) {
   const std::wstring ziel = FremderOrdner(L"C:\\zq_e2e_eingaben");
-  Vorbereiten(ziel, {L"groß.bin"});
   // Long enough a copy for the input, here and in an emulated machine alike.
   constexpr LONGLONG kGross = 1024ll * kMiB;
-  ASSERT_TRUE(GrosseDatei(Ordner() + L"groß.bin", kGross, "NEU"));
-  Installer& s = Starten();
-  ASSERT_TRUE(s.Bereit());
-  ErwarteSeite(s, "PaPfad", 2, L"");
+  Installer* kopierend = GrossKopieren(ziel, kGross);
+  ASSERT_NE(kopierend, nullptr);
+  Installer& s = *kopierend;
   const int vorher = s.Zustand("CheDesktop");
-  s.Klicken("BuVerzKopie");
-  ASSERT_TRUE(WartenBis([&] { return s.Sichtbar("LaKopiert"); }));
   MausKlick(s.Hauptfenster(), s.Teil("CheDesktop"));
   MausKlick(s.Hauptfenster(), s.Teil("LaDesktop"));
   s.Druecken(VK_SPACE);
@@ -236,13 +236,10 @@ TEST_F(Kopierschritt, WasWaehrendDesSchrittsGeschiehtWirktNicht) {
 // sight until its files are in place, and then ends.
 TEST_F(Kopierschritt, SchliessenWartetBisDieDateienDaSind) {
   const std::wstring ziel = FremderOrdner(L"C:\\zq_e2e_schliessen");
-  Vorbereiten(ziel, {L"groß.bin"});
   constexpr LONGLONG kGross = 512ll * kMiB;
-  ASSERT_TRUE(GrosseDatei(Ordner() + L"groß.bin", kGross, "NEU"));
-  Installer& s = Starten();
-  ASSERT_TRUE(s.Bereit());
-  s.Klicken("BuVerzKopie");
-  ASSERT_TRUE(WartenBis([&] { return s.Sichtbar("LaKopiert"); }));
+  Installer* kopierend = GrossKopieren(ziel, kGross);
+  ASSERT_NE(kopierend, nullptr);
+  Installer& s = *kopierend;
   DWORD_PTR egal = 0;
   ASSERT_TRUE(::SendMessageTimeoutW(s.Hauptfenster(), WM_CLOSE, 0, 0, SMTO_NORMAL, 5000, &egal));
   // The step lasts 1.9 s at least.

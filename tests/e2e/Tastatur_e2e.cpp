@@ -1,7 +1,5 @@
 // The installer from the keyboard alone, as a person who cannot use a mouse works it, and what a
 // screen reader hears of its check boxes.
-#include <oleacc.h>
-
 #include <set>
 #include <string>
 #include <vector>
@@ -39,10 +37,6 @@ class Tastatur : public Fall {
     return "?";
   }
 
-  static bool SchrittVorbei(const Installer& s) {
-    return WartenBis([&] { return !s.Sichtbar("LaKopiert") && (s.Sichtbar("PaChecks") || s.Sichtbar("PaFehler")); },
-                     60000);
-  }
 };
 
 // The whole first installation: from the close button, where the focus starts, Tab goes through the
@@ -121,18 +115,7 @@ TEST_F(Tastatur, JedeBoxHatIhrenEigenenNamen) {
   ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
   std::set<std::wstring> namen;
   for (const char* box : {"CheDesktop", "CheStart", "CheSchnell", "CheExplorerV", "CheExplorerD"}) {
-    IAccessible* objekt = nullptr;
-    ASSERT_EQ(::AccessibleObjectFromWindow(s.Teil(box), OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&objekt)),
-              S_OK)
-        << box;
-    VARIANT selbst;
-    selbst.vt = VT_I4;
-    selbst.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    EXPECT_EQ(objekt->get_accName(selbst, &name), S_OK) << box;
-    const std::wstring gelesen = name != nullptr ? name : L"";
-    ::SysFreeString(name);
-    objekt->Release();
+    const std::wstring gelesen = automation::AccessibleName(s.Teil(box));
     EXPECT_FALSE(gelesen.empty()) << box;
     EXPECT_EQ(gelesen.rfind(s.Text(box), 0), 0u) << box << ": " << gelesen;
     EXPECT_TRUE(namen.insert(gelesen).second) << box << " shares its name: " << gelesen;

@@ -1,8 +1,9 @@
 // What an automation program reads of the installer's windows from outside, with nothing but
 // Win32 calls that work across processes: captions, geometry, the own visibility flag, fonts, the
-// z-order.
+// z-order, and the names that assistive technology reads.
 #pragma once
 #include <windows.h>
+#include <oleacc.h>
 
 #include <string>
 #include <vector>
@@ -102,6 +103,24 @@ inline std::uint32_t PrintedPixel(HWND window, int x, int y) {
   ::ReleaseDC(nullptr, screen);
   return (static_cast<std::uint32_t>(GetRValue(c)) << 16) |
          (static_cast<std::uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
+}
+
+// The name that assistive technology reads for the window (its client area's accessible object,
+// AccessibleObjectFromWindow); empty when it gets none. COM must be initialised on the thread.
+inline std::wstring AccessibleName(HWND window) {
+  IAccessible* objekt = nullptr;
+  if (::AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&objekt)) != S_OK) {
+    return {};
+  }
+  VARIANT selbst;
+  selbst.vt = VT_I4;
+  selbst.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  std::wstring gelesen;
+  if (objekt->get_accName(selbst, &name) == S_OK && name != nullptr) gelesen = name;
+  ::SysFreeString(name);
+  objekt->Release();
+  return gelesen;
 }
 
 // Handles the thread's waiting messages until `done` holds or `milliseconds` have passed.

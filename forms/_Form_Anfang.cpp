@@ -403,8 +403,9 @@ void Taa::ZeigePanel(platform::Panel& Seite) {
   LaSchritt.SetCaption(L"Schritt " + std::wstring(1, static_cast<wchar_t>(L'0' + schritt)) + L" von 3");
   LaZielOrt.SetCaption(L"Ziel-Ort = " + ZielOrt);
   // No key goes to a page that no longer shows: the focus starts again on the close button, from
-  // where Tab leads into the new page, as at the start.
-  if (Visible()) BuClose.SetFocus();
+  // where Tab leads into the new page, as at the start. (An inactive window finds it there when it
+  // is activated again, as the focus it had no longer shows.)
+  if (Active()) BuClose.SetFocus();
 }
 
 void Taa::BuCloseClick(platform::Control&) { Close(); }

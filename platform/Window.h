@@ -41,6 +41,8 @@ class Window : public Control {
   void SetCenterOnFirstShow(bool center) { centerOnFirstShow_ = center; }
   void SetVisible(bool visible) override;
   void Show() { SetVisible(true); }
+  // Whether it is the active window of its thread (GetActiveWindow), the one that keys go to.
+  bool Active() const;
 
   // The window's key handler sees every key before the focused control does (keys that go down
   // with Alt arrive as WM_SYSKEYDOWN and are previewed as well); setting `key` to 0 swallows it.

@@ -89,6 +89,8 @@ void Window::SetVisible(bool visible) {
   ::ShowWindow(h, visible ? SW_SHOW : SW_HIDE);
 }
 
+bool Window::Active() const { return ::GetActiveWindow() == ControlAccess::Hwnd(*this); }
+
 void Window::Close() { ::SendMessageW(ControlAccess::Hwnd(*this), WM_CLOSE, 0, 0); }
 
 void Window::ShowModal() {

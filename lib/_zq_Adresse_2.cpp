@@ -174,14 +174,16 @@ bool Uebertragen(platform::File& quelle, platform::File& neu) {
   // On the stack: a buffer from the heap for every file cost more than copying a small one.
   constexpr std::uint32_t kStueck = 1 << 16;
   char puffer[kStueck];
+  std::int64_t geschrieben = 0;
   for (;;) {
     // ReadFile answers 0 bytes at the end and on failure alike: the size tells them apart.
     const std::uint32_t gelesen = quelle.Read(puffer, kStueck);
     if (gelesen == 0) break;
     if (!neu.Write(puffer, gelesen)) return false;
+    geschrieben += gelesen;
   }
   platform::FileTimes zeiten;
-  return quelle.Size() == neu.Size() && quelle.Times(zeiten) && neu.SetTimes(zeiten) && neu.Flush();
+  return quelle.Size() == geschrieben && quelle.Times(zeiten) && neu.SetTimes(zeiten) && neu.Flush();
 }
 
 // A file replaced in one step: the new bytes go into a file of their own beside the target, which
@@ -190,16 +192,15 @@ bool Uebertragen(platform::File& quelle, platform::File& neu) {
 // one keeps its hidden and system attributes, as a copy onto it would.
 bool DateiErsetzen(const std::wstring& quelle, const std::wstring& ziel) {
   const std::wstring neu = LangeForm(ziel + kUnfertigeKopie);
-  // What an ended copy of this very file left behind; it may have got the source's read-only
-  // attribute just before the process ended.
-  if (platform::FileAttributes(neu) != platform::kInvalidAttributes) {
-    platform::SetAttributes(neu, platform::kAttributeNormal);
-    platform::RemoveFile(neu);
-  }
   platform::File q;
   if (!q.OpenRead(quelle)) return false;
   platform::File n;
-  if (!n.CreateNew(neu)) return false;
+  // Where the name is taken, what an ended copy of this very file left behind goes first; it may
+  // have got the source's read-only attribute just before the process ended.
+  if (!n.CreateNew(neu)) {
+    platform::SetAttributes(neu, platform::kAttributeNormal);
+    if (!platform::RemoveFile(neu) || !n.CreateNew(neu)) return false;
+  }
   const bool uebertragen = Uebertragen(q, n);
   if (!n.Close() || !uebertragen) {
     platform::RemoveFile(neu);

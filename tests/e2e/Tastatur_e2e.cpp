@@ -104,7 +104,7 @@ TEST_F(Tastatur, SuchenEnterImFeldUndEnterAufEinerBox) {
   Tasten({VK_ESCAPE});
   ASSERT_TRUE(WartenBis([&] { return !::IsWindow(waehler) || !::IsWindowVisible(waehler); }));
   EXPECT_EQ(s.Text("EdVerz"), ziel);
-
+  EXPECT_TRUE(FokusAuf(s, "SpeVerzSuche")) << "the focus did not come back: " << NameVon(s.Fokus());
   EXPECT_EQ(Tab(s, true), "EdVerz");
   s.Druecken(VK_RETURN);
   ASSERT_TRUE(SchrittVorbei(s));

@@ -44,7 +44,6 @@ class Tastatur : public Fall {
     }
     return "?";
   }
-
 };
 
 // The whole first installation: from the close button, where the focus starts, Tab goes through the

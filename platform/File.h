@@ -12,6 +12,8 @@ struct FileTimes {
   std::uint32_t lastWrite[2] = {};
 };
 
+inline constexpr std::uint32_t kFileTypeDisk = 1;
+
 class File {
  public:
   File() = default;
@@ -31,6 +33,9 @@ class File {
   bool CreateNew(const std::wstring& name);
   // SetFilePointerEx from the start of the file.
   bool Seek(std::int64_t offset);
+  // GetFileType: kFileTypeDisk for a file on a disk; a device (a console, a serial port) or a pipe
+  // answers otherwise.
+  std::uint32_t Type() const;
   // GetFileSizeEx: the size in bytes, -1 when the system cannot tell.
   std::int64_t Size() const;
   // ReadFile of up to `count` bytes; the number of bytes delivered, 0 at the end or on failure.

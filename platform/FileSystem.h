@@ -33,6 +33,9 @@ class EntrySearch {
   void* handle_ = nullptr;
 };
 
+// GetFullPathNameW: the path made whole against the current folder, "." and ".." steps resolved and
+// "/" read as a backslash; empty when the system gives none.
+std::wstring FullPathName(const std::wstring& name);
 // GetFileAttributesW; kInvalidAttributes when the entry cannot be found.
 std::uint32_t FileAttributes(const std::wstring& name);
 // CreateDirectoryW without security attributes: one folder whose parent exists.
@@ -46,6 +49,12 @@ bool RemoveFile(const std::wstring& name);
 // MoveFileExW with MOVEFILE_REPLACE_EXISTING and MOVEFILE_WRITE_THROUGH: `from` takes the name `to`
 // in one step, replacing a file there, and the change is on the disk when it returns.
 bool RenameReplacing(const std::wstring& from, const std::wstring& to);
+// MoveFileExW with MOVEFILE_WRITE_THROUGH: `from` takes the name `to`, which must be free; the
+// change is on the disk when it returns.
+bool Rename(const std::wstring& from, const std::wstring& to);
+// MoveFileExW with MOVEFILE_DELAY_UNTIL_REBOOT and no target: the system removes the file when it
+// next starts (administrators only).
+bool RemoveAtRestart(const std::wstring& name);
 
 inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFF;
 inline constexpr std::uint32_t kAttributeReadOnly = 1;

@@ -61,9 +61,12 @@ class Window : public Control {
   // WM_CLOSE: unless OnCloseQuery keeps the window, a modal run ends; otherwise the window hides,
   // and the main window of the message loop ends the loop.
   void Close();
-  // Asked before the window closes and when the session is about to end (WM_QUERYENDSESSION, which
-  // it answers): clearing `canClose` keeps the window open.
+  // Asked before the window closes: clearing `canClose` keeps the window open.
   Handler<Control&, bool&> OnCloseQuery;
+  // WM_QUERYENDSESSION: clearing `canEnd` asks the system not to end the session now.
+  Handler<Control&, bool&> OnQueryEndSession;
+  // WM_ENDSESSION: whether the session ends after all.
+  Handler<Control&, bool> OnEndSession;
   // Shows the window, disables the other windows of the thread and handles messages until the
   // window is closed; then hides it and enables the others again.
   void ShowModal();

@@ -12,6 +12,8 @@ bool File::CreateNew(const std::wstring&) { return false; }
 
 bool File::Seek(std::int64_t) { return false; }
 
+std::uint32_t File::Type() const { return 0; }
+
 std::int64_t File::Size() const { return -1; }
 
 std::uint32_t File::Read(void*, std::uint32_t) { return 0; }

@@ -11,6 +11,8 @@ bool EntrySearch::Next(FoundEntry&) { return false; }
 
 void EntrySearch::Close() { handle_ = nullptr; }
 
+std::wstring FullPathName(const std::wstring&) { return {}; }
+
 std::uint32_t FileAttributes(const std::wstring&) { return kInvalidAttributes; }
 
 bool MakeFolder(const std::wstring&) { return false; }
@@ -22,5 +24,9 @@ bool SetAttributes(const std::wstring&, std::uint32_t) { return false; }
 bool RemoveFile(const std::wstring&) { return false; }
 
 bool RenameReplacing(const std::wstring&, const std::wstring&) { return false; }
+
+bool Rename(const std::wstring&, const std::wstring&) { return false; }
+
+bool RemoveAtRestart(const std::wstring&) { return false; }
 
 }  // namespace platform

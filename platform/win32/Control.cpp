@@ -211,6 +211,14 @@ bool Control::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr
       break;
   }
   if (systemProc_ != nullptr) return false;
+  // The system gives a disabled window no input; what arrives all the same was posted by another
+  // program, and a control of a disabled window acts on none of it, as the system's own do not.
+  const bool eingabe = (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+                       (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+  if (eingabe && !(::IsWindowEnabled(handle_) && ::IsWindowEnabled(::GetAncestor(handle_, GA_ROOT)))) {
+    result = 0;
+    return true;
+  }
   if (clicks_ != Clicks::None && TrackClick(message, wparam, lparam)) {
     if (clicks_ == Clicks::ShownClick) ::InvalidateRect(handle_, nullptr, TRUE);
     result = 0;

@@ -27,6 +27,8 @@ bool File::Seek(std::int64_t offset) {
   return ::SetFilePointerEx(handle_, stelle, nullptr, FILE_BEGIN) != FALSE;
 }
 
+std::uint32_t File::Type() const { return ::GetFileType(handle_); }
+
 std::int64_t File::Size() const {
   LARGE_INTEGER groesse;
   return ::GetFileSizeEx(handle_, &groesse) ? groesse.QuadPart : -1;

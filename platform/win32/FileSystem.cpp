@@ -38,6 +38,16 @@ void EntrySearch::Close() {
   handle_ = nullptr;
 }
 
+std::wstring FullPathName(const std::wstring& name) {
+  const DWORD noetig = ::GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+  if (noetig == 0) return {};
+  std::wstring voll(noetig, L'\0');
+  const DWORD laenge = ::GetFullPathNameW(name.c_str(), noetig, voll.data(), nullptr);
+  if (laenge == 0 || laenge >= noetig) return {};
+  voll.resize(laenge);
+  return voll;
+}
+
 std::uint32_t FileAttributes(const std::wstring& name) { return ::GetFileAttributesW(name.c_str()); }
 
 bool MakeFolder(const std::wstring& name) { return ::CreateDirectoryW(name.c_str(), nullptr) != 0; }
@@ -52,6 +62,14 @@ bool RemoveFile(const std::wstring& name) { return ::DeleteFileW(name.c_str()) !
 
 bool RenameReplacing(const std::wstring& from, const std::wstring& to) {
   return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool Rename(const std::wstring& from, const std::wstring& to) {
+  return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool RemoveAtRestart(const std::wstring& name) {
+  return ::MoveFileExW(name.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != 0;
 }
 
 }  // namespace platform

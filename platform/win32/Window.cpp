@@ -187,12 +187,21 @@ bool Window::HandleMessage(unsigned message, std::uintptr_t wparam, std::intptr_
                            std::intptr_t& result) {
   HWND h = ControlAccess::Hwnd(*this);
   switch (message) {
-    case WM_CLOSE:
     case WM_QUERYENDSESSION: {
       bool kann = true;
+      OnQueryEndSession(*this, kann);
+      result = kann;
+      return true;
+    }
+    case WM_ENDSESSION:
+      OnEndSession(*this, wparam != FALSE);
+      result = 0;
+      return true;
+    case WM_CLOSE: {
+      bool kann = true;
       OnCloseQuery(*this, kann);
-      result = message == WM_QUERYENDSESSION ? kann : 0;
-      if (message == WM_QUERYENDSESSION || !kann) return true;
+      result = 0;
+      if (!kann) return true;
       if (modal_) {
         modalDone_ = true;
       } else {

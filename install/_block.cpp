@@ -47,9 +47,8 @@ void DateiLesen(char schluessel, const std::string& wert, TZQBlock& block, TZQDa
   block.Dateien.push_back(std::move(datei));
 }
 
-// Each name once, in its first spelling. Names compare by the rules of the block's text (1252,
-// letter case ignored in the user's locale); a name that 1252 cannot hold (the installer's own file,
-// renamed by a user) equals no other.
+}  // namespace
+
 std::vector<std::wstring> EinmalJeName(const std::vector<std::wstring>& namen) {
   std::vector<std::string> schmal(1);
   std::string s;
@@ -71,7 +70,6 @@ std::vector<std::wstring> EinmalJeName(const std::vector<std::wstring>& namen) {
   return einmal;
 }
 
-}  // namespace
 
 TZQFensterLage FensterLage(std::string_view kopf, std::int64_t groesse) {
   TZQFensterLage lage;
@@ -97,12 +95,44 @@ std::string FensterAus(const TZQFensterLage& lage, std::string_view gelesen) {
   return std::string(gelesen.data() + anfang, ende - anfang);
 }
 
+namespace {
+
+bool GleichOhneFall(std::string_view text, std::string_view klein) {
+  if (text.size() != klein.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
+    if (c != klein[i]) return false;
+  }
+  return true;
+}
+
+// Whether the system takes the step for a device (CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9, also
+// with ¹ ² ³, CONIN$, CONOUT$) in any folder: the letters before the first dot, blanks at their end
+// left out, in any letter case.
+bool IstGeraet(std::string_view schritt) {
+  std::string_view kern = schritt.substr(0, schritt.find('.'));
+  kern = kern.substr(0, kern.find_last_not_of(' ') + 1);
+  for (const char* geraet : {"con", "prn", "aux", "nul", "conin$", "conout$"}) {
+    if (GleichOhneFall(kern, geraet)) return true;
+  }
+  if (kern.size() != 4 || !(GleichOhneFall(kern.substr(0, 3), "com") || GleichOhneFall(kern.substr(0, 3), "lpt"))) {
+    return false;
+  }
+  const char ziffer = kern[3];
+  return (ziffer >= '0' && ziffer <= '9') || ziffer == '\xB9' || ziffer == '\xB2' || ziffer == '\xB3';
+}
+
+}  // namespace
+
 bool VerlaesstOrdner(const std::string& datei) {
   if (datei.empty()) return false;
   if (datei[0] == '\\' || datei[0] == '/' || datei.find_first_of(":*?") != std::string::npos) return true;
   for (std::size_t von = 0; von <= datei.size();) {
     const std::size_t bis = std::min(datei.find_first_of("\\/", von), datei.size());
-    if (datei.compare(von, bis - von, "..") == 0) return true;
+    const std::string_view schritt = std::string_view(datei).substr(von, bis - von);
+    // The system drops dots and blanks at a step's end: ".. " is "..".
+    const bool nurPunkte = !schritt.empty() && schritt.find_first_not_of(". ") == std::string_view::npos;
+    if ((nurPunkte && schritt != ".") || IstGeraet(schritt)) return true;
     von = bis + 1;
   }
   return false;

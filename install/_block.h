@@ -90,9 +90,11 @@ inline bool IstEinstellung(const std::string& zeile) {
   return zeile.size() >= 3 && zeile[0] == '#' && zeile[2] == '=';
 }
 
-// Whether a file name of the block leads out of the folder it is taken from and copied to: a drive or
-// any colon, a leading backslash or slash, ".." as a step, or a pattern ("*", "?"). The installer
-// refuses a block that names such a file: it would read and write where the user did not choose.
+// Whether a file name of the block leads out of the folder it is taken from and copied to, or to no
+// file in it: a drive or any colon, a leading backslash or slash, a step of dots (and blanks) other
+// than ".", a pattern ("*", "?"), or a device name as any step ("NUL.txt", "com1"). The installer
+// refuses a block that names such a file: it would read and write where the user did not choose, or
+// wait for a device that may never answer.
 bool VerlaesstOrdner(const std::string& datei);
 
 // Finds the block at the end of `fenster` (the last 2000 bytes of the source) and reads its
@@ -132,6 +134,10 @@ std::array<TZQAngabe, 4> Angaben(const TZQBlock& block);
 std::wstring ZielVorschlag(const std::wstring& wert, const std::wstring& name,
                            std::wstring (*ordner)(const std::string& code));
 
+// Each name of the 1-based list once, in its first spelling, in list order. Names compare by the
+// rules of the block's text (1252, letter case ignored in the user's locale); a name that 1252 cannot
+// hold (the installer's own file, renamed by a user) equals no other.
+std::vector<std::wstring> EinmalJeName(const std::vector<std::wstring>& namen);
 // The list of files to install and the list of those that are missing.
 std::wstring FehlendeDateienText(const std::vector<std::wstring>& namen, const std::vector<std::wstring>& fehlend);
 

@@ -343,9 +343,10 @@ void Pruefer::Dateizeilen() {
     if (VerlaesstOrdner(name)) {
       Warnen(e.zeile, "datei-ausserhalb",
              "Der Dateiname " + Zitat(name) +
-                 " führt aus dem Ordner des Installationsprogramms hinaus (ein Laufwerk, ein Backslash am Anfang, "
-                 "„..“, „:“, „*“ oder „?“): das Installationsprogramm weist den Block zurück und zeigt seine "
-                 "Fehlerseite („- Programm-Dateien“).");
+                 " führt aus dem Ordner des Installationsprogramms hinaus oder nennt ein Gerät (ein Laufwerk, ein "
+                 "Backslash am Anfang, „..“ auch mit Leerzeichen, „:“, „*“, „?“, „CON“, „NUL“, „COM1“ und "
+                 "ähnliche, mit oder ohne Endung): das Installationsprogramm weist den Block zurück und zeigt "
+                 "seine Fehlerseite („- Programm-Dateien“).");
     }
     if (e.schluessel == '?' && !Vorhanden(ordner_, name)) {
       Warnen(e.zeile, "optional-fehlt",

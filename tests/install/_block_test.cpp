@@ -228,11 +228,14 @@ TEST(Urteilen, ListsEachFileOnceAndTheInstallerLastWhateverItsName) {
 TEST(BlockLesen, FileNamesOutsideTheInstallersFolderRefuseTheBlock) {
   const std::wstring refused = L"Das Installations-Programm enthält falsche Daten für:\r\n- Programm-Dateien";
   for (const std::string name : {"..\\x.dll", "sub\\..\\..\\x.dll", "../x.dll", "sub/..", "..", "C:x.dll",
-                                 "C:\\Windows\\x.dll", "a:b.dll", "\\x.dll", "/x.dll", "\\\\srv\\s\\x.dll", "*.dll", "x?.dll"}) {
+                                 "C:\\Windows\\x.dll", "a:b.dll", "\\x.dll", "/x.dll", "\\\\srv\\s\\x.dll", "*.dll", "x?.dll",
+                                 ".. \\x.dll", "sub\\...\\x", ". .\\x", "NUL.txt", "com1", "sub\\CON\\x.dll", "AUX.exe",
+                                 "conin$", "CONOUT$.log", "LPT9", "Com1 .txt", "nul.", "com\xB9.dll"}) {
     const TZQBlock b = BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=Prog.exe,Prog", "#d=" + name}), Keine);
     EXPECT_EQ(FalscheDatenText(b), refused) << name;
   }
-  for (const std::string name : {"sub\\x.dll", "..x.dll", "x..dll", "sub\\...\\x", "x. .dll"}) {
+  for (const std::string name : {"sub\\x.dll", "..x.dll", "x..dll", "x. .dll", ".\\x.dll", "console.exe", "com10.txt", "nulx",
+                                 "lpt.txt", "CON_1.txt"}) {
     EXPECT_EQ(FalscheDatenText(BlockLesen(Block({"#n=x", "#z=P", "#m=1", "#d=Prog.exe,Prog", "#d=" + name}), Keine)), L"")
         << name;
   }

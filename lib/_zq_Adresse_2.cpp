@@ -156,18 +156,17 @@ bool AdresseLoeschen(const std::wstring& adresse, bool papierkorb) {
   return platform::ShellFileOperation(platform::kShellDelete, p, L"", flags) == 0;
 }
 
-namespace {
-
-// A path as the system takes it past its limit of MAX_PATH (260 characters with the closing
-// zero): in the long form "\\?\", which names a drive path or a share as it stands. So the name
-// of a copy underway never fails where its target fits.
 std::wstring LangeForm(const std::wstring& pfad) {
   constexpr std::size_t kGrenze = 260;
-  if (pfad.size() < kGrenze) return pfad;
-  if (pfad.compare(1, 2, L":\\") == 0) return L"\\\\?\\" + pfad;
-  if (pfad.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC" + pfad.substr(1);
+  if (pfad.size() < kGrenze || pfad.compare(0, 4, L"\\\\?\\") == 0) return pfad;
+  // The long form takes every step literally: ".." and "/" must be resolved before.
+  const std::wstring voll = platform::FullPathName(pfad);
+  if (voll.size() > 2 && voll[1] == L':' && voll[2] == L'\\') return L"\\\\?\\" + voll;
+  if (voll.compare(0, 2, L"\\\\") == 0 && voll.compare(0, 4, L"\\\\.\\") != 0) return L"\\\\?\\UNC" + voll.substr(1);
   return pfad;
 }
+
+namespace {
 
 // The bytes of `quelle` into `neu`, then its time stamps; everything on the disk before it returns.
 bool Uebertragen(platform::File& quelle, platform::File& neu) {
@@ -186,17 +185,21 @@ bool Uebertragen(platform::File& quelle, platform::File& neu) {
   return quelle.Size() == geschrieben && quelle.Times(zeiten) && neu.SetTimes(zeiten) && neu.Flush();
 }
 
-// A file replaced in one step: the new bytes go into a file of their own beside the target, which
-// then takes the target's name by one rename. Until then the old file keeps every byte, whatever
-// happens to the disk or the process. A read-only old file is replaced all the same, and the new
-// one keeps its hidden and system attributes, as a copy onto it would.
-bool DateiErsetzen(const std::wstring& quelle, const std::wstring& ziel) {
+std::uint32_t Attribute(const std::wstring& name) {
+  const std::uint32_t a = platform::FileAttributes(name);
+  return a == platform::kInvalidAttributes ? 0 : a;
+}
+
+}  // namespace
+
+bool KopieBereitlegen(const std::wstring& quelle, const std::wstring& ziel) {
   const std::wstring neu = LangeForm(ziel + kUnfertigeKopie);
   platform::File q;
-  if (!q.OpenRead(quelle)) return false;
+  // Only a file on a disk: a device (a serial port, the console) may never answer a read.
+  if (!q.OpenRead(quelle) || q.Type() != platform::kFileTypeDisk) return false;
   platform::File n;
   // Where the name is taken, what an ended copy of this very file left behind goes first; it may
-  // have got the source's read-only attribute just before the process ended.
+  // carry the read-only attribute that copies had before.
   if (!n.CreateNew(neu)) {
     platform::SetAttributes(neu, platform::kAttributeNormal);
     if (!platform::RemoveFile(neu) || !n.CreateNew(neu)) return false;
@@ -206,19 +209,29 @@ bool DateiErsetzen(const std::wstring& quelle, const std::wstring& ziel) {
     platform::RemoveFile(neu);
     return false;
   }
+  // Read-only never: a CD's files all carry it, and on Windows nothing renames onto a read-only
+  // file, so the next renewal would fail at every one.
   constexpr std::uint32_t kBehalten = platform::kAttributeHidden | platform::kAttributeSystem;
-  constexpr std::uint32_t kUebernommen = kBehalten | platform::kAttributeReadOnly | platform::kAttributeArchive;
-  const auto gelesen = [](const std::wstring& name) {
-    const std::uint32_t a = platform::FileAttributes(name);
-    return a == platform::kInvalidAttributes ? 0 : a;
-  };
-  const std::uint32_t alt = gelesen(ziel);
-  const std::uint32_t attribute = (gelesen(quelle) & kUebernommen) | (alt & kBehalten);
+  const std::uint32_t attribute =
+      (Attribute(quelle) & (kBehalten | platform::kAttributeArchive)) | (Attribute(ziel) & kBehalten);
+  // A new file has the archive attribute already.
+  if ((attribute & ~platform::kAttributeArchive) == 0 || platform::SetAttributes(neu, attribute)) return true;
+  platform::RemoveFile(neu);
+  return false;
+}
+
+namespace {
+
+// A file replaced in one step: the new bytes lie ready beside the target, and then take its name by
+// one rename. Until then the old file keeps every byte, whatever happens to the disk or the process.
+// A read-only old file is replaced all the same, as a copy onto it would.
+bool DateiErsetzen(const std::wstring& quelle, const std::wstring& ziel) {
+  if (!KopieBereitlegen(quelle, ziel)) return false;
+  const std::wstring neu = LangeForm(ziel + kUnfertigeKopie);
+  const std::uint32_t alt = Attribute(ziel);
   const bool schreibgeschuetzt = alt & platform::kAttributeReadOnly;
   if (schreibgeschuetzt) platform::SetAttributes(ziel, alt & ~platform::kAttributeReadOnly);
-  // A new file has the archive attribute already.
-  const bool gesetzt = (attribute & ~platform::kAttributeArchive) == 0 || platform::SetAttributes(neu, attribute);
-  if (gesetzt && platform::RenameReplacing(neu, ziel)) return true;
+  if (platform::RenameReplacing(neu, ziel)) return true;
   if (schreibgeschuetzt) platform::SetAttributes(ziel, alt);
   platform::SetAttributes(neu, platform::kAttributeNormal);
   platform::RemoveFile(neu);

@@ -41,13 +41,24 @@ bool AdresseLoeschen(const std::wstring& adresse, bool papierkorb);
 // Copies a file or folder to the target path, replacing an existing target; the target's folder
 // is made first and stays even when the copy fails. A file replaces its target in one step: the old
 // file stays whole when the copy fails or is ended half-way (see kUnfertigeKopie), and nothing of
-// the failed copy is left. The new file has the source's bytes, time stamps and attributes.
+// the failed copy is left. The new file has the source's bytes and time stamps; see
+// KopieBereitlegen for its attributes.
 bool DateiKopieren(const std::wstring& quelle, const std::wstring& ziel);
 // What DateiKopieren appends to the target's name for the file that takes the new bytes until they
 // replace the target: it says what it is and which file it is for, and holds a character that code
 // page 1252 lacks, so that no block can name it. A process ended half-way may leave it behind; the
 // next copy of that file into that folder removes it.
 inline constexpr wchar_t kUnfertigeKopie[] = L" \u2192 unfertige Kopie";
+// The new file for `ziel`, whole and on the disk, under the name `ziel` + kUnfertigeKopie (what an
+// ended copy left there goes first); the target itself is not touched. Only a file on a disk is
+// read. The copy has the source's bytes and time stamps, its hidden, system and archive attributes
+// and the target's hidden and system ones, and never the read-only attribute. False, and nothing
+// left, when any of that fails; the target's folder must exist.
+bool KopieBereitlegen(const std::wstring& quelle, const std::wstring& ziel);
+// The path in the form that the system takes past its limit of MAX_PATH (260 characters with the
+// closing zero): made whole (GetFullPathNameW) and given the long form "\\?\" (or "\\?\UNC\" for
+// a share), which names every step literally. A shorter path, or one already in that form, stays.
+std::wstring LangeForm(const std::wstring& pfad);
 // Copies (`art` exactly "k") or moves (any other character) quellVerzeichnis + quellName to
 // zielVerzeichnis + zielName. A folder whose target name equals its own (A to Z without regard to
 // case) goes into zielVerzeichnis under its own name.

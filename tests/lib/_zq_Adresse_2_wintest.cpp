@@ -357,7 +357,8 @@ TEST(DateiKopieren, ReplacesTheTargetAndMakesItsFolder) {
 }
 
 // What the shell's copy did to a protected target, kept: a read-only one is replaced, a hidden or
-// system one keeps those attributes; the new file takes the source's attributes and time stamps.
+// system one keeps those attributes; the new file takes the source's attributes but read-only, and
+// its time stamps.
 TEST(DateiKopieren, ReplacesProtectedTargetsAsTheShellDid) {
   Ordner o;
   o.Unterordner(L"Q");
@@ -382,9 +383,10 @@ TEST(DateiKopieren, ReplacesProtectedTargetsAsTheShellDid) {
     EXPECT_EQ(daten.ftCreationTime.dwHighDateTime, damals.dwHighDateTime);
     Attribute(ziel, FILE_ATTRIBUTE_NORMAL);
   }
-  ASSERT_TRUE(Attribute(quelle, FILE_ATTRIBUTE_READONLY));
+  // A read-only source (every file of a CD) gives a copy that the next renewal can replace.
+  ASSERT_TRUE(Attribute(quelle, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
   EXPECT_TRUE(DateiKopieren(quelle, o.Voll(L"Z\\nur-lesen.exe")));
-  EXPECT_EQ(::GetFileAttributesW(o.Voll(L"Z\\nur-lesen.exe").c_str()) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(::GetFileAttributesW(o.Voll(L"Z\\nur-lesen.exe").c_str()) & 7, FILE_ATTRIBUTE_HIDDEN);
   Attribute(o.Voll(L"Z\\nur-lesen.exe"), FILE_ATTRIBUTE_NORMAL);
   Attribute(quelle, FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(o.Namen(L"Z"), (std::set<std::wstring>{L"prog.exe", L"nur-lesen.exe"}));
@@ -414,6 +416,18 @@ TEST(DateiKopieren, KeepsTheOldFileWholeAndLeavesNothing) {
   EXPECT_EQ(o.Lesen(L"Z\\prog.exe"), "neu");
   EXPECT_EQ(o.Namen(L"Z"), (std::set<std::wstring>{L"prog.exe", fremd.substr(2)}));
   EXPECT_EQ(o.Lesen(fremd), "bleibt");
+}
+
+// Past MAX_PATH a path takes the long form, which names every step literally: so ".." and "/" are
+// resolved first, and a path in that form already stays as it is.
+TEST(LangeForm, ResolvesThePathBeforeTheLongForm) {
+  const std::wstring lang(250, L'x');
+  EXPECT_EQ(LangeForm(L"C:\\a\\" + lang), L"C:\\a\\" + lang);
+  EXPECT_EQ(LangeForm(L"C:\\a\\b\\..\\" + lang + L"\\.\\p.exe"), L"\\\\?\\C:\\a\\" + lang + L"\\p.exe");
+  EXPECT_EQ(LangeForm(L"C:/a/b/" + lang + L"/p.exe"), L"\\\\?\\C:\\a\\b\\" + lang + L"\\p.exe");
+  EXPECT_EQ(LangeForm(L"\\\\srv\\share\\..\\" + lang), L"\\\\?\\UNC\\srv\\share\\" + lang);
+  const std::wstring schon = L"\\\\?\\C:\\a\\" + lang + L"\\p.exe";
+  EXPECT_EQ(LangeForm(schon), schon);
 }
 
 TEST(KopierenVerschieben, CopiesAFolderUnderItsOwnNameOnlyWhenTheNamesMatch) {

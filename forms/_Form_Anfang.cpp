@@ -251,6 +251,8 @@ void Taa::LoadDesign() {
 
   OnKeyDown = platform::Bind<&Taa::FormKeyDown>(this);
   OnCloseQuery = platform::Bind<&Taa::FormCloseQuery>(this);
+  OnQueryEndSession = platform::Bind<&Taa::FormQueryEndSession>(this);
+  OnEndSession = platform::Bind<&Taa::FormEndSession>(this);
   BuClose.OnClick = platform::Bind<&Taa::BuCloseClick>(this);
   BuFehler.OnClick = platform::Bind<&Taa::BuFehlerClick>(this);
   LaDesktop.OnClick = platform::Bind<&Taa::LaDesktopClick>(this);
@@ -505,6 +507,16 @@ void Taa::FormCloseQuery(platform::Control&, bool& CanClose) {
   if (!kopiertGerade_) return;
   CanClose = false;
   schliessenGehalten_ = true;
+}
+
+// A shutdown or logoff waits for the files; the user may still force it, or cancel it, and only
+// then does the installer know whether to end after the step.
+void Taa::FormQueryEndSession(platform::Control&, bool& CanEnd) {
+  if (kopiertGerade_) CanEnd = false;
+}
+
+void Taa::FormEndSession(platform::Control&, bool Ending) {
+  if (kopiertGerade_ && Ending) schliessenGehalten_ = true;
 }
 
 void Taa::EdVerzChange(platform::Control&) { BuVerzKopie.SetEnabled(MitEndBackslash(EdVerz.Caption()) != ExePfad); }

@@ -42,6 +42,8 @@ class Taa : public platform::Window {
   void BuFehlerClick(platform::Control& Sender);
   void FormKeyDown(platform::Control& Sender, unsigned short& Key, platform::ShiftState Shift);
   void FormCloseQuery(platform::Control& Sender, bool& CanClose);
+  void FormQueryEndSession(platform::Control& Sender, bool& CanEnd);
+  void FormEndSession(platform::Control& Sender, bool Ending);
 
   // An action that had to stop: the system's text in a message box with the application title.
   void FehlerZeigen(long fehler);

@@ -66,6 +66,18 @@ TEST_F(Fehlerseite, EineDateiAusserhalbDesOrdnersWeistDenBlockAb) {
   EXPECT_TRUE(s.Beenden());
 }
 
+// A device exists in every folder for the system, and reading one may never end.
+TEST_F(Fehlerseite, EinGeraetIstKeineProgrammdatei) {
+  SetupAblegen(Block({L"#n=ZQe2e Geraet", L"#z=" + FremderOrdner(L"C:\\zq_e2e_geraet"), L"#m=1",
+                      L"#d=Prog.exe," + Menue(L"ZQe2e Geraet"), L"#d=NUL.txt", L"#?=com1"}));
+  Programmdatei(L"Prog.exe");
+  Installer& s = Starten();
+  ASSERT_TRUE(s.Bereit());
+  ErwarteStartFehler(s, kNichtMoeglich + kFalscheDaten + L"\r\n- Programm-Dateien");
+  EXPECT_TRUE(s.Beenden());
+  EXPECT_FALSE(OrdnerDa(L"C:\\zq_e2e_geraet\\"));
+}
+
 TEST_F(Fehlerseite, FehlendeDateienInBeidenListen) {
   const std::wstring menue = Menue(L"ZQe2e Fehlend");
   SetupAblegen(Block({L"#n=ZQe2e Fehlend", L"#z=P", L"#m=1", L"#d=Da.exe," + menue, L"#d=Fehlt.exe",
@@ -148,10 +160,11 @@ TEST_F(Kopierfehler, DateiNichtKopierbar) {
                       L"#d=Liesmich.txt"}));
   Programmdatei(L"Prog.exe");
   Programmdatei(L"Liesmich.txt");
-  // The target of one file is held open without sharing, so it cannot be replaced.
   ASSERT_TRUE(OrdnerMachen(ziel));
-  HANDLE gesperrt = ::CreateFileW((ziel + L"Liesmich.txt").c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                  nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_TRUE(DateiSchreiben(ziel + L"Prog.exe", "alt"));
+  // The source of one file is held open without sharing, so it cannot be read.
+  HANDLE gesperrt = ::CreateFileW((Ordner() + L"Liesmich.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(gesperrt, INVALID_HANDLE_VALUE);
   Installer& s = Starten();
   ASSERT_TRUE(s.Bereit());
@@ -162,9 +175,9 @@ TEST_F(Kopierfehler, DateiNichtKopierbar) {
   EXPECT_GE(kopie.millisekunden, 1900u);
   ErwarteKopierFehler(s, L"Diese Dateien konnten nicht kopiert werden:\r\nLiesmich.txt\r\n\r\n"
                          L"Der Grund dafür ist nicht bekannt.");
-  // The files before and after the failed one are copied all the same.
-  EXPECT_EQ(DateiInhalt(ziel + L"Prog.exe").value_or("(none)"), "Inhalt von Prog.exe\r\n");
-  EXPECT_TRUE(DateiDa(ziel + L"Setup.exe"));
+  // Nor are the others: the earlier installation stays as it was.
+  EXPECT_EQ(DateiInhalt(ziel + L"Prog.exe").value_or("(none)"), "alt");
+  EXPECT_FALSE(DateiDa(ziel + L"Setup.exe"));
 
   ZurueckZurPfadseite(s);
   EXPECT_TRUE(s.Beenden());

@@ -1,6 +1,6 @@
-// The copy step onto an earlier installation: what it cannot replace keeps its old bytes, whether
-// the disk is full, the file is held open or the installer is ended half-way, and the window answers
-// throughout.
+// The copy step onto an earlier installation, as one: where one file cannot be replaced, because the
+// disk is full or the file is held open, every file keeps its old bytes; ended half-way, the
+// installer leaves every file whole; and the window answers throughout.
 #include <algorithm>
 #include <cstdio>
 #include <atomic>
@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "install/_kopieren.h"
 #include "lib/_zq_Adresse_2.h"
 #include "tests/e2e/Fall.h"
 
@@ -115,22 +116,27 @@ TEST_F(Kopierschritt, VollerDatentraegerBehaeltDieAlteDatei) {
   ErwarteSeite(s, "PaFehler", 2, L"");
   EXPECT_EQ(s.Text("LaFehler"), Misslungen(L"\r\ngroß.bin"));
   EXPECT_TRUE(DateiInhalt(ziel + L"groß.bin") == std::string(kMiB, 'A')) << "the old groß.bin lost bytes";
-  EXPECT_EQ(DateiInhalt(ziel + L"klein.txt"), DateiInhalt(Ordner() + L"klein.txt"));
-  EXPECT_EQ(DateiInhalt(ziel + L"Setup.exe"), DateiInhalt(Ordner() + L"Setup.exe"));
-  EXPECT_EQ(Namen(ziel), (std::set<std::wstring>{L"Setup.exe", L"groß.bin", L"klein.txt"}));
+  EXPECT_EQ(DateiInhalt(ziel + L"klein.txt"), "alt");
+  EXPECT_EQ(Namen(ziel), (std::set<std::wstring>{L"groß.bin", L"klein.txt"}));
   EXPECT_TRUE(s.Beenden());
 }
 
-TEST_F(Kopierschritt, SchreibgeschuetztWirdErsetztGesperrtGemeldet) {
+// A target file held open without delete sharing cannot be renamed, as a running program's file
+// cannot be overwritten on Windows: the files switched before it get their old versions back, the
+// read-only attribute included. Once it is free, the renewal replaces the read-only file, and files
+// from a read-only source (every file of a CD) are installed without that attribute.
+TEST_F(Kopierschritt, EineGesperrteDateiLaesstAlleAlt) {
   const std::wstring ziel = FremderOrdner(L"C:\\zq_e2e_gesperrt");
   Vorbereiten(ziel, {L"Prog.exe", L"Daten.bin"});
   Programmdatei(L"Prog.exe");
   Programmdatei(L"Daten.bin");
+  ASSERT_TRUE(::SetFileAttributesW((Ordner() + L"Prog.exe").c_str(), FILE_ATTRIBUTE_READONLY));
   ASSERT_TRUE(OrdnerMachen(ziel));
   ASSERT_TRUE(DateiSchreiben(ziel + L"Prog.exe", "alt"));
   ASSERT_TRUE(::SetFileAttributesW((ziel + L"Prog.exe").c_str(), FILE_ATTRIBUTE_READONLY));
   ASSERT_TRUE(DateiSchreiben(ziel + L"Daten.bin", "alt"));
-  HANDLE offen = ::CreateFileW((ziel + L"Daten.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE offen = ::CreateFileW((ziel + L"Daten.bin").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(offen, INVALID_HANDLE_VALUE);
 
   Installer& s = Starten();
@@ -139,15 +145,25 @@ TEST_F(Kopierschritt, SchreibgeschuetztWirdErsetztGesperrtGemeldet) {
   ::CloseHandle(offen);
   ErwarteSeite(s, "PaFehler", 2, L"");
   EXPECT_EQ(s.Text("LaFehler"), Misslungen(L"\r\nDaten.bin"));
-  EXPECT_EQ(DateiInhalt(ziel + L"Prog.exe"), DateiInhalt(Ordner() + L"Prog.exe"));
+  EXPECT_EQ(DateiInhalt(ziel + L"Prog.exe"), "alt");
+  EXPECT_EQ(::GetFileAttributesW((ziel + L"Prog.exe").c_str()) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
   EXPECT_EQ(DateiInhalt(ziel + L"Daten.bin"), "alt");
+  EXPECT_EQ(Namen(ziel), (std::set<std::wstring>{L"Daten.bin", L"Prog.exe"}));
+
+  s.Klicken("BuFehler");
+  ASSERT_TRUE(Kopieren(s).fertig);
+  ErwarteSeite(s, "PaChecks", 3, ziel);
+  EXPECT_EQ(DateiInhalt(ziel + L"Prog.exe"), DateiInhalt(Ordner() + L"Prog.exe"));
+  EXPECT_EQ(DateiInhalt(ziel + L"Daten.bin"), DateiInhalt(Ordner() + L"Daten.bin"));
+  EXPECT_EQ(::GetFileAttributesW((ziel + L"Prog.exe").c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
   EXPECT_EQ(Namen(ziel), (std::set<std::wstring>{L"Daten.bin", L"Prog.exe", L"Setup.exe"}));
   EXPECT_TRUE(s.Beenden());
+  ::SetFileAttributesW((Ordner() + L"Prog.exe").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 // Ended the moment the copy shows in the target folder, the installer leaves the old file whole and
-// at most its unfinished copy, named for it; the next copy step removes that. The window answers
-// every message sent to it during that step within a second.
+// at most its unfinished copy, named for it, and the step's journal; the next copy step removes
+// them. The window answers every message sent to it during that step within a second.
 TEST_F(Kopierschritt, AbgebrochenBleibtDieAlteDateiUndDasFensterAntwortet) {
   const std::wstring ziel = FremderOrdner(L"C:\\zq_e2e_abbruch");
   Vorbereiten(ziel, {L"groß.bin"});
@@ -172,6 +188,7 @@ TEST_F(Kopierschritt, AbgebrochenBleibtDieAlteDateiUndDasFensterAntwortet) {
   EXPECT_TRUE(DateiInhalt(ziel + L"groß.bin") == alt) << "the old groß.bin lost bytes";
   std::set<std::wstring> erlaubt = vorher;
   erlaubt.insert(unfertig);
+  erlaubt.insert(kUmstellungLaeuft);
   const std::set<std::wstring> danach = Namen(ziel);
   EXPECT_TRUE(std::includes(erlaubt.begin(), erlaubt.end(), danach.begin(), danach.end()))
       << ::testing::PrintToString(danach);
@@ -216,6 +233,9 @@ TEST_F(Kopierschritt, WasWaehrendDesSchrittsGeschiehtWirktNicht) {
   MausKlick(s.Hauptfenster(), s.Teil("CheDesktop"));
   MausKlick(s.Hauptfenster(), s.Teil("LaDesktop"));
   s.Druecken(VK_SPACE);
+  // What another program posts to a control of the window is input too.
+  ::PostMessageW(s.Teil("LaDesktop"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  ::PostMessageW(s.Teil("LaDesktop"), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
   const bool waehrenddessen = s.Sichtbar("LaKopiert");
   // Not waited for: a click that started a step of its own would only come back at its end.
   DWORD_PTR egal = 0;
@@ -249,6 +269,26 @@ TEST_F(Kopierschritt, SchliessenWartetBisDieDateienDaSind) {
   EXPECT_TRUE(WartenBis([&] { return !s.Laeuft(); }, 60000)) << "the installer did not end after the step";
   EXPECT_EQ(Kennung(ziel + L"groß.bin", 3), std::to_string(kGross) + ":NEU:NEU");
   EXPECT_EQ(Namen(ziel), (std::set<std::wstring>{L"Setup.exe", L"groß.bin"}));
+}
+
+// A shutdown asked for while it copies waits for the files; cancelled, it leaves the installer on
+// the page that follows the step.
+TEST_F(Kopierschritt, EineAbgesagteAbmeldungBeendetNichts) {
+  const std::wstring ziel = FremderOrdner(L"C:\\zq_e2e_abmelden");
+  constexpr LONGLONG kGross = 512ll * kMiB;
+  Installer* kopierend = GrossKopieren(ziel, kGross);
+  ASSERT_NE(kopierend, nullptr);
+  Installer& s = *kopierend;
+  DWORD_PTR antwort = 1;
+  ASSERT_TRUE(::SendMessageTimeoutW(s.Hauptfenster(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 5000, &antwort));
+  EXPECT_EQ(antwort, 0u) << "the installer let the session end while it copied";
+  ASSERT_TRUE(::SendMessageTimeoutW(s.Hauptfenster(), WM_ENDSESSION, FALSE, 0, SMTO_NORMAL, 5000, &antwort));
+  ASSERT_TRUE(SchrittVorbei(s));
+  ErwarteSeite(s, "PaChecks", 3, ziel);
+  ::Sleep(1000);
+  EXPECT_TRUE(s.Laeuft()) << "the installer ended though the session did not";
+  EXPECT_TRUE(automation::OwnVisible(s.Hauptfenster()));
+  EXPECT_TRUE(s.Beenden());
 }
 
 // A target whose files fit the system's path limit (MAX_PATH) takes them, though the names of their

@@ -90,7 +90,7 @@ bool Zurueck(const std::vector<TZQEintrag>& eintraege) {
 // next starts.
 void AlteWeg(const std::vector<TZQEintrag>& eintraege) {
   for (const TZQEintrag& e : eintraege) {
-    if (!Weg(e.Alt)) platform::RemoveAtRestart(e.Alt);
+    if (!e.Neu && !platform::RemoveFile(e.Alt) && !Weg(e.Alt)) platform::RemoveAtRestart(e.Alt);
   }
 }
 
@@ -118,7 +118,9 @@ std::wstring Bereitlegen(const TZQKopierschritt& k, const std::vector<TZQEintrag
   for (const TZQEintrag& e : eintraege) {
     const std::wstring ziel = k.Ziel + e.Datei;
     // A file in a folder of its own: an empty folder made for it may stay, as the target folder does.
-    if (!VerzeichnisMachen(AdresseVerzeichnis(ziel), true) || !KopieBereitlegen(k.Quelle + e.Datei, ziel)) {
+    const bool ordnerDa = e.Datei.find_first_of(L"\\/") == std::wstring::npos ||
+                          VerzeichnisMachen(AdresseVerzeichnis(ziel), true);
+    if (!ordnerDa || !KopieBereitlegen(k.Quelle + e.Datei, ziel)) {
       misslungen += L"\r\n" + e.Datei;
     }
   }

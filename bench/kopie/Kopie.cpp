@@ -1,10 +1,11 @@
-// Copy benchmark: files copied onto existing copies of themselves through the copy step's routine
-// (DateiKopieren), through the system's CopyFileW, and through CopyFileW followed by a flush of each
-// copy to the disk (which DateiKopieren does before a copy takes the old file's name), in turn; the
-// median of each and the ratios. Two cases in one run: the most files a block names, small ones (80
-// of 8 KiB), and one large file. Every copy's bytes are on the disk before the next round starts,
-// outside the time taken, so that none pays for another's writing. Usage: zq_kopie FOLDER [MIB]
-// [ROUNDS]; FOLDER is made and emptied again.
+// Copy benchmark: files copied onto earlier copies of themselves by the copy step (Kopieren: every
+// new file ready and flushed, then the switch by renames, then the old files removed), by the
+// system's CopyFileW, and by CopyFileW followed by a flush of each copy to the disk (which the step
+// does before a copy takes the old file's name), in turn; the median of each and the ratios. Two
+// cases in one run: the most files a block names, small ones (80 of 8 KiB), and one large file.
+// Every copy's bytes are on the disk before the next round starts, outside the time taken, so that
+// none pays for another's writing. Usage: zq_kopie FOLDER [MIB] [ROUNDS]; FOLDER is made and
+// emptied again.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "install/_kopieren.h"
 #include "lib/_zq_Adresse_2.h"
 
 namespace {
@@ -61,19 +63,26 @@ struct Paar {
   std::wstring quelle, ziel;
 };
 
-// `anzahl` files of `kib` KiB in `ordner`, each with an earlier copy beside it.
-bool Dateien(const std::wstring& ordner, const wchar_t* name, unsigned anzahl, unsigned kib, std::vector<Paar>& paare) {
+// `anzahl` files of `kib` KiB in `ordner`'s folder "quelle", each with an earlier copy in "ziel",
+// and the copy step for them.
+bool Dateien(const std::wstring& ordner, const wchar_t* name, unsigned anzahl, unsigned kib, std::vector<Paar>& paare,
+             TZQKopierschritt& schritt) {
+  schritt.Quelle = ordner + L"quelle\\";
+  schritt.Ziel = ordner + L"ziel\\";
+  schritt.Dateien.resize(1);
+  if (!VerzeichnisMachen(schritt.Quelle, true) || !VerzeichnisMachen(schritt.Ziel, true)) return false;
   for (unsigned i = 0; i < anzahl; ++i) {
     const std::wstring n = name + std::to_wstring(i);
-    Paar p{ordner + n + L".quelle", ordner + n + L".ziel"};
+    Paar p{schritt.Quelle + n, schritt.Ziel + n};
     if (!Quelle(p.quelle, kib) || !::CopyFileW(p.quelle.c_str(), p.ziel.c_str(), FALSE)) return false;
     paare.push_back(p);
+    schritt.Dateien.push_back({n, L""});
   }
   return true;
 }
 
 // The three ways to copy every pair once, each timed `runden` times; false when a copy failed.
-bool Messen(const char* fall, const std::vector<Paar>& paare, double mib, int runden) {
+bool Messen(const char* fall, const std::vector<Paar>& paare, const TZQKopierschritt& schritt, double mib, int runden) {
   std::vector<double> routine, system, systemAusgeschrieben;
   bool ok = true;
   const auto alleAusschreiben = [&] {
@@ -81,7 +90,9 @@ bool Messen(const char* fall, const std::vector<Paar>& paare, double mib, int ru
   };
   for (int i = 0; i < runden; ++i) {
     double t = Jetzt();
-    for (const Paar& p : paare) ok = DateiKopieren(p.quelle, p.ziel) && ok;
+    TZQKopierschritt k = schritt;
+    Kopieren(&k);
+    ok = k.Misslungen.empty() && ok;
     routine.push_back(Jetzt() - t);
     alleAusschreiben();
     t = Jetzt();
@@ -98,7 +109,7 @@ bool Messen(const char* fall, const std::vector<Paar>& paare, double mib, int ru
   }
   const double r = Median(routine), s = Median(system), f = Median(systemAusgeschrieben);
   std::printf("%s onto existing files, median of %d rounds:\n", fall, runden);
-  std::printf("  DateiKopieren            %8.1f ms  %7.1f MiB/s\n", r, mib * 1000.0 / r);
+  std::printf("  the copy step            %8.1f ms  %7.1f MiB/s\n", r, mib * 1000.0 / r);
   std::printf("  CopyFileW                %8.1f ms  %7.1f MiB/s\n", s, mib * 1000.0 / s);
   std::printf("  CopyFileW, then flushed  %8.1f ms  %7.1f MiB/s\n", f, mib * 1000.0 / f);
   std::printf("  ratio to CopyFileW              %5.2f\n", r / s);
@@ -118,15 +129,17 @@ int wmain(int argc, wchar_t** argv) {
   const int runden = argc > 3 ? std::max(1, _wtoi(argv[3])) : 5;
   constexpr unsigned kKlein = 80, kKleinKib = 8;
   std::vector<Paar> klein, gross;
-  if (!VerzeichnisMachen(ordner, true) || !Dateien(ordner, L"klein", kKlein, kKleinKib, klein) ||
-      !Dateien(ordner, L"gross", 1, mib * 1024, gross)) {
+  TZQKopierschritt kleinSchritt, grossSchritt;
+  if (!VerzeichnisMachen(ordner, true) || !Dateien(ordner + L"klein\\", L"klein", kKlein, kKleinKib, klein, kleinSchritt) ||
+      !Dateien(ordner + L"gross\\", L"gross", 1, mib * 1024, gross, grossSchritt)) {
     std::fprintf(stderr, "zq_kopie: cannot make the files in %ls\n", ordner.c_str());
     return 1;
   }
   char kleinFall[64], grossFall[64];
   std::snprintf(kleinFall, sizeof kleinFall, "%u files of %u KiB", kKlein, kKleinKib);
   std::snprintf(grossFall, sizeof grossFall, "one file of %u MiB", mib);
-  const bool ok = Messen(kleinFall, klein, kKlein * kKleinKib / 1024.0, runden) && Messen(grossFall, gross, mib, runden);
+  const bool ok = Messen(kleinFall, klein, kleinSchritt, kKlein * kKleinKib / 1024.0, runden) &&
+                  Messen(grossFall, gross, grossSchritt, mib, runden);
   AdresseLoeschen(ordner, false);
   return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "install/_block.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "install/_pe.h"
 #include "lib/_zq_Adresse_2.h"
@@ -97,29 +98,25 @@ std::string FensterAus(const TZQFensterLage& lage, std::string_view gelesen) {
 
 namespace {
 
-bool GleichOhneFall(std::string_view text, std::string_view klein) {
-  if (text.size() != klein.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-    if (c != klein[i]) return false;
-  }
-  return true;
-}
-
 // Whether the system takes the step for a device (CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9, also
 // with ¹ ² ³, CONIN$, CONOUT$) in any folder: the letters before the first dot, blanks at their end
-// left out, in any letter case.
+// left out, in any letter case. Setting bit 5 lower-cases the letters and keeps every character of
+// those names as it is.
 bool IstGeraet(std::string_view schritt) {
-  std::string_view kern = schritt.substr(0, schritt.find('.'));
-  kern = kern.substr(0, kern.find_last_not_of(' ') + 1);
-  for (const char* geraet : {"con", "prn", "aux", "nul", "conin$", "conout$"}) {
-    if (GleichOhneFall(kern, geraet)) return true;
+  char k[8];
+  std::size_t n = 0;
+  for (const char c : schritt) {
+    if (c == '.') break;
+    if (n == sizeof k) return false;
+    k[n++] = static_cast<char>(c | 0x20);
   }
-  if (kern.size() != 4 || !(GleichOhneFall(kern.substr(0, 3), "com") || GleichOhneFall(kern.substr(0, 3), "lpt"))) {
-    return false;
+  while (n > 0 && k[n - 1] == ' ') --n;
+  for (const char* geraet = "con\0prn\0aux\0nul\0conin$\0conout$\0"; *geraet != 0; geraet += std::strlen(geraet) + 1) {
+    if (std::strlen(geraet) == n && std::memcmp(geraet, k, n) == 0) return true;
   }
-  const char ziffer = kern[3];
-  return (ziffer >= '0' && ziffer <= '9') || ziffer == '\xB9' || ziffer == '\xB2' || ziffer == '\xB3';
+  const unsigned char z = k[3];
+  return n == 4 && (std::memcmp(k, "com", 3) == 0 || std::memcmp(k, "lpt", 3) == 0) &&
+         ((z >= '0' && z <= '9') || z == 0xB9 || z == 0xB2 || z == 0xB3);
 }
 
 }  // namespace

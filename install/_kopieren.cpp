@@ -31,11 +31,7 @@ bool Weg(const std::wstring& pfad) {
 
 bool JournalSchreiben(const std::wstring& pfad, const std::vector<TZQEintrag>& eintraege) {
   std::wstring text;
-  for (const TZQEintrag& e : eintraege) {
-    text += e.Neu ? L'+' : L'=';
-    text += e.Datei;
-    text += L'\0';
-  }
+  for (const TZQEintrag& e : eintraege) text.append(1, e.Neu ? L'+' : L'=').append(e.Datei).append(1, L'\0');
   platform::File journal;
   if (!journal.CreateNew(pfad)) return false;
   bool geschrieben = journal.Write(text.data(), static_cast<std::uint32_t>(text.size() * sizeof(wchar_t))) &&
@@ -49,21 +45,22 @@ bool JournalSchreiben(const std::wstring& pfad, const std::vector<TZQEintrag>& e
 // for one that names a file outside its folder (checked as a block's names are; a character beyond
 // 1252 is neither a separator nor a dot): such a one is not acted on.
 bool JournalLesen(const std::wstring& ziel, const std::wstring& pfad, std::vector<TZQEintrag>& eintraege) {
+  // Far more than the names of a block of 2000 bytes and the installer's own name take.
+  constexpr std::uint32_t kPlatz = 1 << 15;
+  std::wstring text(kPlatz, L'\0');
   platform::File journal;
   if (!journal.OpenRead(pfad) || journal.Type() != platform::kFileTypeDisk) return false;
-  const std::int64_t groesse = journal.Size();
-  if (groesse <= 0 || groesse > (1 << 20)) return false;
-  std::wstring text(static_cast<std::size_t>(groesse + 1) / sizeof(wchar_t), L'\0');
-  if (journal.Read(text.data(), static_cast<std::uint32_t>(groesse)) != groesse || text.back() != L'\0') return false;
-  std::string schmal;
-  for (const wchar_t c : text) schmal += c < 0x100 ? static_cast<char>(c) : 'x';
-  for (std::size_t von = 0; von < text.size();) {
+  const std::uint32_t gelesen = journal.Read(text.data(), kPlatz * sizeof(wchar_t)) / sizeof(wchar_t);
+  if (gelesen == 0 || gelesen == kPlatz || text[gelesen - 1] != L'\0') return false;
+  for (std::size_t von = 0; von < gelesen;) {
     const std::size_t bis = text.find(L'\0', von);
-    const char art = schmal[von];
-    if (bis <= von + 1 || (art != '+' && art != '=') || VerlaesstOrdner(schmal.substr(von + 1, bis - von - 1))) {
-      return false;
+    const std::wstring datei = text.substr(von + 1, bis - von - 1);
+    std::string schmal(datei.size(), 'x');
+    for (std::size_t i = 0; i < datei.size(); ++i) {
+      if (datei[i] < 0x100) schmal[i] = static_cast<char>(datei[i]);
     }
-    eintraege.push_back(Eintrag(ziel, art == '+', text.substr(von + 1, bis - von - 1)));
+    if (datei.empty() || (text[von] != L'+' && text[von] != L'=') || VerlaesstOrdner(schmal)) return false;
+    eintraege.push_back(Eintrag(ziel, text[von] == L'+', datei));
     von = bis + 1;
   }
   return true;
@@ -106,9 +103,12 @@ bool Aufraeumen(const std::wstring& ziel, const std::wstring& laeuft, const std:
   return Weg(fertig);
 }
 
+// A name for the error page's list.
+void Nennen(std::wstring& liste, const TZQEintrag& e) { liste.append(L"\r\n").append(e.Datei); }
+
 std::wstring Liste(const std::vector<TZQEintrag>& eintraege) {
   std::wstring liste;
-  for (const TZQEintrag& e : eintraege) liste += L"\r\n" + e.Datei;
+  for (const TZQEintrag& e : eintraege) Nennen(liste, e);
   return liste;
 }
 
@@ -121,7 +121,7 @@ std::wstring Bereitlegen(const TZQKopierschritt& k, const std::vector<TZQEintrag
     const bool ordnerDa = e.Datei.find_first_of(L"\\/") == std::wstring::npos ||
                           VerzeichnisMachen(AdresseVerzeichnis(ziel), true);
     if (!ordnerDa || !KopieBereitlegen(k.Quelle + e.Datei, ziel)) {
-      misslungen += L"\r\n" + e.Datei;
+      Nennen(misslungen, e);
     }
   }
   return misslungen;
@@ -131,21 +131,19 @@ std::wstring Bereitlegen(const TZQKopierschritt& k, const std::vector<TZQEintrag
 // program's file be renamed, not overwritten, and a rename onto a read-only file fails where a
 // rename of it does not. The name of the first file that could not switch; empty when all did.
 std::wstring Umstellen(const std::vector<TZQEintrag>& eintraege) {
+  std::wstring misslungen;
   for (const TZQEintrag& e : eintraege) {
-    if ((!e.Neu && !platform::Rename(e.Pfad, e.Alt)) || !platform::Rename(e.Bereit, e.Pfad)) return L"\r\n" + e.Datei;
+    if ((!e.Neu && !platform::Rename(e.Pfad, e.Alt)) || !platform::Rename(e.Bereit, e.Pfad)) {
+      Nennen(misslungen, e);
+      break;
+    }
   }
-  return {};
+  return misslungen;
 }
 
 }  // namespace
 
-TZQKopierschritt Kopierschritt(const std::wstring& ziel) {
-  TZQKopierschritt schritt;
-  schritt.Quelle = ExePfad;
-  schritt.Ziel = ziel;
-  schritt.Dateien = Dateien;
-  return schritt;
-}
+TZQKopierschritt Kopierschritt(const std::wstring& ziel) { return {ExePfad, ziel, Dateien, false, {}}; }
 
 void Kopieren(void* schritt) {
   TZQKopierschritt& k = *static_cast<TZQKopierschritt*>(schritt);
@@ -167,7 +165,7 @@ void Kopieren(void* schritt) {
     e.Neu = attribute == platform::kInvalidAttributes;
     // A folder of that name is not the step's to move; an old file that a running program held at
     // the last step's end may still wait for the restart.
-    if ((!e.Neu && (attribute & platform::kAttributeDirectory)) || !Weg(e.Alt)) k.Misslungen += L"\r\n" + e.Datei;
+    if ((!e.Neu && (attribute & platform::kAttributeDirectory)) || !Weg(e.Alt)) Nennen(k.Misslungen, e);
   }
   if (!k.Misslungen.empty()) return;
   if (!JournalSchreiben(laeuft, eintraege)) {

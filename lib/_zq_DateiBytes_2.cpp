@@ -23,11 +23,14 @@ std::int64_t DateiBytesLesen(const std::wstring& dateiName, std::vector<std::uin
   if (anzahl > rest) anzahl = rest;
   daten.resize(static_cast<std::size_t>(anzahl) + 1);
 
-  // One request per byte, as the reader always did; the only caller asks for 2000.
+  // As few requests as the system needs: under Wine each one is a round trip to its server.
   std::int64_t gelesen = 0;
-  for (std::int64_t i = 1; i <= anzahl; ++i) {
-    if (datei.Read(&daten[static_cast<std::size_t>(i)], 1) != 1) break;
-    gelesen = i;
+  while (gelesen < anzahl) {
+    const std::int64_t rest = anzahl - gelesen;
+    const std::uint32_t n = datei.Read(&daten[static_cast<std::size_t>(gelesen) + 1],
+                                       static_cast<std::uint32_t>(rest < (1 << 30) ? rest : (1 << 30)));
+    if (n == 0) break;
+    gelesen += n;
   }
   daten.resize(static_cast<std::size_t>(gelesen) + 1);
   return gelesen;

@@ -10,11 +10,28 @@ COLORREF ToColorRef(Color color) {
   return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
 }
 
-HFONT CreateGdiFont(const FontStyle& font) {
+HFONT SharedGdiFont(const FontStyle& font) {
+  // The windows use a handful of fonts, each on many controls.
+  struct Made {
+    const wchar_t* face;
+    int height;
+    bool bold;
+    HFONT font;
+  };
+  static Made made[8];
+  static unsigned count = 0;
+  for (unsigned i = 0; i < count; ++i) {
+    const Made& m = made[i];
+    const wchar_t *a = m.face, *b = font.face;
+    while (*a != 0 && *a == *b) ++a, ++b;
+    if (*a == *b && m.height == font.height && m.bold == font.bold) return m.font;
+  }
   // A negative height asks for the character height, without the internal leading.
-  return ::CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, font.face);
+  HFONT h = ::CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          DEFAULT_PITCH | FF_DONTCARE, font.face);
+  if (h != nullptr && count < sizeof made / sizeof made[0]) made[count++] = {font.face, font.height, font.bold, h};
+  return h;
 }
 
 void FillSolid(HDC dc, const RECT& rect, Color color) {

@@ -96,7 +96,6 @@ Control::~Control() {
   for (Control* child : children_) child->parent_ = nullptr;
   if (parent_ != nullptr) RemoveFrom(parent_->children_, this);
   if (form_ != nullptr && form_ != this) RemoveFrom(form_->controls_, this);
-  if (fontHandle_ != nullptr) ::DeleteObject(fontHandle_);
   if (brush_ != nullptr) ::DeleteObject(brush_);
 }
 
@@ -139,7 +138,7 @@ void Control::CreateSystemHandle(const wchar_t* windowClass, std::uint32_t style
 void Control::FinishCreation() {
   HWND h = handle_;
   if (h == nullptr) return;
-  fontHandle_ = CreateGdiFont(font_);
+  fontHandle_ = SharedGdiFont(font_);
   ::SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), FALSE);
   // New windows enter beneath their siblings; a later control lies above the earlier ones.
   if (parent_ != nullptr) BringToFront();
@@ -374,11 +373,8 @@ void Control::SetCaption(const wchar_t* caption) {
 
 void Control::SetFont(const FontStyle& font) {
   font_ = font;
-  HFONT old = fontHandle_;
-  fontHandle_ = CreateGdiFont(font_);
-  ::SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_),
-                 TRUE);
-  if (old != nullptr) ::DeleteObject(old);
+  fontHandle_ = SharedGdiFont(font_);
+  ::SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_), TRUE);
   ::InvalidateRect(handle_, nullptr, TRUE);
 }
 
@@ -429,12 +425,10 @@ bool Control::Focused() const { return ::GetFocus() == handle_; }
 int Control::TextWidth(const FontStyle& font, const std::wstring& text) const {
   HWND h = handle_;
   HDC dc = ::GetDC(h);
-  HFONT gdiFont = CreateGdiFont(font);
-  HGDIOBJ old = ::SelectObject(dc, gdiFont);
+  HGDIOBJ old = ::SelectObject(dc, SharedGdiFont(font));
   SIZE size = {};
   ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   ::SelectObject(dc, old);
-  ::DeleteObject(gdiFont);
   ::ReleaseDC(h, dc);
   return size.cx;
 }

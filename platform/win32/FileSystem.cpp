@@ -39,13 +39,10 @@ void EntrySearch::Close() {
 }
 
 std::wstring FullPathName(const std::wstring& name) {
-  const DWORD noetig = ::GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
-  if (noetig == 0) return {};
-  std::wstring voll(noetig, L'\0');
-  const DWORD laenge = ::GetFullPathNameW(name.c_str(), noetig, voll.data(), nullptr);
-  if (laenge == 0 || laenge >= noetig) return {};
-  voll.resize(laenge);
-  return voll;
+  // The longest path the system takes; on the stack, which the copy step's thread has room for.
+  wchar_t voll[32768];
+  const DWORD laenge = ::GetFullPathNameW(name.c_str(), 32768, voll, nullptr);
+  return laenge == 0 || laenge >= 32768 ? std::wstring() : std::wstring(voll, laenge);
 }
 
 std::uint32_t FileAttributes(const std::wstring& name) { return ::GetFileAttributesW(name.c_str()); }

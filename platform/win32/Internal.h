@@ -21,8 +21,9 @@ struct ControlAccess {
 ShiftState KeyShiftState(LPARAM keyData);
 
 COLORREF ToColorRef(Color color);
-// CreateFontW of the style; the caller deletes it.
-HFONT CreateGdiFont(const FontStyle& font);
+// CreateFontW of the style, made once and kept for the process: every control of that style
+// shares it, and none deletes it. Only the window thread asks.
+HFONT SharedGdiFont(const FontStyle& font);
 void FillSolid(HDC dc, const RECT& rect, Color color);
 // LoadLibraryA of `name` (at most 14 characters) by its full path in the system folder; null when it
 // cannot be loaded.

@@ -160,9 +160,9 @@ std::wstring LangeForm(const std::wstring& pfad) {
   constexpr std::size_t kGrenze = 260;
   if (pfad.size() < kGrenze || pfad.compare(0, 4, L"\\\\?\\") == 0) return pfad;
   // The long form takes every step literally: ".." and "/" must be resolved before.
-  const std::wstring voll = platform::FullPathName(pfad);
-  if (voll.size() > 2 && voll[1] == L':' && voll[2] == L'\\') return L"\\\\?\\" + voll;
-  if (voll.compare(0, 2, L"\\\\") == 0 && voll.compare(0, 4, L"\\\\.\\") != 0) return L"\\\\?\\UNC" + voll.substr(1);
+  std::wstring voll = platform::FullPathName(pfad);
+  if (voll.size() > 2 && voll[1] == L':' && voll[2] == L'\\') return voll.insert(0, L"\\\\?\\");
+  if (voll.compare(0, 2, L"\\\\") == 0 && voll.compare(0, 4, L"\\\\.\\") != 0) return voll.insert(2, L"?\\UNC\\");
   return pfad;
 }
 

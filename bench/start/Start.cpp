@@ -27,21 +27,31 @@ BOOL CALLBACK Sichtbar(HWND fenster, LPARAM p) {
   return FALSE;
 }
 
-// Milliseconds from CreateProcess to a visible top-level window of the new process; the process
-// is ended afterwards. A negative value when no window showed within 20 s.
-double Start(const std::string& exe, const char* argument = "") {
+// Starts `exe` with `argument` in the program's own folder.
+bool Starten(const std::string& exe, const char* argument, PROCESS_INFORMATION& prozess) {
   const std::string ordner = exe.substr(0, exe.find_last_of("\\/") + 1);
   STARTUPINFOA si = {};
   si.cb = sizeof si;
-  PROCESS_INFORMATION prozess = {};
   std::string befehl = "\"" + exe + "\" " + argument;
+  return ::CreateProcessA(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          ordner.empty() ? nullptr : ordner.c_str(), &si, &prozess) != FALSE;
+}
+
+void Beenden(PROCESS_INFORMATION& prozess) {
+  ::TerminateProcess(prozess.hProcess, 0);
+  ::WaitForSingleObject(prozess.hProcess, 5000);
+  ::CloseHandle(prozess.hThread);
+  ::CloseHandle(prozess.hProcess);
+}
+
+// Milliseconds from CreateProcess to a visible top-level window of the new process; the process
+// is ended afterwards. A negative value when no window showed within 20 s.
+double Start(const std::string& exe, const char* argument = "") {
+  PROCESS_INFORMATION prozess = {};
   LARGE_INTEGER frequenz, beginn, jetzt;
   ::QueryPerformanceFrequency(&frequenz);
   ::QueryPerformanceCounter(&beginn);
-  if (!::CreateProcessA(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        ordner.empty() ? nullptr : ordner.c_str(), &si, &prozess)) {
-    return -1;
-  }
+  if (!Starten(exe, argument, prozess)) return -1;
   double ms = -1;
   for (;;) {
     Suche suche{prozess.dwProcessId, nullptr};
@@ -55,10 +65,7 @@ double Start(const std::string& exe, const char* argument = "") {
     if (vergangen > 20000) break;
     ::Sleep(1);
   }
-  ::TerminateProcess(prozess.hProcess, 0);
-  ::WaitForSingleObject(prozess.hProcess, 5000);
-  ::CloseHandle(prozess.hThread);
-  ::CloseHandle(prozess.hProcess);
+  Beenden(prozess);
   return ms;
 }
 
@@ -86,11 +93,6 @@ int main(int argc, char** argv) {
   Programm programme[] = {{"Setup.exe with the demo block", argv[1], "", {}},
                           {"bare Win32 window", argv[2], "", {}},
                           {"window after the shell work", argv[2], "shell", {}}};
-  // A window of the benchmark's own, never shown, holds the desktop open between the starts. Wine
-  // runs its desktop in a process of its own that ends a moment after the last program that uses it
-  // (there is no other one under Xvfb), and starting it anew costs the next program 150 to 250 ms
-  // that no start on Windows pays, whose desktop is always there.
-  ::CreateWindowExA(0, "STATIC", "zq_start", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   // Starts of each before counting: the first ones in a fresh prefix pay for loading DLLs and
   // building the font cache.
   for (int i = 0; i < 3; ++i) {

@@ -69,6 +69,11 @@ endif()
 if(NOT WIN32 AND NOT ZQ_SANITIZE)
   add_test(NAME scripts.wow64_probe COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/wow64_probe.sh ${CMAKE_BINARY_DIR}/probe-test)
   set_tests_properties(scripts.wow64_probe PROPERTIES LABELS native)
+  add_test(NAME scripts.gtest_batch COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/gtest_batch.sh ${CMAKE_BINARY_DIR}/gtest-batch-test)
+  set_tests_properties(scripts.gtest_batch PROPERTIES LABELS native)
+  # Run by scripts/test after the i686 tiers, when the emulated machine's image may have been made.
+  add_test(NAME scripts.vm COMMAND ${CMAKE_SOURCE_DIR}/tests/scripts/vm.sh ${CMAKE_BINARY_DIR}/vm-test)
+  set_tests_properties(scripts.vm PROPERTIES LABELS scripts-vm TIMEOUT 900)
 endif()
 
 # The headers fuzzed for a few seconds in every run (natively and under the sanitizers; scripts/fuzz

@@ -13,53 +13,13 @@
 
 #include "platform/FileSystem.h"
 #include "platform/ShellFileOperation.h"
-#include "tests/support/Testordner.h"
+#include "tests/support/Dateiordner.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 bool Attribute(const std::wstring& pfad, std::uint32_t attribute) { return ::SetFileAttributesW(pfad.c_str(), attribute) != 0; }
-
-// A Testordner with helpers for Unicode names (made through C stdio and the platform layer).
-class Ordner : public Testordner {
- public:
-  Ordner() { EXPECT_EQ(BreitPfad().substr(0, 3), L"C:\\") << BreitPfad(); }
-
-  std::wstring Voll(const std::wstring& relativ) const { return BreitPfad() + relativ; }
-
-  std::wstring Unterordner(const std::wstring& relativ) const {
-    const std::wstring voll = Voll(relativ);
-    EXPECT_TRUE(platform::MakeFolder(voll)) << voll;
-    return voll + L"\\";
-  }
-
-  std::wstring Schreiben(const std::wstring& relativ, const std::string& inhalt) const { return BreitDatei(relativ, inhalt); }
-
-  std::string Lesen(const std::wstring& relativ) const {
-    std::string inhalt;
-    std::FILE* f = _wfopen(Voll(relativ).c_str(), L"rb");
-    if (f == nullptr) return "(fehlt)";
-    for (int c; (c = std::fgetc(f)) != EOF;) inhalt += static_cast<char>(c);
-    std::fclose(f);
-    return inhalt;
-  }
-
-  bool Da(const std::wstring& relativ) const {
-    return platform::FileAttributes(Voll(relativ)) != platform::kInvalidAttributes;
-  }
-
-  // The entry names of a folder, as the system spells them.
-  std::set<std::wstring> Namen(const std::wstring& relativ) const {
-    std::set<std::wstring> namen;
-    platform::EntrySearch suche;
-    platform::FoundEntry e;
-    for (bool ok = suche.First(Voll(relativ) + L"\\*", e); ok; ok = suche.Next(e)) {
-      if (e.name != L"." && e.name != L"..") namen.insert(e.name);
-    }
-    return namen;
-  }
-};
 
 // Sets the process's current folder for one test and restores it afterwards.
 class AktuellerOrdner {
@@ -74,7 +34,7 @@ class AktuellerOrdner {
 }  // namespace
 
 TEST(ExistiertAls, TellsFilesFromFoldersByName) {
-  Ordner o;
+  Dateiordner o;
   const std::wstring datei = o.Schreiben(L"datei.txt", "x");
   const std::wstring versteckt = o.Schreiben(L"versteckt.txt", "x");
   const std::wstring system = o.Schreiben(L"system.txt", "x");
@@ -110,7 +70,7 @@ TEST(ExistiertAls, TellsFilesFromFoldersByName) {
 }
 
 TEST(ExistiertAls, RelativeNamesFindFilesButNoFolders) {
-  Ordner o;
+  Dateiordner o;
   o.Schreiben(L"datei.txt", "x");
   o.Unterordner(L"A");
   AktuellerOrdner hier(o.BreitPfad());
@@ -123,7 +83,7 @@ TEST(ExistiertAls, RelativeNamesFindFilesButNoFolders) {
 }
 
 TEST(ExistiertAls, PatternsEndingInStarAskWhatAFolderHolds) {
-  Ordner o;
+  Dateiordner o;
   o.Unterordner(L"leer");
   o.Unterordner(L"dateien");
   o.Schreiben(L"dateien\\a1.txt", "x");
@@ -175,7 +135,7 @@ TEST(ExistiertAls, PatternsEndingInStarAskWhatAFolderHolds) {
 }
 
 TEST(VerzeichnisMachen, LeavesExistingFoldersAsTheyAre) {
-  Ordner o;
+  Dateiordner o;
   const std::wstring a = o.Unterordner(L"A");
   o.Schreiben(L"A\\inhalt.txt", "bleibt");
   for (bool dauerhaft : {true, false}) {
@@ -191,7 +151,7 @@ TEST(VerzeichnisMachen, CreatesNothingWithoutAnExistingRoot) {
   EXPECT_FALSE(VerzeichnisMachen(L"Q:\\x\\", true));
   EXPECT_FALSE(VerzeichnisMachen(L"Q:\\x\\y", false));
 
-  Ordner o;
+  Dateiordner o;
   AktuellerOrdner hier(o.BreitPfad());
   EXPECT_FALSE(VerzeichnisMachen(L"fehlt\\neu\\", true));
   EXPECT_FALSE(VerzeichnisMachen(L"fehlt", true));
@@ -204,7 +164,7 @@ TEST(VerzeichnisMachen, CreatesNothingWithoutAnExistingRoot) {
 }
 
 TEST(VerzeichnisMachen, MakesADeepChainOrOnlyProbesForIt) {
-  Ordner o;
+  Dateiordner o;
   o.Unterordner(L"A");
   o.Schreiben(L"A\\alt.txt", "alt");
 
@@ -222,7 +182,7 @@ TEST(VerzeichnisMachen, MakesADeepChainOrOnlyProbesForIt) {
 }
 
 TEST(VerzeichnisMachen, RollsBackAChainThatCannotBeFinished) {
-  Ordner o;
+  Dateiordner o;
   o.Unterordner(L"A");
   o.Schreiben(L"A\\alt.txt", "alt");
   o.Unterordner(L"A\\alt");
@@ -245,7 +205,7 @@ TEST(VerzeichnisMachen, RollsBackAChainThatCannotBeFinished) {
 // the thread gets in differs from run to run, so the race is run several times; a busy machine may
 // let it miss every round, which says nothing about the probe.
 TEST(VerzeichnisMachen, KeepsWhatAnotherProcessPutIntoAFolderItMade) {
-  Ordner o;
+  Dateiordner o;
   o.Unterordner(L"A");
   const std::wstring neu = o.Voll(L"A\\neu");
   const std::wstring fremd = neu + L"\\fremd.txt";
@@ -289,7 +249,7 @@ TEST(VerzeichnisMachen, KeepsWhatAnotherProcessPutIntoAFolderItMade) {
 }
 
 TEST(AdresseLoeschen, DeletesFilesAndFoldersWithTheirContents) {
-  Ordner o;
+  Dateiordner o;
   o.Unterordner(L"A");
   o.Unterordner(L"A\\B");
   o.Schreiben(L"A\\B\\c.txt", "x");
@@ -313,7 +273,7 @@ TEST(AdresseLoeschen, DeletesFilesAndFoldersWithTheirContents) {
 }
 
 TEST(AdresseLoeschen, NeverDeletesByPattern) {
-  Ordner o;
+  Dateiordner o;
   const std::set<std::wstring> alle = {L"Was ist neu1.lnk", L"Was ist neuX.lnk", L"Anderes.lnk", L"Sub"};
   o.Schreiben(L"Was ist neu1.lnk", "1");
   o.Schreiben(L"Was ist neuX.lnk", "X");
@@ -335,7 +295,7 @@ TEST(AdresseLoeschen, NeverDeletesByPattern) {
 }
 
 TEST(DateiKopieren, ReplacesTheTargetAndMakesItsFolder) {
-  Ordner o;
+  Dateiordner o;
   o.Unterordner(L"Q");
   o.Schreiben(L"Q\\prog.exe", "neu");
   o.Unterordner(L"Z");
@@ -360,7 +320,7 @@ TEST(DateiKopieren, ReplacesTheTargetAndMakesItsFolder) {
 // system one keeps those attributes; the new file takes the source's attributes but read-only, and
 // its time stamps.
 TEST(DateiKopieren, ReplacesProtectedTargetsAsTheShellDid) {
-  Ordner o;
+  Dateiordner o;
   o.Unterordner(L"Q");
   o.Unterordner(L"Z");
   const std::wstring quelle = o.Schreiben(L"Q\\prog.exe", "neu");
@@ -396,7 +356,7 @@ TEST(DateiKopieren, ReplacesProtectedTargetsAsTheShellDid) {
 // and nothing of the new copy stays. What an ended copy left behind goes with the next copy of its
 // file, and only that.
 TEST(DateiKopieren, KeepsTheOldFileWholeAndLeavesNothing) {
-  Ordner o;
+  Dateiordner o;
   o.Unterordner(L"Q");
   o.Unterordner(L"Z");
   const std::wstring quelle = o.Schreiben(L"Q\\prog.exe", "neu");
@@ -431,7 +391,7 @@ TEST(LangeForm, ResolvesThePathBeforeTheLongForm) {
 }
 
 TEST(KopierenVerschieben, CopiesAFolderUnderItsOwnNameOnlyWhenTheNamesMatch) {
-  Ordner o;
+  Dateiordner o;
   o.Unterordner(L"A");
   o.Unterordner(L"A\\Sub");
   o.Schreiben(L"A\\Sub\\f.txt", "f");
@@ -454,7 +414,7 @@ TEST(KopierenVerschieben, CopiesAFolderUnderItsOwnNameOnlyWhenTheNamesMatch) {
 }
 
 TEST(KopierenVerschieben, MovesForEveryKindButLowerCaseK) {
-  Ordner o;
+  Dateiordner o;
   o.Unterordner(L"Q");
   o.Unterordner(L"Z");
   for (char art : {'K', 'v', 'm', 'x', '\0'}) {
@@ -477,7 +437,7 @@ TEST(KopierenVerschieben, MovesForEveryKindButLowerCaseK) {
 }
 
 TEST(DateiGroesse, ReadsAll64BitsAndGivesZeroForNothing) {
-  Ordner o;
+  Dateiordner o;
   const std::int64_t gross = (std::int64_t{5} << 30) + 1;  // beyond 4 GiB
   const std::wstring sparsam = o.Voll(L"gross.bin");
   std::FILE* f = _wfopen(sparsam.c_str(), L"wb");

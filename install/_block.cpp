@@ -71,7 +71,6 @@ std::vector<std::wstring> EinmalJeName(const std::vector<std::wstring>& namen) {
   return einmal;
 }
 
-
 TZQFensterLage FensterLage(std::string_view kopf, std::int64_t groesse) {
   TZQFensterLage lage;
   const TZQProgramm programm = ProgrammKopfLesen(kopf);

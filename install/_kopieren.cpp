@@ -118,8 +118,7 @@ std::wstring Bereitlegen(const TZQKopierschritt& k, const std::vector<TZQEintrag
   for (const TZQEintrag& e : eintraege) {
     const std::wstring ziel = k.Ziel + e.Datei;
     // A file in a folder of its own: an empty folder made for it may stay, as the target folder does.
-    const bool ordnerDa = e.Datei.find_first_of(L"\\/") == std::wstring::npos ||
-                          VerzeichnisMachen(AdresseVerzeichnis(ziel), true);
+    const bool ordnerDa = e.Datei.find(L'\\') == std::wstring::npos || VerzeichnisMachen(AdresseVerzeichnis(ziel), true);
     if (!ordnerDa || !KopieBereitlegen(k.Quelle + e.Datei, ziel)) {
       Nennen(misslungen, e);
     }

@@ -27,31 +27,21 @@ BOOL CALLBACK Sichtbar(HWND fenster, LPARAM p) {
   return FALSE;
 }
 
-// Starts `exe` with `argument` in the program's own folder.
-bool Starten(const std::string& exe, const char* argument, PROCESS_INFORMATION& prozess) {
-  const std::string ordner = exe.substr(0, exe.find_last_of("\\/") + 1);
-  STARTUPINFOA si = {};
-  si.cb = sizeof si;
-  std::string befehl = "\"" + exe + "\" " + argument;
-  return ::CreateProcessA(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          ordner.empty() ? nullptr : ordner.c_str(), &si, &prozess) != FALSE;
-}
-
-void Beenden(PROCESS_INFORMATION& prozess) {
-  ::TerminateProcess(prozess.hProcess, 0);
-  ::WaitForSingleObject(prozess.hProcess, 5000);
-  ::CloseHandle(prozess.hThread);
-  ::CloseHandle(prozess.hProcess);
-}
-
 // Milliseconds from CreateProcess to a visible top-level window of the new process; the process
 // is ended afterwards. A negative value when no window showed within 20 s.
 double Start(const std::string& exe, const char* argument = "") {
+  const std::string ordner = exe.substr(0, exe.find_last_of("\\/") + 1);
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
   PROCESS_INFORMATION prozess = {};
+  std::string befehl = "\"" + exe + "\" " + argument;
   LARGE_INTEGER frequenz, beginn, jetzt;
   ::QueryPerformanceFrequency(&frequenz);
   ::QueryPerformanceCounter(&beginn);
-  if (!Starten(exe, argument, prozess)) return -1;
+  if (!::CreateProcessA(exe.c_str(), befehl.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        ordner.empty() ? nullptr : ordner.c_str(), &si, &prozess)) {
+    return -1;
+  }
   double ms = -1;
   for (;;) {
     Suche suche{prozess.dwProcessId, nullptr};
@@ -65,7 +55,10 @@ double Start(const std::string& exe, const char* argument = "") {
     if (vergangen > 20000) break;
     ::Sleep(1);
   }
-  Beenden(prozess);
+  ::TerminateProcess(prozess.hProcess, 0);
+  ::WaitForSingleObject(prozess.hProcess, 5000);
+  ::CloseHandle(prozess.hThread);
+  ::CloseHandle(prozess.hProcess);
   return ms;
 }
 

@@ -11,6 +11,17 @@ int main();
 
 extern "C" void WinMainCRTStartup() { ::ExitProcess(static_cast<UINT>(main())); }
 
+// The linker's list of static constructors: -1, the constructors, 0. They run from the last to the
+// first, as libgcc's __main runs them; this one stands in for it because libgcc's brings unwind
+// tables of its own, and because the call to it appears only as the optimiser at link time
+// compiles main, after the linker has chosen its objects: it must be here from the start.
+extern "C" void (*__CTOR_LIST__[])();
+extern "C" __attribute__((used)) void __main() {
+  auto ctor = __CTOR_LIST__ + 1;
+  while (*ctor) ++ctor;
+  while (--ctor != __CTOR_LIST__) (*ctor)();
+}
+
 // What the static objects ask to be done at the end is left undone: they hold memory only, which
 // goes with the process. (The start-up code had an atexit of its own; msvcrt.dll exports its own
 // as data only.)

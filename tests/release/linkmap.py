@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """The link map MAP of Setup.exe holds no code that would need unwind data: linkmap.py MAP.
 
-The linker script discards the unwind tables (cmake/linker_script.py), so an unwinder
-(_Unwind_*), a personality routine (__gxx_personality_*, __gcc_personality_*) or __cxa_throw in
-the image would run without them. Each one found is named with the object that holds it and the
+Its code is compiled without unwind tables and its entry stands in for the C runtime's start-up
+code, so an unwinder (_Unwind_*), a personality routine (__gxx_personality_*,
+__gcc_personality_*) or __cxa_throw in the image would run without them. Each one found is named with the object that holds it and the
 chain of objects that brought that one in. Exit status 1 when any is linked or the map cannot be
 read as one.
 """
@@ -73,7 +73,7 @@ def main():
     if symbols == 0:
         fail(f"{path} lists no symbols")
     if found:
-        print(f"linkmap.py: {path} links code that needs the unwind data the linker script discards:")
+        print(f"linkmap.py: {path} links code that needs unwind data, which it does not have:")
         for obj, names in found.items():
             print(f"  {short(obj)}: {', '.join(names)}")
             for step in chain(obj, brought):

@@ -11,8 +11,6 @@ namespace platform {
 
 namespace {
 
-constexpr char kObjectProperty[] = "ZQ.Control";
-
 // Every creation registers its class; from the second time on the system answers
 // ERROR_CLASS_ALREADY_EXISTS and keeps the first registration, which is the same.
 void RegisterOwnClass(const wchar_t* name) {
@@ -45,19 +43,25 @@ void RemoveFrom(std::vector<T*>& list, const void* item) {
 
 }  // namespace
 
+// The object lies in the window's user data, which the system reads in the calling process; a
+// window property would ask the window server at every message. Only windows that run this layer's
+// procedure hold one: others, a system dialog among them, keep their user data to themselves.
 Control* ControlAccess::FromHandle(HWND window) {
-  if (window == nullptr) return nullptr;
-  return static_cast<Control*>(::GetPropA(window, kObjectProperty));
+  if (window == nullptr ||
+      ::GetWindowLongPtrW(window, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure)) {
+    return nullptr;
+  }
+  return reinterpret_cast<Control*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK ControlAccess::Procedure(HWND window, UINT message, WPARAM wparam,
                                           LPARAM lparam) {
-  Control* control = FromHandle(window);
+  Control* control = reinterpret_cast<Control*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   if (control == nullptr && message == WM_NCCREATE) {
     control = static_cast<Control*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
     if (control != nullptr) {
       control->handle_ = window;
-      ::SetPropA(window, kObjectProperty, control);
+      ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
     }
   }
   if (control == nullptr) return ::DefWindowProcW(window, message, wparam, lparam);
@@ -102,7 +106,7 @@ Control::~Control() {
 void Control::Detach() {
   HWND h = handle_;
   if (h == nullptr) return;
-  ::RemovePropA(h, kObjectProperty);
+  ::SetWindowLongPtrW(h, GWLP_USERDATA, 0);
   handle_ = nullptr;
 }
 
@@ -129,7 +133,7 @@ void Control::CreateSystemHandle(const wchar_t* windowClass, std::uint32_t style
       nullptr);
   if (h == nullptr) EndWithoutWindow();
   handle_ = h;
-  ::SetPropA(h, kObjectProperty, this);
+  ::SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   systemProc_ = reinterpret_cast<void*>(::SetWindowLongPtrW(
       h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlAccess::Procedure)));
   FinishCreation();

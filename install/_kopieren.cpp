@@ -55,10 +55,8 @@ bool JournalLesen(const std::wstring& ziel, const std::wstring& pfad, std::vecto
   for (std::size_t von = 0; von < gelesen;) {
     const std::size_t bis = text.find(L'\0', von);
     const std::wstring datei = text.substr(von + 1, bis - von - 1);
-    std::string schmal(datei.size(), 'x');
-    for (std::size_t i = 0; i < datei.size(); ++i) {
-      if (datei[i] < 0x100) schmal[i] = static_cast<char>(datei[i]);
-    }
+    std::string schmal;
+    Cp1252Schmal(datei, schmal);
     if (datei.empty() || (text[von] != L'+' && text[von] != L'=') || VerlaesstOrdner(schmal)) return false;
     eintraege.push_back(Eintrag(ziel, text[von] == L'+', datei));
     von = bis + 1;

@@ -26,9 +26,9 @@ std::int64_t DateiBytesLesen(const std::wstring& dateiName, std::vector<std::uin
   // As few requests as the system needs: under Wine each one is a round trip to its server.
   std::int64_t gelesen = 0;
   while (gelesen < anzahl) {
-    const std::int64_t rest = anzahl - gelesen;
+    const std::int64_t offen = anzahl - gelesen;
     const std::uint32_t n = datei.Read(&daten[static_cast<std::size_t>(gelesen) + 1],
-                                       static_cast<std::uint32_t>(rest < (1 << 30) ? rest : (1 << 30)));
+                                       static_cast<std::uint32_t>(offen < (1 << 30) ? offen : (1 << 30)));
     if (n == 0) break;
     gelesen += n;
   }
